@@ -1,0 +1,2 @@
+set(VELMARCH_APP_SOURCES
+)

@@ -1,0 +1,2 @@
+set(VELMARCH_GAME_SOURCES
+)

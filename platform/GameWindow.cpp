@@ -1,0 +1,155 @@
+#include "platform/GameWindow.hpp"
+
+namespace {
+
+sf::VideoMode chooseFullscreenMode() {
+    // Match the layout size whatever colour depth the display reports; otherwise take the
+    // desktop as it is and letterbox.
+    for (const sf::VideoMode& mode : sf::VideoMode::getFullscreenModes()) {
+        if (mode.width == GameWindow::width && mode.height == GameWindow::height)
+            return mode;
+    }
+    return sf::VideoMode::getDesktopMode();
+}
+
+sf::FloatRect letterbox(unsigned physicalWidth, unsigned physicalHeight) {
+    const float sx = static_cast<float>(physicalWidth) / GameWindow::width;
+    const float sy = static_cast<float>(physicalHeight) / GameWindow::height;
+    if (physicalWidth == 0 || physicalHeight == 0 || sx == sy)
+        return {0.f, 0.f, 1.f, 1.f};
+    if (sx > sy) {
+        const float w = sy / sx;
+        return {(1.f - w) / 2.f, 0.f, w, 1.f};
+    }
+    const float h = sx / sy;
+    return {0.f, (1.f - h) / 2.f, 1.f, h};
+}
+
+} // namespace
+
+GameWindow::GameWindow(Mode mode) {
+    const sf::ContextSettings settings(24, 8, 0);
+    if (mode == Mode::Offscreen) {
+        texture_ = std::make_unique<sf::RenderTexture>();
+        texture_->create(width, height, settings);
+        target_ = texture_.get();
+    } else {
+        window_ = std::make_unique<sf::RenderWindow>(chooseFullscreenMode(), "Velmarch v1.0",
+                                                     sf::Style::Fullscreen, settings);
+        const sf::Vector2u size = window_->getSize();
+        viewport_ = letterbox(size.x, size.y);
+        target_ = window_.get();
+    }
+    setScreenView();
+    frameClock_.restart();
+}
+
+GameWindow::~GameWindow() = default;
+
+void GameWindow::draw(const sf::Drawable& drawable, const sf::RenderStates& states) {
+    ++drawCalls_;
+    target_->draw(drawable, states);
+}
+
+void GameWindow::display() {
+    if (window_)
+        window_->display();
+    else
+        texture_->display();
+    frameTime_ = frameClock_.restart().asSeconds();
+}
+
+void GameWindow::setFramerateLimit(unsigned perSecond) {
+    if (window_)
+        window_->setFramerateLimit(perSecond);
+}
+
+bool GameWindow::pollEvent(sf::Event& event) {
+    if (!window_ || !window_->pollEvent(event))
+        return false;
+    auto map = [this](int& x, int& y) {
+        const sf::Vector2f p = window_->mapPixelToCoords({x, y}, [this] {
+            sf::View layout(sf::FloatRect(0.f, 0.f, width, height));
+            layout.setViewport(viewport_);
+            return layout;
+        }());
+        x = static_cast<int>(p.x);
+        y = static_cast<int>(p.y);
+    };
+    if (event.type == sf::Event::MouseMoved)
+        map(event.mouseMove.x, event.mouseMove.y);
+    else if (event.type == sf::Event::MouseButtonPressed || event.type == sf::Event::MouseButtonReleased)
+        map(event.mouseButton.x, event.mouseButton.y);
+    return true;
+}
+
+void GameWindow::dropPendingEvents() {
+    sf::Event event;
+    while (pollEvent(event)) {
+    }
+}
+
+bool GameWindow::isKeyHeld(sf::Keyboard::Key key) const {
+    return window_ && window_->hasFocus() && sf::Keyboard::isKeyPressed(key);
+}
+
+bool GameWindow::isButtonHeld(sf::Mouse::Button button) const {
+    return window_ && window_->hasFocus() && sf::Mouse::isButtonPressed(button);
+}
+
+void GameWindow::setView(const sf::View& view) {
+    sf::View boxed = view;
+    boxed.setViewport(viewport_);
+    target_->setView(boxed);
+}
+
+void GameWindow::setScreenView() { setView(sf::View(sf::FloatRect(0.f, 0.f, width, height))); }
+
+void GameWindow::capture(sf::Texture& into) {
+    if (window_) {
+        const sf::Vector2u size = window_->getSize();
+        if (into.getSize() != size)
+            into.create(size.x, size.y);
+        into.update(*window_);
+    } else {
+        into = texture_->getTexture();
+    }
+}
+
+void GameWindow::drawCapture(const sf::Texture& capture, const sf::RenderStates& states) {
+    // The copy holds physical pixels, bars included: draw it 1:1 over the physical window.
+    const sf::View current = target_->getView();
+    const sf::Vector2u size = target_->getSize();
+    target_->setView(sf::View(sf::FloatRect(0.f, 0.f, static_cast<float>(size.x), static_cast<float>(size.y))));
+    draw(sf::Sprite(capture), states);
+    target_->setView(current);
+}
+
+sf::Image GameWindow::screenshot() const {
+    if (texture_)
+        return texture_->getTexture().copyToImage();
+    sf::Texture copy;
+    const sf::Vector2u size = window_->getSize();
+    copy.create(size.x, size.y);
+    copy.update(*window_);
+    return copy.copyToImage();
+}
+
+void GameWindow::setActive(bool active) {
+    if (window_)
+        (void)window_->setActive(active);
+    else
+        (void)texture_->setActive(active);
+}
+
+void GameWindow::setMouseCursorVisible(bool visible) {
+    if (window_)
+        window_->setMouseCursorVisible(visible);
+}
+
+void GameWindow::close() {
+    if (window_)
+        window_->close();
+}
+
+bool GameWindow::isOpen() const { return window_ ? window_->isOpen() : true; }

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <SFML/Graphics.hpp>
+
+#include <memory>
+#include <optional>
+
+// The one window every screen draws into, or an offscreen stand-in for tests and the benchmark.
+//
+// Everything is laid out for 1440 x 900. When the screen has another size the layout is scaled
+// to fit with letterbox bars, and mouse positions are mapped back into layout pixels.
+class GameWindow {
+  public:
+    static constexpr int width = 1440;
+    static constexpr int height = 900;
+
+    enum class Mode { Fullscreen, Offscreen };
+
+    explicit GameWindow(Mode mode = Mode::Fullscreen);
+    ~GameWindow();
+    GameWindow(const GameWindow&) = delete;
+    GameWindow& operator=(const GameWindow&) = delete;
+
+    sf::RenderTarget& target() { return *target_; }
+
+    // Every draw goes through here so that the benchmark can count draw calls.
+    void draw(const sf::Drawable& drawable, const sf::RenderStates& states = sf::RenderStates::Default);
+
+    // Presents the frame (holding the frame limit) and records the frame time.
+    void display();
+
+    // Seconds between the last two display() calls, or the fixed value tests have set.
+    float frameTime() const { return fixedFrameTime_ ? *fixedFrameTime_ : frameTime_; }
+    void setFixedFrameTime(std::optional<float> seconds) { fixedFrameTime_ = seconds; }
+    void setFramerateLimit(unsigned perSecond);
+
+    // Window events, with mouse positions in layout pixels. Offscreen there are none.
+    bool pollEvent(sf::Event& event);
+    void dropPendingEvents();
+
+    // Held input state; false offscreen and while the window lacks focus.
+    bool isKeyHeld(sf::Keyboard::Key key) const;
+    bool isButtonHeld(sf::Mouse::Button button) const;
+
+    // Views are given in layout units; the letterbox viewport is applied here.
+    void setView(const sf::View& view);
+    void setScreenView(); // (0, 0, 1440, 900)
+
+    // Copies what the window shows now (call before display()) and draws such a copy back
+    // over the whole screen.
+    void capture(sf::Texture& into);
+    void drawCapture(const sf::Texture& capture, const sf::RenderStates& states = sf::RenderStates::Default);
+
+    // The last presented frame of an offscreen window, for pixel checks.
+    sf::Image screenshot() const;
+
+    void setActive(bool active);
+    void setMouseCursorVisible(bool visible);
+    void close();
+    bool isOpen() const;
+    bool isOffscreen() const { return texture_ != nullptr; }
+
+    unsigned drawCalls() const { return drawCalls_; }
+    void resetDrawCalls() { drawCalls_ = 0; }
+
+    // Layout pixels -> physical pixels ratio and bars; identity when the screen is 1440 x 900.
+    const sf::FloatRect& viewport() const { return viewport_; }
+
+  private:
+    std::unique_ptr<sf::RenderWindow> window_;
+    std::unique_ptr<sf::RenderTexture> texture_;
+    sf::RenderTarget* target_ = nullptr;
+    sf::FloatRect viewport_{0.f, 0.f, 1.f, 1.f};
+    sf::Clock frameClock_;
+    float frameTime_ = 0.f;
+    std::optional<float> fixedFrameTime_;
+    unsigned drawCalls_ = 0;
+};

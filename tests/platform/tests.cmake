@@ -1,0 +1,5 @@
+set(VELMARCH_PLATFORM_TESTS
+    tests/platform/draw_test.cpp
+    tests/platform/text_test.cpp
+    tests/platform/window_test.cpp
+)

@@ -1,0 +1,17 @@
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+# Tests by area; each area's list names its files.
+include(tests/platform/tests.cmake)
+
+add_executable(velmarch-tests
+    tests/main.cpp
+    ${VELMARCH_PLATFORM_TESTS}
+)
+target_compile_options(velmarch-tests PRIVATE -Wall -Wextra)
+target_link_libraries(velmarch-tests PRIVATE velmarch_core GTest::gtest)
+# Tests run where the game runs, so that they read the content the build assembled.
+gtest_discover_tests(velmarch-tests
+    WORKING_DIRECTORY ${VELMARCH_GAME_DIR}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS unit ENVIRONMENT "ALSOFT_DRIVERS=null")

@@ -1,0 +1,1 @@
+# velmarch-bench: frame costs measured offscreen.

@@ -1,0 +1,1 @@
+# The content generator and the assembly of game/sources.
