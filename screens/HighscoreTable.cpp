@@ -1,0 +1,136 @@
+#include "screens/HighscoreTable.hpp"
+
+#include "screens/DataFile.hpp"
+
+#include <climits>
+#include <fstream>
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string withoutCr(const std::string& line) {
+    if (!line.empty() && line.back() == '\r')
+        return line.substr(0, line.size() - 1);
+    return line;
+}
+
+bool allEmpty(const HighscoreRecord& record) {
+    return record.name.empty() && record.points.empty() && record.seconds.empty();
+}
+
+// A line break after the last record reads as one more record with three empty fields; that is
+// no game and must not come back as an empty row.
+std::size_t countWithoutEmptyTail(const std::vector<HighscoreRecord>& records) {
+    std::size_t count = records.size();
+    while (count > 0 && allEmpty(records[count - 1]))
+        --count;
+    return count;
+}
+
+} // namespace
+
+long readNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    // Accumulated towards the sign so that LONG_MIN itself is reachable.
+    long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        const int digit = text[i] - '0';
+        if (negative) {
+            if (value < (LONG_MIN + digit) / 10)
+                return LONG_MIN;
+            value = value * 10 - digit;
+        } else {
+            if (value > (LONG_MAX - digit) / 10)
+                return LONG_MAX;
+            value = value * 10 + digit;
+        }
+    }
+    return value;
+}
+
+std::string formatHighscores(const std::vector<HighscoreRecord>& records) {
+    const std::size_t count = countWithoutEmptyTail(records);
+    std::string out = std::to_string(count) + "\n";
+    for (std::size_t i = 0; i < count; ++i) {
+        const HighscoreRecord& record = records[i];
+        out += record.name;
+        out += '\n';
+        out += record.points;
+        out += '\n';
+        out += record.seconds;
+        if (i + 1 < count)
+            out += '\n';
+    }
+    return out;
+}
+
+std::vector<HighscoreRecord> parseHighscores(std::istream& in) {
+    std::vector<HighscoreRecord> records;
+    std::string line;
+    std::getline(in, line);
+    if (withoutCr(line) == "0")
+        return records;
+    // One buffer for every field: once the end is reached a read leaves it as it was.
+    while (in.good()) {
+        HighscoreRecord record;
+        std::getline(in, line);
+        record.name = withoutCr(line);
+        std::getline(in, line);
+        record.points = withoutCr(line);
+        std::getline(in, line);
+        record.seconds = withoutCr(line);
+        records.push_back(std::move(record));
+    }
+    records.resize(countWithoutEmptyTail(records));
+    return records;
+}
+
+std::size_t placementOf(const std::vector<HighscoreRecord>& records, long points) {
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (readNumber(records[i].points) < points)
+            return i;
+    }
+    return records.size();
+}
+
+HighscoreTable::HighscoreTable(std::filesystem::path file) : file_(std::move(file)) {
+    load();
+}
+
+HighscoreTable::~HighscoreTable() {
+    save();
+}
+
+void HighscoreTable::load() {
+    clear();
+    std::ifstream in(file_, std::ios::binary);
+    if (in)
+        records_ = parseHighscores(in);
+}
+
+bool HighscoreTable::save() const {
+    return replaceFile(file_, formatHighscores(records_));
+}
+
+void HighscoreTable::add(const std::string& name, int points, int seconds) {
+    HighscoreRecord record{name, std::to_string(points), std::to_string(seconds)};
+    if (records_.empty()) {
+        records_.push_back(std::move(record));
+        return;
+    }
+    records_.insert(records_.begin() + static_cast<std::ptrdiff_t>(placementOf(records_, points)),
+                    std::move(record));
+    // Only an insertion that makes exactly one too many trims; a longer hand-edited list stays.
+    if (records_.size() == maxRecords + 1)
+        records_.pop_back();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <filesystem>
+#include <istream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One finished game. Points and seconds stay text as stored; they become numbers only where a
+// comparison needs them.
+struct HighscoreRecord {
+    std::string name;
+    std::string points;
+    std::string seconds;
+
+    bool operator==(const HighscoreRecord&) const = default;
+};
+
+// A number as atol reads it: leading blanks, an optional sign, the digits up to the first other
+// character, 0 when there are none. Values beyond the range of long are clamped to it.
+long readNumber(std::string_view text);
+
+// The file's layout: the count, then name, points and seconds on a line each, no line break after
+// the last field. Trailing records whose fields are all empty are left out.
+std::string formatHighscores(const std::vector<HighscoreRecord>& records);
+
+// Reads that layout. The count is not trusted: a first line "0" means an empty list, any other
+// first line is skipped and the records present are read. CR LF and LF both end a line. A file
+// that stops inside a record still yields it (missing fields repeat the last text read).
+std::vector<HighscoreRecord> parseHighscores(std::istream& in);
+
+// Where a result with these points goes: before the first record with fewer points, so that a
+// tie goes after the older result.
+std::size_t placementOf(const std::vector<HighscoreRecord>& records, long points);
+
+// The stored list of best results, best first. Constructing it reads the file, destroying it
+// writes the file back.
+class HighscoreTable {
+  public:
+    static constexpr std::size_t maxRecords = 20;
+    static inline const std::filesystem::path defaultFile = "sources/Data/Highscores.data";
+
+    explicit HighscoreTable(std::filesystem::path file = defaultFile);
+    ~HighscoreTable();
+    HighscoreTable(const HighscoreTable&) = delete;
+    HighscoreTable& operator=(const HighscoreTable&) = delete;
+
+    void load();
+    // False when the file could not be written; it then keeps its previous contents.
+    bool save() const;
+    void clear() { records_.clear(); }
+    void add(const std::string& name, int points, int seconds);
+
+    const std::vector<HighscoreRecord>& records() const { return records_; }
+
+  private:
+    std::filesystem::path file_;
+    std::vector<HighscoreRecord> records_;
+};

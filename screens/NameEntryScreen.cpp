@@ -1,0 +1,139 @@
+#include "screens/NameEntryScreen.hpp"
+
+#include "platform/Draw.hpp"
+#include "platform/Text.hpp"
+#include "screens/DataFile.hpp"
+
+namespace {
+constexpr int screenWidth = GameWindow::width;
+constexpr int screenHeight = GameWindow::height;
+} // namespace
+
+bool isNameCharacter(sf::Uint32 c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ';
+}
+
+TypedCharacter typeNameCharacter(std::string& name, sf::Uint32 c) {
+    if (name.size() >= maxNameLength)
+        return TypedCharacter::Dropped;
+    if (!isNameCharacter(c))
+        return TypedCharacter::Refused;
+    name += static_cast<char>(c);
+    return TypedCharacter::Appended;
+}
+
+bool eraseNameCharacter(std::string& name) {
+    if (name.empty())
+        return false;
+    name.pop_back();
+    return true;
+}
+
+bool storePlayerName(const std::string& name, const std::filesystem::path& file) {
+    return replaceFile(file, name + "\n");
+}
+
+NameEntryScreen::NameEntryScreen(GameWindow& window, bool* accepted)
+    : window_(window), canvas_(PageCanvas::Style::Hatched), accepted_(accepted) {
+    errorBuffer_.loadFromFile("sources/Sounds/Error.wav");
+    acceptBuffer_.loadFromFile("sources/Sounds/Accept.wav");
+    errorSound_.setBuffer(errorBuffer_);
+    acceptSound_.setBuffer(acceptBuffer_);
+    errorSound_.setVolume(25.f);
+    loadFontOrDefault(font_, "sources/Fonts/TSalvacion.ttf");
+    loadDefaultFont(builtinFont_);
+    label_.setFont(font_);
+    nameLabel_.setFont(builtinFont_);
+    // Opened for the time the screen runs; it is written back unchanged when it closes.
+    table_ = std::make_unique<HighscoreTable>();
+    // The key that opened this screen also queued its character: it must not start the name.
+    window_.dropPendingEvents();
+}
+
+void NameEntryScreen::run() {
+    fadeIn();
+    while (running_) {
+        handleEvents();
+        draw();
+    }
+    fadeOut();
+    table_.reset();
+}
+
+void NameEntryScreen::fadeIn() {
+    runFadeIn(window_, fade_, [this] { draw(); });
+}
+
+void NameEntryScreen::fadeOut() {
+    runFadeOut(window_, fade_, [this] { draw(); });
+}
+
+void NameEntryScreen::handleEvents() {
+    sf::Event event;
+    while (window_.pollEvent(event))
+        handleEvent(event);
+}
+
+void NameEntryScreen::handleEvent(const sf::Event& event) {
+    // Whatever the event, the name may have changed.
+    canvas_.invalidate();
+    if (event.type == sf::Event::TextEntered) {
+        // The window layer also sends Backspace, Enter and Escape as text: they sound refused
+        // besides their key's action.
+        if (typeNameCharacter(name_, event.text.unicode) == TypedCharacter::Refused)
+            errorSound_.play();
+        else
+            acceptSound_.play();
+        return;
+    }
+    if (event.type != sf::Event::KeyPressed)
+        return;
+    switch (event.key.code) {
+    case sf::Keyboard::BackSpace:
+        if (eraseNameCharacter(name_))
+            acceptSound_.play();
+        else
+            errorSound_.play();
+        break;
+    case sf::Keyboard::Return:
+        if (name_.empty()) {
+            errorSound_.play();
+            break;
+        }
+        acceptSound_.play();
+        // A name that cannot be stored still starts the game; it then records under the name
+        // the file held before.
+        storePlayerName(name_);
+        running_ = false;
+        if (accepted_)
+            *accepted_ = true;
+        break;
+    case sf::Keyboard::Escape:
+        running_ = false;
+        if (accepted_)
+            *accepted_ = false;
+        break;
+    default:
+        break;
+    }
+}
+
+void NameEntryScreen::draw() {
+    canvas_.draw(window_, [this](sf::RenderTarget& target) { drawStill(target); });
+    drawFade(window_, static_cast<int>(fade_));
+    window_.display();
+}
+
+void NameEntryScreen::drawStill(sf::RenderTarget& target) {
+    drawTextCentred(target, label_, "- Eintrag in die Highscores -", 50, sf::Color::White, 10.f);
+    drawTextCentred(target, label_, "Geben Sie in folgendes Textfeld ihren Namen ein", 30,
+                    sf::Color::Red, 200.f);
+    Batch field;
+    field.rect({screenWidth / 3.f, 250.f}, {2.f * screenWidth / 3.f, 280.f},
+               sf::Color(0, 0, 100, 100), 5.f, sf::Color::Black);
+    target.draw(field.vertices());
+    drawTextAt(target, nameLabel_, name_, 20, sf::Color::White, screenWidth / 3.f + 50.f, 250.f);
+    drawTextRightAligned(target, label_, fromCp1252("Enter - Hinzuf\xFCgen"), 20, sf::Color::White,
+                         screenWidth - 10.f, screenHeight - 30.f);
+    drawEscapeHint(target, label_);
+}

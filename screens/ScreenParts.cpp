@@ -1,0 +1,148 @@
+#include "screens/ScreenParts.hpp"
+
+#include "platform/Draw.hpp"
+#include "platform/Text.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr int screenWidth = GameWindow::width;
+constexpr int screenHeight = GameWindow::height;
+} // namespace
+
+PageCanvas::PageCanvas(Style style) {
+    const float w = screenWidth, h = screenHeight;
+    Batch overlay;
+    if (style == Style::Hatched) {
+        for (int x = -screenHeight; x < screenWidth; x += 20) {
+            const float fx = static_cast<float>(x);
+            overlay.line({fx, 0.f}, {fx + h, h}, 5.f, sf::Color(255, 255, 255, 100));
+        }
+        overlay.rect({0.f, 0.f}, {w, h}, sf::Color(0, 0, 0, 150));
+    } else {
+        overlay.rect({0.f, 0.f}, {w, h / 4.f}, sf::Color(0, 0, 0, 150));
+        overlay.rect({0.f, h * 3.f * 0.25f}, {w, h}, sf::Color(0, 0, 0, 150));
+    }
+    if (!backdrop_.create(screenWidth, screenHeight))
+        return;
+    sf::Texture picture;
+    // Without the picture the page stands on black.
+    backdrop_.clear(sf::Color::Black);
+    if (picture.loadFromFile("sources/Images/Images/Metall.jpg")) {
+        const sf::Vector2u size = picture.getSize();
+        sf::Sprite background(picture);
+        background.setScale(static_cast<float>(screenWidth) / static_cast<float>(size.x),
+                            static_cast<float>(screenHeight) / static_cast<float>(size.y));
+        backdrop_.draw(background);
+    }
+    backdrop_.draw(overlay.vertices());
+    backdrop_.display();
+    backdropSprite_.setTexture(backdrop_.getTexture(), true);
+    if (canvas_.create(screenWidth, screenHeight)) {
+        canvasSprite_.setTexture(canvas_.getTexture(), true);
+        cached_ = true;
+    }
+}
+
+void PageCanvas::drawBackdrop(sf::RenderTarget& target) const {
+    // Opaque and drawn first: copied without blending, which is cheaper.
+    if (backdropSprite_.getTexture())
+        target.draw(backdropSprite_, sf::RenderStates(sf::BlendNone));
+    else
+        target.clear(sf::Color::Black);
+}
+
+void drawTextAt(sf::RenderTarget& target, sf::Text& text, const sf::String& string, unsigned size,
+                sf::Color colour, float x, float y) {
+    text.setString(string);
+    text.setCharacterSize(size);
+    text.setFillColor(colour);
+    text.setPosition(std::round(x), std::round(y));
+    target.draw(text);
+}
+
+void drawTextCentred(sf::RenderTarget& target, sf::Text& text, const sf::String& string,
+                     unsigned size, sf::Color colour, float y) {
+    text.setString(string);
+    text.setCharacterSize(size);
+    drawTextAt(target, text, string, size, colour, screenWidth / 2.f - textWidth(text) / 2.f, y);
+}
+
+void drawTextRightAligned(sf::RenderTarget& target, sf::Text& text, const sf::String& string,
+                          unsigned size, sf::Color colour, float right, float y) {
+    text.setString(string);
+    text.setCharacterSize(size);
+    drawTextAt(target, text, string, size, colour, right - textWidth(text), y);
+}
+
+void drawEscapeHint(sf::RenderTarget& target, sf::Text& text) {
+    drawTextRightAligned(target, text, "Escape - Beenden", 20, sf::Color::White, screenWidth - 10.f,
+                         screenHeight / 4.f - 30.f);
+}
+
+void waitAndRestart(sf::Clock& clock, float seconds) {
+    // Polls in short sleeps rather than spinning: the wait is as exact and leaves the core free.
+    for (;;) {
+        const float left = seconds - clock.getElapsedTime().asSeconds();
+        if (left <= 0.f)
+            break;
+        sf::sleep(sf::seconds(std::min(left, 0.001f)));
+    }
+    clock.restart();
+}
+
+std::size_t visibleRowCount(int firstY, int step) {
+    if (firstY >= screenHeight)
+        return 0;
+    return static_cast<std::size_t>((screenHeight - firstY + step - 1) / step);
+}
+
+namespace {
+
+// The pen advance of one character as sf::Text lays it out (kerning left aside).
+float advanceOf(const sf::Font& font, unsigned size, sf::Uint32 c) {
+    if (c == '\r')
+        return 0.f;
+    const float space = font.getGlyph(' ', size, false).advance;
+    if (c == ' ')
+        return space;
+    if (c == '\t')
+        return 4.f * space;
+    return font.getGlyph(c, size, false).advance;
+}
+
+} // namespace
+
+std::size_t fittingPrefixLength(const sf::Font& font, unsigned size, const sf::String& string,
+                                float room) {
+    const std::size_t limit = std::min(string.getSize(), maxDrawnCharacters);
+    float x = 0.f;
+    sf::Uint32 previous = 0;
+    for (std::size_t i = 0; i < limit; ++i) {
+        const sf::Uint32 c = string[i];
+        x += font.getKerning(previous, c, size);
+        if (x >= room)
+            return std::min(limit, i + 1);
+        x += advanceOf(font, size, c);
+        previous = c;
+    }
+    return limit;
+}
+
+std::size_t fittingSuffixStart(const sf::Font& font, unsigned size, const sf::String& string,
+                               float room) {
+    const std::size_t length = string.getSize();
+    const std::size_t limit = std::min(length, maxDrawnCharacters);
+    float width = 0.f;
+    sf::Uint32 next = 0;
+    for (std::size_t n = 0; n < limit; ++n) {
+        const std::size_t i = length - 1 - n;
+        const sf::Uint32 c = string[i];
+        width += advanceOf(font, size, c) + font.getKerning(c, next, size);
+        if (width > room)
+            return i > 0 ? i - 1 : 0;
+        next = c;
+    }
+    return length - limit;
+}

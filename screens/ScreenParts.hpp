@@ -1,0 +1,102 @@
+#pragma once
+
+#include "platform/GameWindow.hpp"
+
+#include <SFML/Graphics.hpp>
+#include <cstddef>
+
+// What the menu pages share: the metal background and what lies over it, texts placed centred
+// or right-aligned, the fades, the paced reveal, and the clipping that keeps a frame cheap
+// whatever a text file holds.
+
+// The metal picture over the whole window, then either the diagonal hatching under a dark veil
+// (most pages) or two dark bands at the top and bottom quarter (the credits), and over that
+// whatever of the page stands still. Every full-window layer costs milliseconds in software
+// rendering, so the backdrop is composed once, the page's still parts are drawn onto a copy of
+// it only when they change, and a frame copies the result in one draw.
+class PageCanvas {
+  public:
+    enum class Style { Hatched, Banded };
+
+    explicit PageCanvas(Style style);
+    PageCanvas(const PageCanvas&) = delete;
+    PageCanvas& operator=(const PageCanvas&) = delete;
+
+    // The still parts change: they are drawn again at the next frame.
+    void invalidate() { stale_ = true; }
+
+    // Puts the backdrop and the still parts on the window; `drawStill(target)` draws those parts
+    // over the backdrop, called only when they changed.
+    template <class DrawStill> void draw(GameWindow& window, DrawStill drawStill) {
+        if (!cached_) {
+            drawBackdrop(window.target());
+            drawStill(window.target());
+            return;
+        }
+        if (stale_) {
+            drawBackdrop(canvas_);
+            drawStill(canvas_);
+            canvas_.display();
+            stale_ = false;
+        }
+        window.draw(canvasSprite_, sf::RenderStates(sf::BlendNone));
+    }
+
+  private:
+    void drawBackdrop(sf::RenderTarget& target) const;
+
+    sf::RenderTexture backdrop_;
+    sf::Sprite backdropSprite_;
+    sf::RenderTexture canvas_;
+    sf::Sprite canvasSprite_;
+    bool cached_ = false;
+    bool stale_ = true;
+};
+
+// Text placement; positions are rounded to whole pixels so that the glyphs stay sharp.
+void drawTextAt(sf::RenderTarget& target, sf::Text& text, const sf::String& string, unsigned size,
+                sf::Color colour, float x, float y);
+// Centred on the window's middle: x = 720 - its width / 2.
+void drawTextCentred(sf::RenderTarget& target, sf::Text& text, const sf::String& string,
+                     unsigned size, sf::Color colour, float y);
+// Ending at `right`: x = right - its width.
+void drawTextRightAligned(sf::RenderTarget& target, sf::Text& text, const sf::String& string,
+                          unsigned size, sf::Color colour, float right, float y);
+// "Escape - Beenden", white, size 20, right-aligned 10 pixels from the right edge at y 195.
+void drawEscapeHint(sf::RenderTarget& target, sf::Text& text);
+
+// The fades of every page: a frame is drawn, then the black overlay's alpha moves by 100 per
+// second of the last frame time until it passes its bound, where it is set to the bound.
+template <class DrawFrame> void runFadeIn(GameWindow& window, float& fade, DrawFrame drawFrame) {
+    while (fade > 0.f) {
+        drawFrame();
+        fade -= window.frameTime() * 100.f;
+    }
+    fade = 0.f;
+}
+
+template <class DrawFrame> void runFadeOut(GameWindow& window, float& fade, DrawFrame drawFrame) {
+    while (fade < 255.f) {
+        drawFrame();
+        fade += window.frameTime() * 100.f;
+    }
+    fade = 255.f;
+}
+
+// Waits until the clock shows at least `seconds`, then restarts it. Nothing else happens
+// meanwhile: no frame, no events.
+void waitAndRestart(sf::Clock& clock, float seconds);
+
+// How many rows starting at `firstY`, `step` apart, begin above the window's bottom edge.
+std::size_t visibleRowCount(int firstY, int step);
+
+// Glyphs past the first thousand of a line are never drawn, whatever their widths.
+constexpr std::size_t maxDrawnCharacters = 1000;
+
+// How many leading characters of `string` begin within `room` pixels when drawn at `size`, and
+// where the trailing characters that end within `room` begin (for right-aligned texts). One
+// glyph of margin is kept on either side.
+std::size_t fittingPrefixLength(const sf::Font& font, unsigned size, const sf::String& string,
+                                float room);
+std::size_t fittingSuffixStart(const sf::Font& font, unsigned size, const sf::String& string,
+                               float room);

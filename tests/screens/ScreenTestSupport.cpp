@@ -1,0 +1,62 @@
+#include "ScreenTestSupport.hpp"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+ScratchFolder::ScratchFolder() : previous_(std::filesystem::current_path()) {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "velmarch-screens-XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a scratch folder");
+    path_ = pattern;
+    std::filesystem::current_path(path_);
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code error;
+    std::filesystem::current_path(previous_, error);
+    // Tests may leave read-only or odd entries; give the owner rights back before removing.
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, error))
+        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, error);
+    std::filesystem::remove_all(path_, error);
+}
+
+void writeBytes(const std::filesystem::path& file, std::string_view bytes) {
+    if (file.has_parent_path())
+        std::filesystem::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string readBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeSamplePictures(const std::filesystem::path& root, sf::Vector2u missionSize) {
+    const std::filesystem::path folder = root / "sources/Images/Images";
+    std::filesystem::create_directories(folder);
+    std::mt19937 random(7);
+    sf::Image metal;
+    metal.create(480, 300);
+    for (unsigned y = 0; y < 300; ++y) {
+        // Brushed steel: grey rows with a little grain.
+        const int row = 110 + static_cast<int>(random() % 20);
+        for (unsigned x = 0; x < 480; ++x) {
+            const auto v = static_cast<sf::Uint8>(row + static_cast<int>(random() % 12));
+            metal.setPixel(x, y, sf::Color(v, v, static_cast<sf::Uint8>(v + 8)));
+        }
+    }
+    metal.saveToFile((folder / "Metall.jpg").string());
+    sf::Image mission;
+    mission.create(missionSize.x, missionSize.y);
+    for (unsigned y = 0; y < missionSize.y; ++y)
+        for (unsigned x = 0; x < missionSize.x; ++x)
+            mission.setPixel(x, y,
+                             sf::Color(static_cast<sf::Uint8>(60 + x % 120),
+                                       static_cast<sf::Uint8>(90 + y % 80), 50));
+    mission.saveToFile((folder / "Mission-Image.jpg").string());
+}

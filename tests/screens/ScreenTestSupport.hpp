@@ -1,0 +1,48 @@
+#pragma once
+
+#include <SFML/Graphics.hpp>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// A fresh folder that is the working directory while the object lives, so that screens find
+// (or miss) their "sources/..." files there. Removed afterwards.
+class ScratchFolder {
+  public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+    std::filesystem::path previous_;
+};
+
+void writeBytes(const std::filesystem::path& file, std::string_view bytes);
+std::string readBytes(const std::filesystem::path& file);
+
+// Pixels in `area` that `match` accepts.
+template <class Match> int countPixels(const sf::Image& image, sf::IntRect area, Match match) {
+    int count = 0;
+    for (int y = area.top; y < area.top + area.height; ++y)
+        for (int x = area.left; x < area.left + area.width; ++x)
+            count +=
+                match(image.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y))) ? 1 : 0;
+    return count;
+}
+
+inline bool isWhite(sf::Color c) {
+    return c.r > 200 && c.g > 200 && c.b > 200;
+}
+inline bool isRed(sf::Color c) {
+    return c.r > 150 && c.g < 60 && c.b < 60;
+}
+inline bool isCyan(sf::Color c) {
+    return c.r < 60 && c.g > 150 && c.b > 150;
+}
+
+// Stand-ins for the game's pictures, fonts aside: a metal-like background and a mission picture.
+void writeSamplePictures(const std::filesystem::path& root, sf::Vector2u missionSize = {420, 300});

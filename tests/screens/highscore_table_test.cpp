@@ -1,0 +1,253 @@
+#include "ScreenTestSupport.hpp"
+#include "screens/DataFile.hpp"
+#include "screens/HighscoreTable.hpp"
+
+#include <climits>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+const std::filesystem::path dataFile = "sources/Data/Highscores.data";
+
+std::vector<HighscoreRecord> parse(const std::string& text) {
+    std::istringstream in(text);
+    return parseHighscores(in);
+}
+
+std::vector<HighscoreRecord> recordsWithPoints(std::initializer_list<int> points) {
+    std::vector<HighscoreRecord> records;
+    int n = 0;
+    for (int p : points)
+        records.push_back({"P" + std::to_string(n++), std::to_string(p), "10"});
+    return records;
+}
+
+std::string fileWithPoints(std::initializer_list<int> points) {
+    return formatHighscores(recordsWithPoints(points));
+}
+
+std::vector<std::string> pointsOf(const HighscoreTable& table) {
+    std::vector<std::string> out;
+    for (const HighscoreRecord& record : table.records())
+        out.push_back(record.points);
+    return out;
+}
+
+} // namespace
+
+TEST(HighscoreNumbers, ReadAsAtolWouldButClamped) {
+    const struct {
+        const char* text;
+        long expected;
+    } cases[] = {
+        {"5300", 5300},
+        {"  \t42", 42},
+        {"+7", 7},
+        {"-15", -15},
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {"- 5", 0},
+        {"0005", 5},
+        {"99999999999999999999999", LONG_MAX},
+        {"-99999999999999999999999", LONG_MIN},
+        {"9223372036854775807", LONG_MAX},
+        {"-9223372036854775808", LONG_MIN},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(readNumber(c.text), c.expected) << '"' << c.text << '"';
+}
+
+TEST(HighscoreFormat, WritesCountThenFieldsWithoutFinalLineBreak) {
+    EXPECT_EQ(formatHighscores({}), "0\n");
+    EXPECT_EQ(formatHighscores({{"Alpha", "5300", "812"}}), "1\nAlpha\n5300\n812");
+    EXPECT_EQ(formatHighscores({{"Alpha", "5300", "812"}, {"Bravo", "2100", "340"}}),
+              "2\nAlpha\n5300\n812\nBravo\n2100\n340");
+    // Fields are stored byte for byte, nothing escaped.
+    EXPECT_EQ(formatHighscores({{"a\xFF b", "x", ""}}), "1\na\xFF b\nx\n");
+}
+
+TEST(HighscoreFormat, ReadsWhatIsThereWhateverTheCountSays) {
+    const HighscoreRecord alpha{"Alpha", "5300", "812"}, bravo{"Bravo", "2100", "340"};
+    const struct {
+        const char* what;
+        std::string text;
+        std::vector<HighscoreRecord> expected;
+    } cases[] = {
+        {"one record, no final line break", "1\nAlpha\n5300\n812", {alpha}},
+        {"CR LF line ends", "2\r\nAlpha\r\n5300\r\n812\r\nBravo\r\n2100\r\n340", {alpha, bravo}},
+        {"a first line 0 hides what follows", "0\nAlpha\n5300\n812", {}},
+        {"0 with CR LF", "0\r\nAlpha\r\n5300\r\n812", {}},
+        {"the count states fewer", "1\nAlpha\n5300\n812\nBravo\n2100\n340", {alpha, bravo}},
+        {"the count states more", "9\nAlpha\n5300\n812", {alpha}},
+        {"the count is not a number", "lots\nAlpha\n5300\n812", {alpha}},
+        {"empty file", "", {}},
+        {"only a count", "3", {}},
+        {"cut inside a record repeats the last text",
+         "1\nAlpha\n5300",
+         {{"Alpha", "5300", "5300"}}},
+        {"cut after a name", "2\nAlpha\n5300\n812\nBravo", {alpha, {"Bravo", "Bravo", "Bravo"}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parse(c.text), c.expected) << c.what;
+}
+
+TEST(HighscoreFormat, ALineBreakAfterTheLastRecordAddsNoEmptyRecord) {
+    const HighscoreRecord alpha{"Alpha", "5300", "812"};
+    EXPECT_EQ(parse("1\nAlpha\n5300\n812\n"), std::vector<HighscoreRecord>{alpha});
+    EXPECT_EQ(parse("1\r\nAlpha\r\n5300\r\n812\r\n"), std::vector<HighscoreRecord>{alpha});
+    EXPECT_EQ(parse("3\n"), std::vector<HighscoreRecord>{});
+    // A record that is empty but not last is kept as it stands.
+    const std::vector<HighscoreRecord> withGap = {{"", "", ""}, alpha};
+    EXPECT_EQ(parse(formatHighscores(withGap)), withGap);
+    // And none is ever written back at the end.
+    EXPECT_EQ(formatHighscores({alpha, {"", "", ""}}), "1\nAlpha\n5300\n812");
+}
+
+TEST(HighscoreFormat, AnyBytesLoadAsText) {
+    std::string binary;
+    for (int i = 0; i < 4096; ++i)
+        binary += static_cast<char>((i * 37) & 0xFF);
+    const std::vector<HighscoreRecord> records = parse("2\n" + binary);
+    for (const HighscoreRecord& record : records) {
+        EXPECT_EQ(record.name.find('\n'), std::string::npos);
+        (void)readNumber(record.points);
+    }
+    const std::string hugeLine(10 * 1024 * 1024, 'x');
+    const std::vector<HighscoreRecord> huge = parse("1\n" + hugeLine + "\n1\n2");
+    ASSERT_EQ(huge.size(), 1u);
+    EXPECT_EQ(huge[0].name.size(), hugeLine.size());
+}
+
+TEST(HighscorePlacement, BeforeTheFirstWithFewerPointsSoTiesGoAfter) {
+    const auto records = recordsWithPoints({1000, 800});
+    EXPECT_EQ(placementOf(records, 900), 1u);
+    EXPECT_EQ(placementOf(records, 1000), 1u);
+    EXPECT_EQ(placementOf(records, 1001), 0u);
+    EXPECT_EQ(placementOf(records, 800), 2u);
+    EXPECT_EQ(placementOf(records, 5), 2u);
+    // Points that are no number count as 0.
+    EXPECT_EQ(placementOf({{"x", "junk", "1"}}, 1), 0u);
+    EXPECT_EQ(placementOf({{"x", "junk", "1"}}, 0), 1u);
+}
+
+TEST(HighscoreTable, AddingToAnEmptyTableStoresOneRecord) {
+    ScratchFolder folder;
+    {
+        HighscoreTable table;
+        table.add("Alpha", 5300, 812);
+    }
+    EXPECT_EQ(readBytes(dataFile), "1\nAlpha\n5300\n812");
+}
+
+TEST(HighscoreTable, AddsInPlaceAndTrimsOnlyAtExactly21) {
+    ScratchFolder folder;
+    {
+        writeBytes(dataFile, fileWithPoints({1000, 800}));
+        HighscoreTable table;
+        table.add("New", 900, 1);
+        table.add("Tie", 1000, 2);
+        EXPECT_EQ(pointsOf(table), (std::vector<std::string>{"1000", "1000", "900", "800"}));
+        EXPECT_EQ(table.records()[1].name, "Tie");
+    }
+    {
+        // Twenty records, the last at 100.
+        std::vector<HighscoreRecord> full;
+        for (int i = 0; i < 20; ++i)
+            full.push_back({"P" + std::to_string(i), std::to_string(2000 - i * 100), "1"});
+        ASSERT_EQ(full.back().points, "100");
+        writeBytes(dataFile, formatHighscores(full));
+        HighscoreTable table;
+        table.add("Low", 50, 1);
+        EXPECT_EQ(table.records(), full);
+        table.add("Mid", 150, 1);
+        ASSERT_EQ(table.records().size(), 20u);
+        EXPECT_EQ(table.records()[19].name, "Mid");
+    }
+    {
+        // A hand-edited list of 25 under a stated 20: nothing is trimmed.
+        std::string text = "20\n";
+        for (int i = 0; i < 25; ++i)
+            text += "P\n" + std::to_string(100 - i) + "\n1" + (i < 24 ? "\n" : "");
+        writeBytes(dataFile, text);
+        HighscoreTable table;
+        EXPECT_EQ(table.records().size(), 25u);
+        table.add("New", 1, 1);
+        EXPECT_EQ(table.records().size(), 26u);
+    }
+}
+
+TEST(HighscoreTable, EveryUseRewritesTheFile) {
+    ScratchFolder folder;
+    writeBytes(dataFile, "0\nAlpha\n5300\n812");
+    { HighscoreTable table; }
+    EXPECT_EQ(readBytes(dataFile), "0\n");
+
+    writeBytes(dataFile, "2\r\nAlpha\r\n5300\r\n812\r\nBravo\r\n2100\r\n340\r\n");
+    { HighscoreTable table; }
+    EXPECT_EQ(readBytes(dataFile), "2\nAlpha\n5300\n812\nBravo\n2100\n340");
+
+    {
+        HighscoreTable table;
+        table.clear();
+    }
+    EXPECT_EQ(readBytes(dataFile), "0\n");
+}
+
+TEST(HighscoreTable, AMissingFolderIsCreated) {
+    ScratchFolder folder;
+    ASSERT_FALSE(std::filesystem::exists("sources"));
+    {
+        HighscoreTable table;
+        EXPECT_TRUE(table.records().empty());
+        table.add("First", 10, 3);
+    }
+    EXPECT_EQ(readBytes(dataFile), "1\nFirst\n10\n3");
+}
+
+TEST(HighscoreTable, AFailedSaveKeepsTheStoredList) {
+    ScratchFolder folder;
+    const std::string stored = "1\nAlpha\n5300\n812";
+    writeBytes(dataFile, stored);
+    // Something that is no file where the new list would be written first.
+    std::filesystem::create_directories("sources/Data/Highscores.data.tmp/blocker");
+    {
+        HighscoreTable table;
+        table.clear();
+        EXPECT_FALSE(table.save());
+    }
+    EXPECT_EQ(readBytes(dataFile), stored);
+    EXPECT_TRUE(std::filesystem::is_directory("sources/Data/Highscores.data.tmp"));
+
+    // Once the way is clear the next save goes through and leaves no temporary file.
+    std::filesystem::remove_all("sources/Data/Highscores.data.tmp");
+    { HighscoreTable table; }
+    EXPECT_EQ(readBytes(dataFile), stored);
+    EXPECT_FALSE(std::filesystem::exists("sources/Data/Highscores.data.tmp"));
+}
+
+TEST(HighscoreTable, AFailedRenameLeavesNoTemporaryFile) {
+    ScratchFolder folder;
+    // A non-empty folder under the file's own name cannot be replaced.
+    std::filesystem::create_directories("sources/Data/Highscores.data/inside");
+    EXPECT_FALSE(replaceFile(dataFile, "0\n"));
+    EXPECT_FALSE(std::filesystem::exists("sources/Data/Highscores.data.tmp"));
+    EXPECT_TRUE(std::filesystem::is_directory(dataFile));
+}
+
+TEST(HighscoreTable, AMillionRecordsLoadAndSave) {
+    ScratchFolder folder;
+    std::string text = "1000000\n";
+    text.reserve(12 * 1000000);
+    for (int i = 0; i < 1000000; ++i)
+        text += "N\n1\n1\n";
+    text += "Last\n0\n0";
+    writeBytes(dataFile, text);
+    {
+        HighscoreTable table;
+        EXPECT_EQ(table.records().size(), 1000001u);
+        EXPECT_EQ(table.records().back().name, "Last");
+    }
+    EXPECT_EQ(readBytes(dataFile), "1000001\n" + text.substr(8));
+}

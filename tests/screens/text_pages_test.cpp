@@ -1,0 +1,248 @@
+#include "ScreenTestSupport.hpp"
+#include "platform/Text.hpp"
+#include "screens/TextPages.hpp"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+} // namespace
+
+TEST(PageFile, OneEntryPerLine) {
+    ScratchFolder folder;
+    const struct {
+        const char* what;
+        std::string bytes;
+        Lines expected;
+    } cases[] = {
+        {"LF", "one\ntwo", {"one", "two"}},
+        {"CR LF", "one\r\ntwo\r\nthree", {"one", "two", "three"}},
+        {"a final line break gives a final empty line", "one\ntwo\n", {"one", "two", ""}},
+        {"CR LF at the end too", "one\r\n", {"one", ""}},
+        {"empty lines stay", "\n\nx", {"", "", "x"}},
+        {"an empty file is one empty line", "", {""}},
+        {"a lone CR inside a line stays", "a\rb\n", {"a\rb", ""}},
+        {"Windows-1252 bytes are kept",
+         "Gr\xFC\xDF"
+         "e",
+         {"Gr\xFC\xDF"
+          "e"}},
+    };
+    for (const auto& c : cases) {
+        writeBytes("page.txt", c.bytes);
+        EXPECT_EQ(readPageLines("page.txt"), c.expected) << c.what;
+    }
+    EXPECT_EQ(readPageLines("missing.txt"), Lines{});
+}
+
+TEST(PageFile, BinaryAndHugeInputLoad) {
+    ScratchFolder folder;
+    std::string binary;
+    for (int i = 0; i < 65536; ++i)
+        binary += static_cast<char>((i * 131) & 0xFF);
+    writeBytes("binary.txt", binary);
+    const Lines lines = readPageLines("binary.txt");
+    std::size_t total = 0;
+    for (const std::string& line : lines)
+        total += line.size() + 1;
+    EXPECT_EQ(lines.size(), 256u + 1u) << "one line feed every 256 bytes, and a final empty line";
+    EXPECT_LE(total, binary.size() + 1);
+
+    writeBytes("huge.txt", std::string(10 * 1024 * 1024, 'x'));
+    const Lines huge = readPageLines("huge.txt");
+    ASSERT_EQ(huge.size(), 1u);
+    EXPECT_EQ(huge[0].size(), 10u * 1024 * 1024);
+}
+
+TEST(Typewriter, OneCharacterPerStepClickingOnEvenOnes) {
+    Typewriter typewriter({5, 0, 3});
+    std::vector<std::pair<std::size_t, bool>> steps; // line, click
+    while (!typewriter.done()) {
+        const std::size_t line = typewriter.currentLine();
+        steps.push_back({line, typewriter.step()});
+    }
+    const std::vector<std::pair<std::size_t, bool>> expected = {
+        {0, true}, {0, false}, {0, true}, {0, false}, {0, true}, {2, true}, {2, false}, {2, true}};
+    EXPECT_EQ(steps, expected) << "empty lines take no step";
+    EXPECT_EQ(typewriter.shown(0), 5u);
+    EXPECT_EQ(typewriter.shown(1), 0u);
+    EXPECT_EQ(typewriter.shown(2), 3u);
+    EXPECT_FALSE(typewriter.step());
+
+    Typewriter empty({0, 0});
+    EXPECT_TRUE(empty.done());
+    Typewriter skipped({4, 2});
+    skipped.step();
+    skipped.finish();
+    EXPECT_TRUE(skipped.done());
+    EXPECT_EQ(skipped.shown(0), 4u);
+    EXPECT_EQ(skipped.shown(1), 2u);
+}
+
+TEST(CreditsSlide, PairsSlideAlongAQuarterSine) {
+    EXPECT_EQ(slideOffset(90), 720);
+    EXPECT_EQ(slideOffset(0), 0);
+    EXPECT_EQ(slideOffset(30), 359); // 0.5 * 720 lands just below 360
+
+    // In: at 30 frames per second the angle falls by 4 per frame, 23 frames per pair.
+    std::vector<int> angles;
+    int angle = 90;
+    do {
+        angles.push_back(angle);
+        angle = slideInNextAngle(angle, 1.f / 30.f);
+    } while (angle > 0);
+    ASSERT_EQ(angles.size(), 23u);
+    EXPECT_EQ(angles[1], 86);
+    EXPECT_EQ(angles[2], 82);
+    EXPECT_EQ(angles.back(), 2);
+    // Truncated towards zero, not floored.
+    EXPECT_EQ(slideInNextAngle(2, 1.f / 30.f), -1);
+
+    // Out: it climbs by 3 per frame and stops past 89.
+    angles.clear();
+    angle = 0;
+    for (;;) {
+        angles.push_back(angle);
+        angle = slideOutNextAngle(angle, 1.f / 30.f);
+        if (angle > 89)
+            break;
+    }
+    ASSERT_EQ(angles.size(), 30u);
+    EXPECT_EQ(angles[1], 3);
+    EXPECT_EQ(angles.back(), 87);
+
+    // Frames shorter than a hundredth of a second still end both slides.
+    EXPECT_EQ(slideOutNextAngle(10, 0.001f), 11);
+    EXPECT_EQ(slideOutNextAngle(10, 0.f), 11);
+    EXPECT_EQ(slideInNextAngle(10, 0.001f), 9);
+}
+
+TEST(MissionPicture, PrintStepAndPlacement) {
+    EXPECT_EQ(printRowStep(1.f / 30.f), 3);
+    EXPECT_EQ(printRowStep(0.05f), 5);
+    EXPECT_EQ(printRowStep(0.005f), 1);
+    EXPECT_EQ(printRowStep(0.f), 1);
+
+    EXPECT_EQ(missionPlatePosition({400, 300}), sf::Vector2f(1040.f, 600.f));
+    EXPECT_EQ(missionPlatePosition({1440, 900}), sf::Vector2f(0.f, 0.f));
+    EXPECT_EQ(missionPlatePosition({2000, 300}), sf::Vector2f(0.f, 600.f));
+    EXPECT_EQ(missionPlatePosition({300, 5000}), sf::Vector2f(1140.f, 0.f));
+}
+
+TEST(TextFit, CutsWhereTheWindowEnds) {
+    sf::Font font;
+    loadDefaultFont(font);
+    const sf::String wide(std::string(5000, 'W'));
+    const std::size_t fits = fittingPrefixLength(font, 30, wide, 1390.f);
+    sf::Text text(wide.substring(0, fits), font, 30);
+    EXPECT_GE(textWidth(text), 1390.f) << "the cut line still reaches the edge";
+    text.setString(wide.substring(0, fits - 2));
+    EXPECT_LT(text.findCharacterPos(fits - 2).x, 1390.f + 60.f);
+    EXPECT_LT(fits, 100u);
+
+    const sf::String shortLine("Panzer");
+    EXPECT_EQ(fittingPrefixLength(font, 30, shortLine, 1390.f), 6u);
+    EXPECT_EQ(fittingSuffixStart(font, 30, shortLine, 710.f), 0u);
+
+    const std::size_t start = fittingSuffixStart(font, 30, wide, 710.f);
+    text.setString(wide.substring(start));
+    EXPECT_GE(textWidth(text), 710.f);
+    EXPECT_LT(textWidth(text), 710.f + 100.f);
+
+    // Glyphs without width cannot make a line endless.
+    const sf::String carriageReturns(std::string(100000, '\r'));
+    EXPECT_EQ(fittingPrefixLength(font, 30, carriageReturns, 1390.f), maxDrawnCharacters);
+}
+
+TEST(TextPages, StoryTypesOutAndPrintsThePicture) {
+    ScratchFolder folder;
+    writeSamplePictures(folder.path(), {200, 100});
+    writeBytes("sources/Text/Story/Story.txt", "Hallo\r\nWelt\r\n");
+    GameWindow window(GameWindow::Mode::Offscreen);
+    window.setFixedFrameTime(1.f / 30.f);
+    StoryScreen story(window);
+    story.showAll();
+    story.draw();
+    const sf::Image shot = window.screenshot();
+    EXPECT_GT(countPixels(shot, {50, 100, 120, 36}, isRed), 100) << "first line";
+    EXPECT_GT(countPixels(shot, {50, 140, 120, 36}, isRed), 100) << "second line";
+    EXPECT_EQ(countPixels(shot, {50, 180, 600, 40}, isRed), 0) << "the final empty line";
+    EXPECT_GT(countPixels(shot, {500, 10, 440, 60}, isWhite), 300) << "title";
+    // The printed picture, flush with the bottom-right corner.
+    const sf::Color picture = shot.getPixel(1440 - 100, 900 - 50);
+    EXPECT_GT(picture.g, 70);
+    const sf::Color outside = shot.getPixel(1440 - 210, 900 - 50);
+    EXPECT_NE(outside, picture);
+}
+
+TEST(TextPages, WithoutTextTheIntroFadesAndPrintsThePictureOnly) {
+    ScratchFolder folder;
+    writeSamplePictures(folder.path(), {200, 100});
+    GameWindow window(GameWindow::Mode::Offscreen);
+    window.setFixedFrameTime(1.f / 30.f);
+    {
+        HowToPlayScreen page(window);
+        page.playIntro();
+        const sf::Image shot = window.screenshot();
+        EXPECT_EQ(countPixels(shot, {0, 100, 1440, 800}, isRed), 0);
+        EXPECT_GT(countPixels(shot, {1200, 195, 230, 30}, isWhite), 50) << "Escape hint";
+        EXPECT_GT(shot.getPixel(700, 500).r, 20) << "faded in";
+    }
+    {
+        StoryScreen story(window);
+        story.playIntro();
+        story.draw();
+        const sf::Image shot = window.screenshot();
+        EXPECT_EQ(countPixels(shot, {0, 100, 1200, 800}, isRed), 0);
+        EXPECT_GT(shot.getPixel(1440 - 100, 900 - 2).g, 70) << "printed to the last row";
+    }
+}
+
+TEST(TextPages, TypewriterShowsTheLinesInPlace) {
+    ScratchFolder folder;
+    writeBytes("sources/Text/HowToPlay/How To Play.txt", "abcde\n\nxyz");
+    GameWindow window(GameWindow::Mode::Offscreen);
+    window.setFixedFrameTime(1.f / 30.f);
+    HowToPlayScreen page(window);
+    sf::Clock clock;
+    page.playIntro();
+    EXPECT_GE(clock.getElapsedTime().asSeconds(), 0.08f)
+        << "eight characters, 0.01 s apart at least";
+    const sf::Image shot = window.screenshot();
+    EXPECT_GT(countPixels(shot, {50, 100, 80, 30}, isRed), 50);
+    EXPECT_EQ(countPixels(shot, {50, 130, 400, 30}, isRed), 0);
+    EXPECT_GT(countPixels(shot, {50, 160, 80, 30}, isRed), 50) << "rows 30 apart";
+}
+
+TEST(TextPages, CreditsPairsSitBesideTheMiddle) {
+    ScratchFolder folder;
+    writeSamplePictures(folder.path());
+    writeBytes("sources/Text/Credits/Topics.txt", "Idee\nGrafik\nTon\nExtra");
+    writeBytes("sources/Text/Credits/Names.txt", "A. Autor\nB. Bild\nC. Klang");
+    GameWindow window(GameWindow::Mode::Offscreen);
+    window.setFixedFrameTime(1.f / 30.f);
+    CreditsScreen credits(window);
+    ASSERT_EQ(credits.offsets().size(), 4u) << "one pair per line of the longer file";
+    for (int offset : credits.offsets())
+        EXPECT_EQ(offset, 720);
+    credits.draw();
+    sf::Image shot = window.screenshot();
+    EXPECT_EQ(countPixels(shot, {0, 225, 1440, 160}, isRed), 0) << "all pairs out of sight";
+    EXPECT_EQ(countPixels(shot, {0, 225, 1440, 160}, isCyan), 0);
+
+    credits.showAll();
+    credits.draw();
+    shot = window.screenshot();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_GT(countPixels(shot, {560, 225 + 40 * i, 150, 36}, isRed), 50) << "topic " << i;
+        EXPECT_EQ(countPixels(shot, {712, 225 + 40 * i, 16, 36}, isRed), 0) << "topic ends at 710";
+        EXPECT_GT(countPixels(shot, {730, 225 + 40 * i, 150, 36}, isCyan), 50) << "name " << i;
+    }
+    EXPECT_GT(countPixels(shot, {560, 345, 150, 36}, isRed), 50) << "the surplus topic";
+    EXPECT_EQ(countPixels(shot, {730, 345, 300, 36}, isCyan), 0);
+    // The dark bands darken the top and bottom quarters only.
+    EXPECT_LT(shot.getPixel(5, 100).r, shot.getPixel(5, 450).r);
+    EXPECT_LT(shot.getPixel(5, 800).r, shot.getPixel(5, 450).r);
+}
