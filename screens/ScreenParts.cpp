@@ -53,32 +53,26 @@ void PageCanvas::drawBackdrop(sf::RenderTarget& target) const {
         target.clear(sf::Color::Black);
 }
 
-void drawTextAt(sf::RenderTarget& target, sf::Text& text, const sf::String& string, unsigned size,
-                sf::Color colour, float x, float y) {
+void placeText(sf::Text& text, const sf::String& string, unsigned size, sf::Color colour, float x,
+               float y) {
     text.setString(string);
     text.setCharacterSize(size);
     text.setFillColor(colour);
     text.setPosition(std::round(x), std::round(y));
-    target.draw(text);
 }
 
-void drawTextCentred(sf::RenderTarget& target, sf::Text& text, const sf::String& string,
-                     unsigned size, sf::Color colour, float y) {
+void placeTextCentred(sf::Text& text, const sf::String& string, unsigned size, sf::Color colour,
+                      float y) {
     text.setString(string);
     text.setCharacterSize(size);
-    drawTextAt(target, text, string, size, colour, screenWidth / 2.f - textWidth(text) / 2.f, y);
+    placeText(text, string, size, colour, screenWidth / 2.f - textWidth(text) / 2.f, y);
 }
 
-void drawTextRightAligned(sf::RenderTarget& target, sf::Text& text, const sf::String& string,
-                          unsigned size, sf::Color colour, float right, float y) {
+void placeTextRightAligned(sf::Text& text, const sf::String& string, unsigned size,
+                           sf::Color colour, float right, float y) {
     text.setString(string);
     text.setCharacterSize(size);
-    drawTextAt(target, text, string, size, colour, right - textWidth(text), y);
-}
-
-void drawEscapeHint(sf::RenderTarget& target, sf::Text& text) {
-    drawTextRightAligned(target, text, "Escape - Beenden", 20, sf::Color::White, screenWidth - 10.f,
-                         screenHeight / 4.f - 30.f);
+    placeText(text, string, size, colour, right - textWidth(text), y);
 }
 
 void waitAndRestart(sf::Clock& clock, float seconds) {

@@ -53,17 +53,44 @@ class PageCanvas {
     bool stale_ = true;
 };
 
-// Text placement; positions are rounded to whole pixels so that the glyphs stay sharp.
-void drawTextAt(sf::RenderTarget& target, sf::Text& text, const sf::String& string, unsigned size,
-                sf::Color colour, float x, float y);
+// Text placement: each sets the text's string, size, colour and position, rounded to whole
+// pixels so that the glyphs stay sharp.
+void placeText(sf::Text& text, const sf::String& string, unsigned size, sf::Color colour, float x,
+               float y);
 // Centred on the window's middle: x = 720 - its width / 2.
-void drawTextCentred(sf::RenderTarget& target, sf::Text& text, const sf::String& string,
-                     unsigned size, sf::Color colour, float y);
+void placeTextCentred(sf::Text& text, const sf::String& string, unsigned size, sf::Color colour,
+                      float y);
 // Ending at `right`: x = right - its width.
-void drawTextRightAligned(sf::RenderTarget& target, sf::Text& text, const sf::String& string,
-                          unsigned size, sf::Color colour, float right, float y);
+void placeTextRightAligned(sf::Text& text, const sf::String& string, unsigned size,
+                           sf::Color colour, float right, float y);
+
+// Drawn on the window (where draws are counted) or on a page's canvas.
+template <class Target>
+void drawTextAt(Target& target, sf::Text& text, const sf::String& string, unsigned size,
+                sf::Color colour, float x, float y) {
+    placeText(text, string, size, colour, x, y);
+    target.draw(text);
+}
+
+template <class Target>
+void drawTextCentred(Target& target, sf::Text& text, const sf::String& string, unsigned size,
+                     sf::Color colour, float y) {
+    placeTextCentred(text, string, size, colour, y);
+    target.draw(text);
+}
+
+template <class Target>
+void drawTextRightAligned(Target& target, sf::Text& text, const sf::String& string, unsigned size,
+                          sf::Color colour, float right, float y) {
+    placeTextRightAligned(text, string, size, colour, right, y);
+    target.draw(text);
+}
+
 // "Escape - Beenden", white, size 20, right-aligned 10 pixels from the right edge at y 195.
-void drawEscapeHint(sf::RenderTarget& target, sf::Text& text);
+template <class Target> void drawEscapeHint(Target& target, sf::Text& text) {
+    drawTextRightAligned(target, text, "Escape - Beenden", 20, sf::Color::White,
+                         GameWindow::width - 10.f, GameWindow::height / 4.f - 30.f);
+}
 
 // The fades of every page: a frame is drawn, then the black overlay's alpha moves by 100 per
 // second of the last frame time until it passes its bound, where it is set to the bound.

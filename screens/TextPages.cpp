@@ -10,9 +10,6 @@
 namespace {
 constexpr int screenWidth = GameWindow::width;
 constexpr int screenHeight = GameWindow::height;
-} // namespace
-
-namespace {
 
 constexpr double pi = 3.14159265358979323846;
 
@@ -122,7 +119,7 @@ void TextPage::drawTitle(sf::RenderTarget& target) {
 }
 
 void TextPage::drawHintAndFade() {
-    drawEscapeHint(window_.target(), titleText_);
+    drawEscapeHint(window_, titleText_);
     drawFade(window_, static_cast<int>(fade_));
     window_.display();
 }
@@ -177,20 +174,23 @@ void TypedPage::draw() {
     canvas_.draw(window_, [this](sf::RenderTarget& target) {
         drawTitle(target);
         drawPicture(target);
-        for (std::size_t i = 0; i < stillLines_; ++i)
-            drawLine(target, i);
+        for (std::size_t i = 0; i < stillLines_; ++i) {
+            if (placeLine(i))
+                target.draw(bodyText_);
+        }
     });
-    if (stillLines_ < lines_.size())
-        drawLine(window_.target(), stillLines_);
+    if (stillLines_ < lines_.size() && placeLine(stillLines_))
+        window_.draw(bodyText_);
     drawHintAndFade();
 }
 
-void TypedPage::drawLine(sf::RenderTarget& target, std::size_t line) {
+bool TypedPage::placeLine(std::size_t line) {
     const std::size_t shown = typewriter_.shown(line);
     if (shown == 0)
-        return;
-    drawTextAt(target, bodyText_, lines_[line].substring(0, shown), bodySize_, sf::Color::Red, 50.f,
-               100.f + static_cast<float>(rowStep_ * static_cast<int>(line)));
+        return false;
+    placeText(bodyText_, lines_[line].substring(0, shown), bodySize_, sf::Color::Red, 50.f,
+              100.f + static_cast<float>(rowStep_ * static_cast<int>(line)));
+    return true;
 }
 
 void TypedPage::showAll() {

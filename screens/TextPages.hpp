@@ -104,7 +104,8 @@ class TypedPage : public TextPage {
     virtual void drawPicture(sf::RenderTarget&) {}
 
   private:
-    void drawLine(sf::RenderTarget& target, std::size_t line);
+    // Sets up the text of a line as far as it is typed; false when nothing of it shows yet.
+    bool placeLine(std::size_t line);
     // Lines typed out completely belong to the still parts; the one being typed is drawn each
     // frame.
     std::size_t completeLines() const;
