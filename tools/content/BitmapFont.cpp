@@ -1,8 +1,5 @@
 #include "tools/content/BitmapFont.hpp"
 
-#include <cstring>
-#include <utility>
-
 namespace {
 struct Entry {
     char c;
@@ -61,15 +58,13 @@ constexpr Entry entries[] = {
     {'\'', {"..#..", "..#..", ".#...", ".....", ".....", ".....", "....."}},
     {'!', {"..#..", "..#..", "..#..", "..#..", "..#..", ".....", "..#.."}},
     {'?', {".###.", "#...#", "....#", "...#.", "..#..", ".....", "..#.."}},
-    {'x', {".....", ".....", "#...#", ".#.#.", "..#..", ".#.#.", "#...#"}},
 };
 
 constexpr Entry unknown = {'?', {"#####", "#...#", "#...#", "#...#", "#...#", "#...#", "#####"}};
 } // namespace
 
 std::array<std::uint8_t, bitmapfont::glyphHeight> bitmapfont::glyph(char c) {
-    // A lone lower-case x is the times sign of sizes ("42x100"); other letters go upper case.
-    if (c >= 'a' && c <= 'z' && c != 'x')
+    if (c >= 'a' && c <= 'z')
         c = static_cast<char>(c - 'a' + 'A');
     const Entry* found = &unknown;
     for (const Entry& e : entries)

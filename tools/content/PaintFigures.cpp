@@ -118,20 +118,20 @@ Canvas paintSoldier(const SoldierLook& s) {
 
     // Pack on the back.
     {
-        const float hw = s.armour >= 2 ? 10.5f : 9.f, hh = s.armour >= 2 ? 8.f : 7.f;
-        const Vec2 c{P.x, P.y + 9};
+        const float hw = s.armour >= 2 ? 10.5f : 9.f, hh = s.armour >= 2 ? 9.f : 8.f;
+        const Vec2 c{P.x, P.y + 7};
         auto f = [=](Vec2 p) { return sdf::box(p, c, {hw, hh}, 3.f); };
         fig.fill(c.x - hw, c.y - hh, c.x + hw, c.y + hh, f, [&](Vec2 p, float) {
             return shade(shade(s.gear, 0.85f), 1.f + 0.35f * bevel(f, p, 3.f));
         });
         // Bedroll across the top of the pack.
         auto roll = [=](Vec2 p) {
-            return sdf::segment(p, {c.x - hw + 1, c.y + hh - 2}, {c.x + hw - 1, c.y + hh - 2},
-                                2.6f);
+            return sdf::segment(p, {c.x - hw + 2, c.y + hh - 3}, {c.x + hw - 2, c.y + hh - 3},
+                                2.2f);
         };
         fig.fill(c.x - hw - 3, c.y + hh - 5, c.x + hw + 3, c.y + hh + 1, roll, [&](Vec2 p, float) {
-            return shade(rgb(90, 80, 58),
-                         0.8f + 0.5f * (1 - clamp01(std::abs(p.y - (c.y + hh - 2)) / 2.6f)));
+            return shade(mix(s.gear, rgb(90, 80, 58), 0.5f),
+                         0.7f + 0.45f * (1 - clamp01(std::abs(p.y - (c.y + hh - 3.5f)) / 2.2f)));
         });
     }
     // Shoulders and torso.
@@ -162,7 +162,7 @@ Canvas paintSoldier(const SoldierLook& s) {
                 c.x - r, c.y - r, c.x + r, c.y + r, [=](Vec2 p) { return sdf::circle(p, c, r); },
                 [&](Vec2 p, float) {
                     return shade(s.armour >= 3 ? rgb(88, 92, 96) : s.gear,
-                                 domeLight(p, c, r, 0.25f));
+                                 0.45f + 0.55f * domeLight(p, c, r, 0.1f));
                 });
         }
     }

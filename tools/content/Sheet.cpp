@@ -35,10 +35,8 @@ Canvas makeContactSheet(const std::vector<Picture>& pictures) {
                     cy = static_cast<float>(header + row * cellH);
         const float pw = static_cast<float>(pic.canvas.width()),
                     ph = static_cast<float>(pic.canvas.height());
-        // Shrink big pictures to fit; show small ones up to twice their size, in whole steps.
-        float scale = std::min(imageW / pw, imageH / ph);
-        if (scale >= 1)
-            scale = std::min(2.f, std::floor(scale));
+        // Shrink big pictures to fit; show small ones up to three times their size.
+        const float scale = std::min(3.f, std::min(imageW / pw, imageH / ph));
         const float w = pw * scale, h = ph * scale;
         const float x = cx + (imageW - w) / 2 + 8, y = cy + (imageH - h) / 2 + 4;
         if (!pic.opaque)
@@ -49,8 +47,9 @@ Canvas makeContactSheet(const std::vector<Picture>& pictures) {
             label.pop_back();
         paint::bitmapText(sheet, label, cx + (cellW - paint::bitmapTextWidth(label, 2)) / 2,
                           cy + imageH + 12, 2, rgb(235, 235, 225));
-        const std::string size =
-            std::to_string(pic.canvas.width()) + "x" + std::to_string(pic.canvas.height());
+        const std::string folder = pic.path.substr(0, pic.path.find('/'));
+        const std::string size = folder + "  " + std::to_string(pic.canvas.width()) + "x" +
+                                 std::to_string(pic.canvas.height());
         paint::bitmapText(sheet, size, cx + (cellW - paint::bitmapTextWidth(size, 1)) / 2,
                           cy + imageH + 30, 1, rgb(160, 170, 150));
     }
