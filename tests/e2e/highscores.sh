@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Key 5 shows the stored list row by row; C empties it, and after Escape the file holds the
+# empty list.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/screens_lib.sh"
+e2e_setup "$1"
+data=$E2E_GAME_DIR/sources/Data
+mkdir -p "$data"
+stored=$'3\nAlpha\n5300\n812\nBravo\n2100\n340\nCharlie\n900\n75'
+printf '%s' "$stored" >"$data/Highscores.data"
+
+e2e_start
+e2e_wait_screen 60 "the menu" menu_shown
+e2e_wait_screen 20 "the footer" menu_footer_shown
+
+e2e_key 5
+e2e_wait_screen 20 "three highscore rows" highscore_rows_shown 3
+e2e_key c
+e2e_wait_screen 10 "the empty list" highscores_empty_shown
+[ "$(cat "$data/Highscores.data")" = "$stored" ] || e2e_fail "the file changed before the screen closed"
+e2e_key Escape
+e2e_wait_screen 20 "the menu after the highscores" menu_shown
+[ "$(od -An -c "$data/Highscores.data" | tr -s ' ')" = " 0 \n" ] ||
+    e2e_fail "file after clearing: $(od -An -c "$data/Highscores.data")"
+
+e2e_key 6
+e2e_wait_exit 15
+[ "$E2E_EXIT" -eq 0 ] || e2e_fail "exit code $E2E_EXIT"
+e2e_log "passed"
