@@ -1,2 +1,6 @@
 set(VELMARCH_APP_SOURCES
+    app/Application.cpp
+    app/LoadingWindow.cpp
+    app/MainMenu.cpp
+    app/MenuPages.cpp
 )

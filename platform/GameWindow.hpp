@@ -1,7 +1,6 @@
 #pragma once
 
 #include <SFML/Graphics.hpp>
-
 #include <memory>
 #include <optional>
 
@@ -24,7 +23,8 @@ class GameWindow {
     sf::RenderTarget& target() { return *target_; }
 
     // Every draw goes through here so that the benchmark can count draw calls.
-    void draw(const sf::Drawable& drawable, const sf::RenderStates& states = sf::RenderStates::Default);
+    void draw(const sf::Drawable& drawable,
+              const sf::RenderStates& states = sf::RenderStates::Default);
 
     // Presents the frame (holding the frame limit) and records the frame time.
     void display();
@@ -32,6 +32,8 @@ class GameWindow {
     // Seconds between the last two display() calls, or the fixed value tests have set.
     float frameTime() const { return fixedFrameTime_ ? *fixedFrameTime_ : frameTime_; }
     void setFixedFrameTime(std::optional<float> seconds) { fixedFrameTime_ = seconds; }
+    // Offscreen the limit is held the same way, by sleeping in display(), so that a drawing
+    // thread does not queue up frames faster than they can be rendered.
     void setFramerateLimit(unsigned perSecond);
 
     // Window events, with mouse positions in layout pixels. Offscreen there are none.
@@ -49,7 +51,8 @@ class GameWindow {
     // Copies what the window shows now (call before display()) and draws such a copy back
     // over the whole screen.
     void capture(sf::Texture& into);
-    void drawCapture(const sf::Texture& capture, const sf::RenderStates& states = sf::RenderStates::Default);
+    void drawCapture(const sf::Texture& capture,
+                     const sf::RenderStates& states = sf::RenderStates::Default);
 
     // The last presented frame of an offscreen window, for pixel checks.
     sf::Image screenshot() const;
@@ -72,6 +75,7 @@ class GameWindow {
     sf::RenderTarget* target_ = nullptr;
     sf::FloatRect viewport_{0.f, 0.f, 1.f, 1.f};
     sf::Clock frameClock_;
+    sf::Time offscreenFrameLimit_ = sf::Time::Zero;
     float frameTime_ = 0.f;
     std::optional<float> fixedFrameTime_;
     unsigned drawCalls_ = 0;

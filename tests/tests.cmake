@@ -3,10 +3,12 @@ include(GoogleTest)
 
 # Tests by area; each area's list names its files.
 include(tests/platform/tests.cmake)
+include(tests/app/tests.cmake)
 
 add_executable(velmarch-tests
     tests/main.cpp
     ${VELMARCH_PLATFORM_TESTS}
+    ${VELMARCH_APP_TESTS}
 )
 target_compile_options(velmarch-tests PRIVATE -Wall -Wextra)
 target_link_libraries(velmarch-tests PRIVATE velmarch_core GTest::gtest)
