@@ -1,6 +1,7 @@
 #pragma once
 
 #include <SFML/Graphics.hpp>
+
 #include <memory>
 #include <optional>
 
@@ -23,8 +24,7 @@ class GameWindow {
     sf::RenderTarget& target() { return *target_; }
 
     // Every draw goes through here so that the benchmark can count draw calls.
-    void draw(const sf::Drawable& drawable,
-              const sf::RenderStates& states = sf::RenderStates::Default);
+    void draw(const sf::Drawable& drawable, const sf::RenderStates& states = sf::RenderStates::Default);
 
     // Presents the frame (holding the frame limit) and records the frame time.
     void display();
@@ -51,8 +51,7 @@ class GameWindow {
     // Copies what the window shows now (call before display()) and draws such a copy back
     // over the whole screen.
     void capture(sf::Texture& into);
-    void drawCapture(const sf::Texture& capture,
-                     const sf::RenderStates& states = sf::RenderStates::Default);
+    void drawCapture(const sf::Texture& capture, const sf::RenderStates& states = sf::RenderStates::Default);
 
     // The last presented frame of an offscreen window, for pixel checks.
     sf::Image screenshot() const;
