@@ -17,3 +17,5 @@ gtest_discover_tests(velmarch-tests
     WORKING_DIRECTORY ${VELMARCH_GAME_DIR}
     DISCOVERY_TIMEOUT 60
     PROPERTIES LABELS unit ENVIRONMENT "ALSOFT_DRIVERS=null")
+
+include(tests/e2e/tests.cmake)
