@@ -32,8 +32,9 @@ velmarch_build() {
     if [ -f "$dir/CMakeCache.txt" ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$dir/CMakeCache.txt"; then
         rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
     fi
-    cmake -S "$VELMARCH_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "$@" >"$dir.configure.log" 2>&1 ||
-        { cat "$dir.configure.log"; return 1; }
+    mkdir -p "$dir"
+    cmake -S "$VELMARCH_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "$@" >"$dir/configure.log" 2>&1 ||
+        { cat "$dir/configure.log"; return 1; }
     cmake --build "$dir" -j "$(nproc)"
 }
 
