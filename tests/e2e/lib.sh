@@ -18,6 +18,7 @@ E2E_WORK=""
 E2E_GAME_DIR=""
 E2E_EXIT=""
 E2E_FAILED=0
+E2E_XVFB_PID=""
 
 e2e_log() { echo "[e2e $(date +%T.%3N)] $*"; }
 
@@ -39,9 +40,32 @@ e2e_cleanup() {
         kill -9 "$E2E_GAME_PID" 2>/dev/null
     fi
     [ -n "$E2E_GAME_PID" ] && wait "$E2E_GAME_PID" 2>/dev/null
+    if [ -n "$E2E_XVFB_PID" ]; then
+        kill "$E2E_XVFB_PID" 2>/dev/null
+        wait "$E2E_XVFB_PID" 2>/dev/null
+    fi
     if [ "$E2E_FAILED" -eq 0 ] && [ -n "$E2E_WORK" ] && [ -z "${E2E_KEEP:-}" ]; then
         rm -rf "$E2E_WORK"
     fi
+}
+
+# e2e_own_display WIDTHxHEIGHT: a private X server with a screen of that size replaces DISPLAY
+# for the rest of the test (call before e2e_setup); it is stopped at the end.
+e2e_own_display() {
+    local number
+    number=$(mktemp "${TMPDIR:-/tmp}/velmarch-e2e-x.XXXXXX")
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset 3>"$number" 2>/dev/null &
+    E2E_XVFB_PID=$!
+    trap e2e_cleanup EXIT
+    local tries
+    for tries in $(seq 100); do
+        [ -s "$number" ] && break
+        sleep 0.1
+    done
+    [ -s "$number" ] || e2e_fail "no X server of size $1"
+    export DISPLAY=":$(tr -d '[:space:]' <"$number")"
+    rm -f "$number"
+    e2e_log "own X server $DISPLAY at $1"
 }
 
 # e2e_setup BUILT_GAME_DIR [--without-sources]
