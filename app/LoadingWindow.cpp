@@ -59,13 +59,18 @@ LoadingWindow::LoadingWindow(GameWindow& window) : window_(window) {
     label_.setPosition(static_cast<float>(screenWidth / 2) - textWidth(label_) / 2.f, 100.f);
 
     const float w = screenWidth, h = screenHeight;
-    backdrop_.quad({{0.f, 0.f}, {w, 0.f}, {w, h}, {0.f, h}},
-                   {sf::Color::Black, sf::Color::Black, sf::Color::Blue, sf::Color::Cyan});
+    Batch backdrop;
+    backdrop.quad({{0.f, 0.f}, {w, 0.f}, {w, h}, {0.f, h}},
+                  {sf::Color::Black, sf::Color::Black, sf::Color::Blue, sf::Color::Cyan});
     for (int x = -screenHeight; x < screenWidth; x += 20) {
-        backdrop_.line({static_cast<float>(x), 0.f}, {static_cast<float>(x + screenHeight), h}, 5.f,
-                       sf::Color(255, 255, 255, 100));
+        backdrop.line({static_cast<float>(x), 0.f}, {static_cast<float>(x + screenHeight), h}, 5.f,
+                      sf::Color(255, 255, 255, 100));
     }
-    backdrop_.rect({100.f, 100.f}, {w - 100.f, h - 100.f}, sf::Color(0, 0, 0, 100));
+    backdrop.rect({100.f, 100.f}, {w - 100.f, h - 100.f}, sf::Color(0, 0, 0, 100));
+    backdrop_.create(screenWidth, screenHeight);
+    backdrop_.clear(sf::Color::Black);
+    backdrop_.draw(backdrop.vertices());
+    backdrop_.display();
 }
 
 LoadingWindow::~LoadingWindow() {
@@ -115,7 +120,7 @@ void LoadingWindow::showFrame(float seconds) {
 void LoadingWindow::compose() {
     if (letterboxed(window_))
         window_.target().clear();
-    window_.draw(backdrop_.vertices());
+    window_.draw(sf::Sprite(backdrop_.getTexture()), sf::RenderStates(sf::BlendNone));
 
     unionSprite_.setRotation(spin_);
     collectiveSprite_.setRotation(-spin_);

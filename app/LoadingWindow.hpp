@@ -63,7 +63,8 @@ class LoadingWindow {
     sf::Sprite collectiveSprite_;
     sf::Font font_;
     sf::Text label_;
-    Batch backdrop_; // gradient, stripes and dark frame: the same every frame
+    // Gradient, stripes and dark frame never change: drawn once, copied each frame.
+    sf::RenderTexture backdrop_;
     Batch boxes_;
     LoadingProgress progress_;
     float spin_ = 0.f;

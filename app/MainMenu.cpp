@@ -99,13 +99,19 @@ void MainMenu::compose() {
         return;
     }
     const bool panelsShown = panelImage_.getSize().x > 0;
-    if (titleImage_.getSize().x == 0 || window_.viewport() != sf::FloatRect(0.f, 0.f, 1.f, 1.f))
+    const sf::FloatRect title = titleSprite_.getGlobalBounds();
+    const bool titleCovers = titleImage_.getSize().x > 0 && title.left <= 0.f && title.top <= 0.f &&
+                             title.left + title.width >= screenWidth &&
+                             title.top + title.height >= screenHeight;
+    if (!titleCovers || window_.viewport() != sf::FloatRect(0.f, 0.f, 1.f, 1.f))
         window_.target().clear(sf::Color::Black);
 
+    // The pictures are JPEGs, always opaque: copying them without blending is cheaper.
+    const sf::RenderStates opaque(sf::BlendNone);
     // Shut panels hide the title picture and the entries.
     if (slide_ != 0 || !panelsShown) {
         if (titleImage_.getSize().x > 0)
-            window_.draw(titleSprite_);
+            window_.draw(titleSprite_, opaque);
         for (const sf::Text& entry : entries_)
             window_.draw(entry);
     }
@@ -119,7 +125,9 @@ void MainMenu::compose() {
         const sf::FloatRect whole(0.f, 0.f, static_cast<float>(tex.x), static_cast<float>(tex.y));
         panels.image({0.f, upper - size.y}, size, whole);
         panels.image({0.f, lower}, size, whole);
-        panels.flush(window_, &panelImage_);
+        sf::RenderStates states = opaque;
+        states.texture = &panelImage_;
+        window_.draw(panels.vertices(), states);
     }
     // Drawing both lines after both panels shows the same picture as interleaving them: where
     // the upper line reaches into the lower panel, the lower line covers it.
