@@ -1,5 +1,6 @@
 #include "app/Application.hpp"
 
+#include "app/AudioCheck.hpp"
 #include "app/MainMenu.hpp"
 #include "app/MenuPages.hpp"
 #include "platform/GameWindow.hpp"
@@ -36,6 +37,7 @@ void fadeMusic(sf::Music& music, int first, int last) {
 }
 
 bool runVelmarch() {
+    useSilentAudioWithoutDevice();
     GameWindow window(GameWindow::Mode::Fullscreen);
     window.setMouseCursorVisible(false);
     // The loading screen's thread takes the drawing context while this thread loads.

@@ -1,10 +1,13 @@
 #include "app/Application.hpp"
+#include "app/AudioCheck.hpp"
 #include "tests/app/WorkingDirectory.hpp"
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -42,4 +45,47 @@ TEST(Restart, ReplacesTheProcessWithItsOwnExecutableInTheSameFolder) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "started.json"));
+}
+
+// Sets an environment variable for one scope.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
+    }
+    ~ScopedEnvironment() {
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
+        else
+            unsetenv(name_);
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(AudioCheck, TellsWhetherTheDeviceOpens) {
+    {
+        ScopedEnvironment silent("ALSOFT_DRIVERS", "null");
+        EXPECT_TRUE(audioDeviceOpens());
+    }
+    {
+        // A driver list naming no real driver leaves OpenAL without a device.
+        ScopedEnvironment none("ALSOFT_DRIVERS", "nosuchdriver");
+        EXPECT_FALSE(audioDeviceOpens());
+    }
+}
+
+TEST(AudioCheck, KeepsADriverChoiceMadeOutside) {
+    ScopedEnvironment chosen("ALSOFT_DRIVERS", "nosuchdriver");
+    useSilentAudioWithoutDevice();
+    EXPECT_STREQ(std::getenv("ALSOFT_DRIVERS"), "nosuchdriver");
 }

@@ -1,7 +1,20 @@
 #!/usr/bin/env bash
 # Start-up to quitting: the loading screen, the menu, key 6 and a clean exit.
+#   menu.sh GAME_DIR [--without-sources] [--system-audio]
+# --system-audio leaves the audio driver to the program (on a machine without a sound device it
+# must fall back to silence quietly).
 source "$(dirname "$0")/lib.sh"
-e2e_setup "$1" "${2:-}"
+without=""
+systemAudio=""
+for option in "${@:2}"; do
+    case $option in
+    --without-sources) without=$option ;;
+    --system-audio) systemAudio=1 ;;
+    *) e2e_fail "unknown option $option" ;;
+    esac
+done
+e2e_setup "$1" $without
+[ -z "$systemAudio" ] || unset ALSOFT_DRIVERS
 
 e2e_start
 e2e_wait_screen 20 "the loading screen" loading_shown
