@@ -4,6 +4,7 @@
 #include "app/MainMenu.hpp"
 #include "app/MenuPages.hpp"
 #include "platform/GameWindow.hpp"
+#include "platform/SoundFiles.hpp"
 
 #include <SFML/System/Sleep.hpp>
 #include <cerrno>
@@ -45,7 +46,7 @@ bool runVelmarch() {
     window.setFramerateLimit(30);
 
     sf::Music music;
-    if (music.openFromFile(musicPath)) {
+    if (openMusicFile(music, musicPath)) {
         music.setLoop(true);
         music.play();
     }

@@ -3,6 +3,7 @@
 #include "app/LoadingWindow.hpp"
 #include "platform/Draw.hpp"
 #include "platform/GameWindow.hpp"
+#include "platform/SoundFiles.hpp"
 #include "platform/Text.hpp"
 
 #include <utility>
@@ -53,7 +54,7 @@ bool MainMenu::run() {
 }
 
 void MainMenu::load() {
-    clickBuffer_.loadFromFile("sources/Sounds/Print.wav");
+    loadSoundFile(clickBuffer_, "sources/Sounds/Print.wav");
     fade_ = 255.f;
     slide_ = 0;
     running_ = true;
