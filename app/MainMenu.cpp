@@ -66,13 +66,6 @@ void MainMenu::load() {
     titleSprite_.setPosition(0.f, screenHeight / 2 - 581.76f);
 
     panelImage_.loadFromFile("sources/Images/Images/Metall.jpg");
-    panelSprite_.setTexture(panelImage_, true);
-    const sf::Vector2u panelSize = panelImage_.getSize();
-    if (panelSize.x > 0 && panelSize.y > 0) {
-        panelSprite_.setScale(static_cast<float>(screenWidth) / static_cast<float>(panelSize.x),
-                              static_cast<float>(screenHeight / 2) /
-                                  static_cast<float>(panelSize.y));
-    }
 
     loadFontOrDefault(font_, "sources/Fonts/TSalvacion.ttf");
     for (std::size_t i = 0; i < entries_.size(); ++i) {

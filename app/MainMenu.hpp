@@ -61,8 +61,7 @@ class MainMenu {
     sf::Font font_;
     sf::Texture titleImage_;
     sf::Sprite titleSprite_;
-    sf::Texture panelImage_;
-    sf::Sprite panelSprite_;
+    sf::Texture panelImage_; // stretched to the screen's width and half its height, twice
     std::array<sf::Text, 6> entries_;
     sf::Text heading_;
     sf::Text footerText_;

@@ -3,7 +3,6 @@
 #include "tests/app/WorkingDirectory.hpp"
 
 #include <chrono>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -47,17 +46,6 @@ TEST(LoadingProgress, StepsOnlyOnWholeMillisecondsDivisibleByThree) {
         LoadingProgress bounce;
         bounce.stepAt(c.seconds);
         EXPECT_EQ(bounce.progress, c.steps ? 1 : 0) << "at " << c.seconds << " s";
-    }
-}
-
-TEST(LoadingProgress, SpinSwingsBetweenZeroAndTwoHundredFifty) {
-    EXPECT_FLOAT_EQ(loadingSpin(0.f), 125.f);
-    const float quarter = 3.14159265f / 10.f; // sin(5 t) = 1
-    EXPECT_NEAR(loadingSpin(quarter), 250.f, 1e-3f);
-    EXPECT_NEAR(loadingSpin(3.f * quarter), 0.f, 1e-3f);
-    for (float t = 0.f; t < 5.f; t += 0.01f) {
-        ASSERT_GE(loadingSpin(t), 0.f);
-        ASSERT_LE(loadingSpin(t), 250.f);
     }
 }
 
