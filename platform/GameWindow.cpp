@@ -52,16 +52,21 @@ void GameWindow::draw(const sf::Drawable& drawable, const sf::RenderStates& stat
 }
 
 void GameWindow::display() {
-    if (window_)
+    if (window_) {
         window_->display();
-    else
+    } else {
         texture_->display();
+        if (offscreenFrameLimit_ != sf::Time::Zero)
+            sf::sleep(offscreenFrameLimit_ - frameClock_.getElapsedTime());
+    }
     frameTime_ = frameClock_.restart().asSeconds();
 }
 
 void GameWindow::setFramerateLimit(unsigned perSecond) {
     if (window_)
         window_->setFramerateLimit(perSecond);
+    else
+        offscreenFrameLimit_ = perSecond > 0 ? sf::seconds(1.f / static_cast<float>(perSecond)) : sf::Time::Zero;
 }
 
 bool GameWindow::pollEvent(sf::Event& event) {

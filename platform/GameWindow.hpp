@@ -32,6 +32,8 @@ class GameWindow {
     // Seconds between the last two display() calls, or the fixed value tests have set.
     float frameTime() const { return fixedFrameTime_ ? *fixedFrameTime_ : frameTime_; }
     void setFixedFrameTime(std::optional<float> seconds) { fixedFrameTime_ = seconds; }
+    // Offscreen the limit is held the same way, by sleeping in display(), so that a drawing
+    // thread does not queue up frames faster than they can be rendered.
     void setFramerateLimit(unsigned perSecond);
 
     // Window events, with mouse positions in layout pixels. Offscreen there are none.
@@ -72,6 +74,7 @@ class GameWindow {
     sf::RenderTarget* target_ = nullptr;
     sf::FloatRect viewport_{0.f, 0.f, 1.f, 1.f};
     sf::Clock frameClock_;
+    sf::Time offscreenFrameLimit_ = sf::Time::Zero;
     float frameTime_ = 0.f;
     std::optional<float> fixedFrameTime_;
     unsigned drawCalls_ = 0;

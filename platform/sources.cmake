@@ -2,5 +2,6 @@ set(VELMARCH_PLATFORM_SOURCES
     platform/ClickPool.cpp
     platform/Draw.cpp
     platform/GameWindow.cpp
+    platform/SoundFiles.cpp
     platform/Text.cpp
 )

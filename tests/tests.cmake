@@ -3,12 +3,14 @@ include(GoogleTest)
 
 # Tests by area; each area's list names its files.
 include(tests/platform/tests.cmake)
+include(tests/app/tests.cmake)
 include(tests/content/tests.cmake)
 include(tests/screens/tests.cmake)
 
 add_executable(velmarch-tests
     tests/main.cpp
     ${VELMARCH_PLATFORM_TESTS}
+    ${VELMARCH_APP_TESTS}
     ${VELMARCH_CONTENT_TESTS}
     ${VELMARCH_SCREENS_TESTS}
 )
@@ -21,3 +23,5 @@ gtest_discover_tests(velmarch-tests
     WORKING_DIRECTORY ${VELMARCH_GAME_DIR}
     DISCOVERY_TIMEOUT 60
     PROPERTIES LABELS unit ENVIRONMENT "ALSOFT_DRIVERS=null")
+
+include(tests/e2e/tests.cmake)

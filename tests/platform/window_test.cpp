@@ -45,3 +45,17 @@ TEST(GameWindow, CaptureDrawsBackTheSamePicture) {
     EXPECT_EQ(shot.getPixel(150, 150), sf::Color::Green);
     EXPECT_EQ(shot.getPixel(50, 50), sf::Color::Black);
 }
+
+TEST(GameWindow, OffscreenHoldsTheFrameLimitLikeAWindow) {
+    GameWindow window(GameWindow::Mode::Offscreen);
+    window.setFramerateLimit(30);
+    window.display();
+    for (int i = 0; i < 3; ++i) {
+        window.display();
+        EXPECT_GE(window.frameTime(), 0.032f);
+        EXPECT_LT(window.frameTime(), 0.2f);
+    }
+    window.setFramerateLimit(0);
+    window.display();
+    EXPECT_LT(window.frameTime(), 0.03f);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "app/MenuPages.hpp"
+#include "platform/ClickPool.hpp"
+
+#include <SFML/Audio.hpp>
+#include <SFML/Graphics.hpp>
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+class GameWindow;
+
+// The title screen: six numbered entries behind two metal panels that slide open.
+class MainMenu {
+  public:
+    static constexpr int screenWidth = 1440;
+    static constexpr int screenHeight = 900;
+    // The panels open until they are this far from the middle line (or a few pixels more).
+    static constexpr int openSlide = screenHeight / 2 - 100;
+    static constexpr const char* footerLine = "Velmarch v1.0";
+
+    MainMenu(GameWindow& window, MenuPages pages);
+    MainMenu(const MainMenu&) = delete;
+    MainMenu& operator=(const MainMenu&) = delete;
+
+    // Loads behind the loading screen, plays the intro and runs until the player quits (false)
+    // or a game has been played (true: the program starts anew, so no closing animation).
+    bool run();
+
+    // The steps of run(), open to tests and the benchmark.
+    void load();
+    void drawFrame();
+    void fadeOver(const sf::Texture& picture); // darkens a still picture to black
+    void fadeIn();
+    void openPanels();
+    void typeFooter();
+    // Ends with the frame of the shut panels drawn but not yet displayed, so that it can be copied.
+    void closePanels();
+    // Handles the events of one frame in order. `next` fills in the next pending event.
+    void handleEvents(const std::function<bool(sf::Event&)>& next);
+
+    int slide() const { return slide_; }
+    float fade() const { return fade_; }
+    bool running() const { return running_; }
+    bool restart() const { return restart_; }
+    const std::string& footer() const { return footer_; }
+
+  private:
+    void compose();
+    // False when the events still pending must be left unread.
+    bool handleKey(sf::Keyboard::Key key);
+    bool playGame();
+    void openPage(const std::function<void(GameWindow&)>& page);
+
+    GameWindow& window_;
+    MenuPages pages_;
+    sf::SoundBuffer clickBuffer_;
+    std::optional<ClickPool> clicks_;
+    sf::Font font_;
+    sf::Texture titleImage_;
+    sf::Sprite titleSprite_;
+    sf::Texture panelImage_; // stretched to the screen's width and half its height, twice
+    std::array<sf::Text, 6> entries_;
+    sf::Text heading_;
+    sf::Text footerText_;
+    std::string footer_;
+    float fade_ = 255.f;
+    int slide_ = 0;
+    bool running_ = true;
+    bool restart_ = false;
+};

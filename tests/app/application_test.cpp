@@ -1,0 +1,91 @@
+#include "app/Application.hpp"
+#include "app/AudioCheck.hpp"
+#include "tests/app/WorkingDirectory.hpp"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+TEST(Music, FadesStepByStepEvenWithoutAFile) {
+    EmptyWorkingDirectory empty("music");
+    sf::Music music;
+    EXPECT_FALSE(music.openFromFile("sources/Music/Taldrin - Skyforge.ogg"));
+
+    auto start = std::chrono::steady_clock::now();
+    fadeMusic(music, 0, 24);
+    const auto fadeIn = std::chrono::steady_clock::now() - start;
+    EXPECT_FLOAT_EQ(music.getVolume(), 24.f);
+    // 25 steps of 0.02 s.
+    EXPECT_GE(fadeIn, std::chrono::milliseconds(500));
+    EXPECT_LT(fadeIn, std::chrono::milliseconds(1500));
+
+    start = std::chrono::steady_clock::now();
+    fadeMusic(music, 25, 1);
+    EXPECT_FLOAT_EQ(music.getVolume(), 1.f);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+}
+
+TEST(Restart, ReplacesTheProcessWithItsOwnExecutableInTheSameFolder) {
+    EmptyWorkingDirectory folder("restart");
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        // The fresh start lists no tests and reports to a file named relative to the working
+        // directory, so the report's place shows where it ran.
+        startAnew({"--gtest_filter=NoSuchTest", "--gtest_output=json:started.json"});
+        _exit(99);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "started.json"));
+}
+
+// Sets an environment variable for one scope.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
+    }
+    ~ScopedEnvironment() {
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
+        else
+            unsetenv(name_);
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(AudioCheck, TellsWhetherTheDeviceOpens) {
+    {
+        ScopedEnvironment silent("ALSOFT_DRIVERS", "null");
+        EXPECT_TRUE(audioDeviceOpens());
+    }
+    {
+        // A driver list naming no real driver leaves OpenAL without a device.
+        ScopedEnvironment none("ALSOFT_DRIVERS", "nosuchdriver");
+        EXPECT_FALSE(audioDeviceOpens());
+    }
+}
+
+TEST(AudioCheck, KeepsADriverChoiceMadeOutside) {
+    ScopedEnvironment chosen("ALSOFT_DRIVERS", "nosuchdriver");
+    useSilentAudioWithoutDevice();
+    EXPECT_STREQ(std::getenv("ALSOFT_DRIVERS"), "nosuchdriver");
+}

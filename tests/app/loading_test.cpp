@@ -1,0 +1,136 @@
+#include "app/LoadingWindow.hpp"
+#include "platform/GameWindow.hpp"
+#include "tests/app/WorkingDirectory.hpp"
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+constexpr int boxY = 710;
+int boxX(int i) {
+    return 360 + 72 * i + 10;
+}
+const sf::Color grey(150, 150, 150);
+} // namespace
+
+TEST(LoadingProgress, BouncesBetweenZeroAndTenWithAPauseAtEachEnd) {
+    // Up to ten, ten once more while turning, down to zero, zero once more, up again.
+    const std::vector<int> expected = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 10, 9, 8,
+                                       7, 6, 5, 4, 3, 2, 1, 0, 0, 1,  2,  3};
+    LoadingProgress bounce;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        bounce.step();
+        ASSERT_EQ(bounce.progress, expected[i]) << "after step " << i + 1;
+        ASSERT_GE(bounce.progress, 0);
+        ASSERT_LE(bounce.progress, 10);
+    }
+}
+
+TEST(LoadingProgress, StepsOnlyOnWholeMillisecondsDivisibleByThree) {
+    struct Case {
+        float seconds;
+        bool steps;
+    };
+    // Exactly representable times, so the milliseconds are what they read.
+    const Case cases[] = {{0.f, true},
+                          {0.5f, false},
+                          {0.75f, true},
+                          {1.25f, false},
+                          {1.5f, true},
+                          {0.0625f, false},
+                          {0.09375f, true},        // 93.75 ms: 93
+                          {2.00048828125f, false}, // 2000.49 ms: 2000
+                          {3.f, true}};
+    for (const Case& c : cases) {
+        LoadingProgress bounce;
+        bounce.stepAt(c.seconds);
+        EXPECT_EQ(bounce.progress, c.steps ? 1 : 0) << "at " << c.seconds << " s";
+    }
+}
+
+// The boxes of a frame: a run of grey from the left, the rest cyan.
+void expectBoxes(const sf::Image& shot, int progress) {
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(shot.getPixel(boxX(i), boxY), i < progress ? grey : sf::Color::Cyan)
+            << "box " << i;
+        // Between the boxes the backdrop shows.
+        const sf::Color gap = shot.getPixel(boxX(i) + 30, boxY);
+        EXPECT_NE(gap, sf::Color::Cyan);
+        EXPECT_NE(gap, grey);
+    }
+}
+
+TEST(LoadingWindow, ThreadDrawsUntilStoppedAndHandsTheWindowBack) {
+    GameWindow window(GameWindow::Mode::Offscreen);
+    window.setFramerateLimit(30);
+    sf::Texture last;
+    int progress = -1;
+    {
+        LoadingWindow loading(window);
+        loading.launch();
+        sf::sleep(sf::milliseconds(300));
+        const auto before = std::chrono::steady_clock::now();
+        loading.stop();
+        loading.wait();
+        EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(500));
+        progress = loading.progress();
+        loading.takeLastFrame(last);
+    }
+    // Frame after frame ran: the boxes have moved on.
+    EXPECT_GT(progress, 0);
+    expectBoxes(window.screenshot(), progress);
+
+    // The kept copy is the frame that was shown.
+    ASSERT_EQ(last.getSize(), sf::Vector2u(1440, 900));
+    expectBoxes(last.copyToImage(), progress);
+
+    // The main thread can draw again.
+    window.target().clear(sf::Color::Red);
+    window.display();
+    EXPECT_EQ(window.screenshot().getPixel(5, 5), sf::Color::Red);
+}
+
+TEST(LoadingWindow, DestroyingWithoutStopOrLaunchReturns) {
+    GameWindow window(GameWindow::Mode::Offscreen);
+    window.setFramerateLimit(30);
+    { LoadingWindow neverLaunched(window); }
+    const auto before = std::chrono::steady_clock::now();
+    {
+        LoadingWindow loading(window);
+        loading.launch();
+        sf::sleep(sf::milliseconds(50));
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(2));
+}
+
+TEST(LoadingWindow, FirstFrameAllCyanAndDrawnFromFixedCorners) {
+    GameWindow window(GameWindow::Mode::Offscreen);
+    LoadingWindow loading(window);
+    loading.showFrame(0.5f); // 500 ms: no step
+    const sf::Image shot = window.screenshot();
+    expectBoxes(shot, 0);
+    // Gradient: black along the top, cyan bottom left, blue bottom right, under light stripes
+    // and outside the dark frame.
+    const sf::Color topLeft = shot.getPixel(2, 2), bottomLeft = shot.getPixel(2, 897);
+    const sf::Color bottomRight = shot.getPixel(1437, 897);
+    EXPECT_LT(topLeft.r + topLeft.g + topLeft.b, 3 * 110);
+    EXPECT_GT(bottomLeft.g, 150);
+    EXPECT_GT(bottomLeft.b, 150);
+    EXPECT_LT(bottomRight.g, bottomRight.b);
+    // The dark frame darkens the middle compared with just outside it.
+    const sf::Color inside = shot.getPixel(150, 790), outside = shot.getPixel(150, 810);
+    EXPECT_LT(inside.g + inside.b, outside.g + outside.b);
+}
+
+TEST(LoadingWindow, RunsWithoutItsContent) {
+    EmptyWorkingDirectory empty("loading");
+    GameWindow window(GameWindow::Mode::Offscreen);
+    window.setFramerateLimit(30);
+    LoadingWindow loading(window);
+    loading.launch();
+    sf::sleep(sf::milliseconds(150));
+    loading.stop();
+    loading.wait();
+    expectBoxes(window.screenshot(), loading.progress());
+}

@@ -1,0 +1,5 @@
+set(VELMARCH_APP_TESTS
+    tests/app/application_test.cpp
+    tests/app/loading_test.cpp
+    tests/app/menu_test.cpp
+)

@@ -1,0 +1,211 @@
+# End-to-end harness: runs the real program under the X server named by DISPLAY, drives it with
+# xdotool and reads the screen with imagemagick. Source it from a test script:
+#
+#   source "$(dirname "$0")/lib.sh"
+#   e2e_setup "$1"                 # the built game folder: velmarch beside sources/
+#   e2e_start
+#   e2e_wait_screen 30 "the menu" menu_shown     # menu_shown SHOT: true when SHOT shows it
+#   e2e_key 6
+#   e2e_wait_exit 15; [ "$E2E_EXIT" -eq 0 ] || e2e_fail "exit code $E2E_EXIT"
+#
+# The game runs from a temporary copy of the folder, so whatever it writes under sources/Data
+# never touches the build. The copy is removed at the end unless the test failed.
+
+set -uo pipefail
+
+E2E_GAME_PID=""
+E2E_WORK=""
+E2E_GAME_DIR=""
+E2E_EXIT=""
+E2E_FAILED=0
+E2E_XVFB_PID=""
+
+e2e_log() { echo "[e2e $(date +%T.%3N)] $*"; }
+
+e2e_fail() {
+    E2E_FAILED=1
+    echo "FAIL: $*" >&2
+    if [ -n "$E2E_WORK" ]; then
+        echo "--- game's standard error:" >&2
+        tail -n 40 "$E2E_WORK/stderr.log" >&2 2>/dev/null
+        echo "--- screenshots and logs kept in $E2E_WORK" >&2
+    fi
+    exit 1
+}
+
+e2e_cleanup() {
+    if [ -n "$E2E_GAME_PID" ] && e2e_running; then
+        kill "$E2E_GAME_PID" 2>/dev/null
+        sleep 0.5
+        kill -9 "$E2E_GAME_PID" 2>/dev/null
+    fi
+    [ -n "$E2E_GAME_PID" ] && wait "$E2E_GAME_PID" 2>/dev/null
+    if [ -n "$E2E_XVFB_PID" ]; then
+        kill "$E2E_XVFB_PID" 2>/dev/null
+        wait "$E2E_XVFB_PID" 2>/dev/null
+    fi
+    if [ "$E2E_FAILED" -eq 0 ] && [ -n "$E2E_WORK" ] && [ -z "${E2E_KEEP:-}" ]; then
+        rm -rf "$E2E_WORK"
+    fi
+}
+
+# e2e_own_display WIDTHxHEIGHT: a private X server with a screen of that size replaces DISPLAY
+# for the rest of the test (call before e2e_setup); it is stopped at the end.
+e2e_own_display() {
+    local number
+    number=$(mktemp "${TMPDIR:-/tmp}/velmarch-e2e-x.XXXXXX")
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset 3>"$number" 2>/dev/null &
+    E2E_XVFB_PID=$!
+    trap e2e_cleanup EXIT
+    local tries
+    for tries in $(seq 100); do
+        [ -s "$number" ] && break
+        sleep 0.1
+    done
+    [ -s "$number" ] || e2e_fail "no X server of size $1"
+    export DISPLAY=":$(tr -d '[:space:]' <"$number")"
+    rm -f "$number"
+    e2e_log "own X server $DISPLAY at $1"
+}
+
+# e2e_setup BUILT_GAME_DIR [--without-sources]
+e2e_setup() {
+    [ -n "${DISPLAY:-}" ] || e2e_fail "DISPLAY is not set: run under an X server (scripts/test starts one)"
+    local built=$1
+    [ -x "$built/velmarch" ] || e2e_fail "no program at $built/velmarch"
+    E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmarch-e2e.XXXXXX")
+    trap e2e_cleanup EXIT
+    E2E_GAME_DIR=$E2E_WORK/game
+    mkdir -p "$E2E_GAME_DIR"
+    cp "$built/velmarch" "$E2E_GAME_DIR/"
+    if [ "${2:-}" != "--without-sources" ] && [ -d "$built/sources" ]; then
+        cp -r "$built/sources" "$E2E_GAME_DIR/"
+    fi
+    export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
+}
+
+# Starts the game in its folder; its output goes to stdout.log and stderr.log in E2E_WORK.
+e2e_start() {
+    (cd "$E2E_GAME_DIR" && exec ./velmarch >"$E2E_WORK/stdout.log" 2>"$E2E_WORK/stderr.log") &
+    E2E_GAME_PID=$!
+    e2e_log "started the game, pid $E2E_GAME_PID"
+}
+
+# True while the game's process exists and has not ended (a finished child that has not been
+# waited for still has a /proc entry, in state Z).
+e2e_running() {
+    [ -n "$E2E_GAME_PID" ] && [ -r "/proc/$E2E_GAME_PID/stat" ] &&
+        [ "$(awk '{print $3}' "/proc/$E2E_GAME_PID/stat" 2>/dev/null)" != Z ]
+}
+
+# e2e_shot FILE: the whole screen as a PNG.
+e2e_shot() { import -window root "$1" 2>/dev/null; }
+
+# e2e_pixels FILE "X,Y X,Y ...": one line "R G B" per point, in order.
+e2e_pixels() {
+    local file=$1 format="" point x y
+    for point in $2; do
+        x=${point%,*}
+        y=${point#*,}
+        format+="%[fx:int(255*p{$x,$y}.r+0.5)] %[fx:int(255*p{$x,$y}.g+0.5)] %[fx:int(255*p{$x,$y}.b+0.5)]\n"
+    done
+    convert "$file" -format "$format" info:
+}
+
+# e2e_count FILE X Y W H COLOUR FUZZ: how many pixels of the region lie within FUZZ (e.g. 10%)
+# of COLOUR (e.g. "rgb(255,0,0)").
+e2e_count() {
+    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -fuzz "$7" -fill black +opaque "$6" \
+        -fill white -opaque "$6" -precision 12 -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+
+# e2e_wait_screen SECONDS WHAT CHECK [ARGS...]: takes screenshots until `CHECK ARGS... SHOT`
+# succeeds; fails when the time is up or the game has ended. The matching shot is left in
+# E2E_WORK/last.png.
+e2e_wait_screen() {
+    local timeout=$1 what=$2
+    shift 2
+    local deadline=$((SECONDS + timeout)) shot="$E2E_WORK/wait.png"
+    while ((SECONDS < deadline)); do
+        e2e_running || e2e_fail "the game ended while waiting for $what"
+        if e2e_shot "$shot" && "$@" "$shot"; then
+            cp "$shot" "$E2E_WORK/last.png"
+            e2e_log "saw $what"
+            return 0
+        fi
+        sleep 0.2
+    done
+    cp "$shot" "$E2E_WORK/timeout.png" 2>/dev/null
+    e2e_fail "no $what after ${timeout}s (last screen: $E2E_WORK/timeout.png)"
+}
+
+# The game's window has keyboard focus as soon as it is shown full screen; without a window
+# manager nothing else takes it, but make sure before typing.
+e2e_focus() {
+    local window
+    window=$(xdotool search --name '^Velmarch v1.0$' 2>/dev/null | head -n 1)
+    if [ -n "$window" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" != "$window" ]; then
+        xdotool windowfocus --sync "$window" 2>/dev/null
+    fi
+}
+
+# e2e_key KEY...: xdotool key names (6, Escape, Return, space, BackSpace, a ...).
+e2e_key() {
+    e2e_focus
+    e2e_log "keys: $*"
+    xdotool key --delay 80 "$@"
+}
+
+# e2e_type TEXT: types text as a player would.
+e2e_type() {
+    e2e_focus
+    xdotool type --delay 80 "$1"
+}
+
+# e2e_wait_exit SECONDS: waits for the game to end; its exit code is left in E2E_EXIT.
+e2e_wait_exit() {
+    local deadline=$((SECONDS + $1))
+    while e2e_running; do
+        ((SECONDS < deadline)) || e2e_fail "the game still runs after $1 s"
+        sleep 0.1
+    done
+    wait "$E2E_GAME_PID"
+    E2E_EXIT=$?
+    e2e_log "the game ended with exit code $E2E_EXIT"
+}
+
+# e2e_quiet_stderr MAX: the game's standard error has at most MAX lines (no flood).
+e2e_quiet_stderr() {
+    local lines
+    lines=$(wc -l <"$E2E_WORK/stderr.log")
+    [ "$lines" -le "$1" ] || e2e_fail "$lines lines on standard error, at most $1 expected"
+}
+
+# --- Checks of the shell's screens, for any test that passes through them ---
+
+# The loading screen: its ten boxes at y 700, each cyan or grey.
+loading_shown() {
+    local points="" i colour
+    for i in 0 1 2 3 4 5 6 7 8 9; do points+="$((370 + 72 * i)),710 "; done
+    while read -r colour; do
+        [ "$colour" = "0 255 255" ] || [ "$colour" = "150 150 150" ] || return 1
+    done < <(e2e_pixels "$1" "$points")
+}
+
+# The menu with its panels open: red ink in each of the six entry rows, from x 360.
+menu_shown() {
+    local row
+    for row in 0 1 2 3 4 5; do
+        [ "$(e2e_count "$1" 360 $((200 + 50 * row)) 500 45 "rgb(255,0,0)" 8%)" -ge 30 ] || return 1
+    done
+}
+
+# The menu's footer has been typed: white ink just left of x 1430 near the bottom.
+menu_footer_shown() {
+    [ "$(e2e_count "$1" 1380 870 50 30 "rgb(255,255,255)" 8%)" -ge 10 ]
+}
+
+# A black screen: at most a hundred pixels that are not (nearly) black.
+black_shown() {
+    [ "$(e2e_count "$1" 0 0 1440 900 "rgb(0,0,0)" 2%)" -ge $((1440 * 900 - 100)) ]
+}

@@ -1,0 +1,24 @@
+# End-to-end tests: the real program under the X server of the test run (scripts/test).
+set(VELMARCH_E2E_DIR ${CMAKE_SOURCE_DIR}/tests/e2e)
+
+add_test(NAME e2e.menu COMMAND bash ${VELMARCH_E2E_DIR}/menu.sh ${VELMARCH_GAME_DIR})
+add_test(NAME e2e.menu_without_sources
+         COMMAND bash ${VELMARCH_E2E_DIR}/menu.sh ${VELMARCH_GAME_DIR} --without-sources)
+add_test(NAME e2e.menu_with_damaged_sources
+         COMMAND bash ${VELMARCH_E2E_DIR}/menu.sh ${VELMARCH_GAME_DIR} --damaged-sources)
+add_test(NAME e2e.menu_with_system_audio
+         COMMAND bash ${VELMARCH_E2E_DIR}/menu.sh ${VELMARCH_GAME_DIR} --system-audio)
+add_test(NAME e2e.letterbox COMMAND bash ${VELMARCH_E2E_DIR}/letterbox.sh ${VELMARCH_GAME_DIR})
+
+set(VELMARCH_E2E_ENVIRONMENT "ALSOFT_DRIVERS=null")
+if(VELMARCH_SANITIZE)
+    # When the program ends, the graphics driver has been unloaded with the display, and what it
+    # left behind can no longer be traced to anyone. Memory errors are still caught here; leaks
+    # are checked by the unit tests, which keep the driver loaded to the end.
+    list(APPEND VELMARCH_E2E_ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0:detect_stack_use_after_return=1")
+endif()
+
+set_tests_properties(e2e.menu e2e.menu_without_sources e2e.menu_with_damaged_sources
+    e2e.menu_with_system_audio e2e.letterbox
+    PROPERTIES
+    LABELS e2e RUN_SERIAL TRUE TIMEOUT 180 ENVIRONMENT "${VELMARCH_E2E_ENVIRONMENT}")
