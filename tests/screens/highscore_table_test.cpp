@@ -19,7 +19,7 @@ std::vector<HighscoreRecord> recordsWithPoints(std::initializer_list<int> points
     std::vector<HighscoreRecord> records;
     int n = 0;
     for (int p : points)
-        records.push_back({"P" + std::to_string(n++), std::to_string(p), "10"});
+        records.push_back({std::string("P").append(std::to_string(n++)), std::to_string(p), "10"});
     return records;
 }
 
@@ -155,7 +155,8 @@ TEST(HighscoreTable, AddsInPlaceAndTrimsOnlyAtExactly21) {
         // Twenty records, the last at 100.
         std::vector<HighscoreRecord> full;
         for (int i = 0; i < 20; ++i)
-            full.push_back({"P" + std::to_string(i), std::to_string(2000 - i * 100), "1"});
+            full.push_back(
+                {std::string("P").append(std::to_string(i)), std::to_string(2000 - i * 100), "1"});
         ASSERT_EQ(full.back().points, "100");
         writeBytes(dataFile, formatHighscores(full));
         HighscoreTable table;
@@ -169,7 +170,7 @@ TEST(HighscoreTable, AddsInPlaceAndTrimsOnlyAtExactly21) {
         // A hand-edited list of 25 under a stated 20: nothing is trimmed.
         std::string text = "20\n";
         for (int i = 0; i < 25; ++i)
-            text += "P\n" + std::to_string(100 - i) + "\n1" + (i < 24 ? "\n" : "");
+            text.append("P\n").append(std::to_string(100 - i)).append(i < 24 ? "\n1\n" : "\n1");
         writeBytes(dataFile, text);
         HighscoreTable table;
         EXPECT_EQ(table.records().size(), 25u);
