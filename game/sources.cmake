@@ -1,2 +1,7 @@
 set(VELMARCH_GAME_SOURCES
+    game/EntitiesField.cpp
+    game/EntitiesSoldier.cpp
+    game/EntitiesTanks.cpp
+    game/LevelLoader.cpp
+    game/Random.cpp
 )

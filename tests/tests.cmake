@@ -3,10 +3,14 @@ include(GoogleTest)
 
 # Tests by area; each area's list names its files.
 include(tests/platform/tests.cmake)
+include(tests/game/tests.cmake)
+include(tests/rules/tests.cmake)
 
 add_executable(velmarch-tests
     tests/main.cpp
     ${VELMARCH_PLATFORM_TESTS}
+    ${VELMARCH_GAME_TESTS}
+    ${VELMARCH_RULES_TESTS}
 )
 target_compile_options(velmarch-tests PRIVATE -Wall -Wextra)
 target_link_libraries(velmarch-tests PRIVATE velmarch_core GTest::gtest)
