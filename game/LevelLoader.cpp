@@ -30,9 +30,11 @@ int parseNumber(std::string_view text) {
 
 namespace {
 
-// No level may make more than this many objects of one sort, and no more of a file is read than
-// the byte budget: a damaged or endless file still loads, in bounded time and memory.
+// No level may make more than this many objects of one sort (fewer soldiers: each reads its own
+// picture), and no more of a file is read than the byte budget: a damaged or endless file still
+// loads, in bounded time and memory.
 constexpr std::size_t maxObjects = 10000;
+constexpr std::size_t maxSoldiers = 1000;
 constexpr std::size_t maxFileBytes = 2u << 20;
 // Characters kept of one line; the rest of a longer line is read past.
 constexpr std::size_t maxLineLength = 4096;
@@ -158,7 +160,7 @@ void Game::loadLevel() {
         } else if (keyword == "soldier") {
             const int x = reader.nextCoordinate();
             const int y = reader.nextCoordinate();
-            if (soldiers.size() < maxObjects) {
+            if (soldiers.size() < maxSoldiers) {
                 auto soldier = std::make_unique<Soldier>(levelText, gameClock);
                 soldier->setPosition(x + mapArea.left, y + mapArea.top);
                 soldiers.push_back(std::move(soldier));

@@ -229,24 +229,9 @@ TEST(Block, FadesWithItsLife) {
     }
 }
 
-TEST(Item, BoxFromPictureAndCentre) {
-    World world;
-    Item item(ItemKind::Ammunition, &world.game.assets->munnitionSymbol);
-    item.setPosition(100, 200);
-    EXPECT_EQ(item.box, Box(100, 200, itemSide, itemSide));
-    EXPECT_EQ(item.centre(), Point(115, 215));
-    EXPECT_EQ(item.getPosition(), sf::Vector2f(100.f, 200.f));
-}
-
 TEST(Shot, DamageIsTruncated) {
     EXPECT_EQ(Shot(1, 2, 45.0, 2.9, 3, true).damage, 2);
     EXPECT_EQ(Shot(1, 2, 45.0, -1.5, 3, true).damage, -1);
-    const Shot shot(1, 2, 45.5, 3.0, 4, false);
-    EXPECT_EQ(shot.x, 1);
-    EXPECT_EQ(shot.y, 2);
-    EXPECT_EQ(shot.angle, 45.5);
-    EXPECT_EQ(shot.shotKind, 4);
-    EXPECT_FALSE(shot.fromPlayer);
 }
 
 TEST(Explosion, NextPictureAfterMoreThanATwentiethOfASecond) {
