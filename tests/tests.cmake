@@ -5,12 +5,16 @@ include(GoogleTest)
 include(tests/platform/tests.cmake)
 include(tests/game/tests.cmake)
 include(tests/rules/tests.cmake)
+include(tests/render/tests.cmake)
+include(tests/lifecycle/tests.cmake)
 
 add_executable(velmarch-tests
     tests/main.cpp
     ${VELMARCH_PLATFORM_TESTS}
     ${VELMARCH_GAME_TESTS}
     ${VELMARCH_RULES_TESTS}
+    ${VELMARCH_RENDER_TESTS}
+    ${VELMARCH_LIFECYCLE_TESTS}
 )
 target_compile_options(velmarch-tests PRIVATE -Wall -Wextra)
 target_link_libraries(velmarch-tests PRIVATE velmarch_core GTest::gtest)

@@ -1,0 +1,301 @@
+#include "game/Game.hpp"
+#include "platform/GameWindow.hpp"
+#include "platform/Text.hpp"
+#include "render/DrawingCache.hpp"
+#include "render/Layout.hpp"
+#include "render/Painter.hpp"
+
+#include <algorithm>
+
+namespace {
+
+using V = sf::Vector2f;
+
+V at(int x, int y) {
+    return {static_cast<float>(x), static_cast<float>(y)};
+}
+
+bool onScreenX(float left, float right) {
+    return right > 0.f && left < GameWindow::width;
+}
+
+void setText(sf::Text& label, const std::string& bytes, unsigned size) {
+    label.setString(fromCp1252(bytes));
+    label.setCharacterSize(size);
+}
+
+void setText(sf::Text& label, const std::string& bytes, unsigned size, float scale) {
+    setText(label, bytes, size);
+    label.setScale(scale, scale);
+}
+
+// The screens of both panels: black under translucent green (0, 255, 0, 100), which is this
+// opaque colour, so one layer instead of two.
+const sf::Color panelScreen(0, 100, 0);
+
+int rightPanelLeft(const Game& game) {
+    return game.screenWidth + 50 - game.screenWidth / 4;
+}
+
+void drawPanelScreens(const Game& game, Batch& shapes) {
+    const int W = game.screenWidth, H = game.screenHeight;
+    shapes.rect(at(0, 0), at(W / 4, H), panelScreen, 5.f, sf::Color::Green);
+    shapes.rect(at(rightPanelLeft(game), 0), at(W, H), panelScreen, 5.f, sf::Color::Green);
+}
+
+void drawScanLines(const Game& game, Batch& shapes) {
+    const int W = game.screenWidth, H = game.screenHeight;
+    const int rightLeft = rightPanelLeft(game);
+    const sf::Color green = sf::Color::Green;
+    const int spans[2][2] = {{0, W / 4}, {rightLeft, W}};
+    // The faint trail lies above the bright line, strongest nine pixels away.
+    for (int i = 0; i < 10; ++i) {
+        const sf::Color trail(0, 255, 0, static_cast<sf::Uint8>(12 * i));
+        for (const auto& span : spans)
+            shapes.line(at(span[0], game.scanY - i), at(span[1], game.scanY - i), 1.f, trail);
+    }
+    for (const auto& span : spans)
+        shapes.line(at(span[0], game.scanY), at(span[1], game.scanY), 1.f, green);
+
+    for (int i = 0; i < 10; ++i) {
+        const sf::Color trail(0, 255, 0, static_cast<sf::Uint8>(12 * i));
+        shapes.line(at(game.scanX - i, 0), at(game.scanX - i, H), 1.f, trail);
+        shapes.line(at(game.scanX + rightLeft - i, 0), at(game.scanX + rightLeft - i, H), 1.f,
+                    trail);
+    }
+    shapes.line(at(game.scanX, 0), at(game.scanX, H), 1.f, green);
+    shapes.line(at(game.scanX + rightLeft, 0), at(game.scanX + rightLeft, H), 1.f, green);
+}
+
+void drawPanelGrids(const Game& game, Batch& shapes) {
+    const int W = game.screenWidth, H = game.screenHeight;
+    const int rightLeft = rightPanelLeft(game);
+    if (W / 4 <= 0)
+        return;
+    const sf::Color grid(0, 255, 0, 100);
+    const int across = std::max(1, W / 80), down = std::max(1, H / 40);
+    for (int x = 0; x < W / 4; x += across) {
+        shapes.line(at(x, 0), at(x, H), 1.f, grid);
+        shapes.line(at(x + rightLeft, 0), at(x + rightLeft, H), 1.f, grid);
+    }
+    for (int y = 0; y < H; y += down) {
+        shapes.line(at(0, y), at(W / 4, y), 1.f, grid);
+        shapes.line(at(rightLeft, y), at(W, y), 1.f, grid);
+    }
+}
+
+void drawPanels(Game& game, Painter& painter) {
+    if (!game.drawing->layerCaches || !drawsThroughCache(game.window)) {
+        Batch& shapes = painter.shapes();
+        drawPanelScreens(game, shapes);
+        drawScanLines(game, shapes);
+        drawPanelGrids(game, shapes);
+        return;
+    }
+    // Screens and grids never change: they are drawn once and copied. The scan lines then go
+    // over the grid rather than under it, which gives the same colours, both being green.
+    LayerCache& cache = game.drawing->panels;
+    const std::vector<int> key = {game.screenWidth, game.screenHeight};
+    if (!cache.holds(key)) {
+        sf::RenderTarget& picture = cache.start(key, sf::Color::Transparent);
+        Painter still(picture, nullptr);
+        drawPanelScreens(game, still.shapes());
+        drawPanelGrids(game, still.shapes());
+        still.flush();
+        cache.finish();
+    }
+    // A little wider than the panels, for the outlines; the picture is clear around them.
+    const int W = game.screenWidth, H = game.screenHeight;
+    const int margin = 5;
+    painter.draw(cache.part({0, 0, W / 4 + margin, H}));
+    const int rightLeft = rightPanelLeft(game) - margin;
+    painter.draw(cache.part({rightLeft, 0, W - rightLeft, H}));
+    drawScanLines(game, painter.shapes());
+}
+
+void drawHudTexts(Game& game, Painter& painter) {
+    const int W = game.screenWidth, H = game.screenHeight;
+    const float p = game.pulse;
+    sf::Text& text = game.text;
+    sf::Text& text2 = game.text2;
+    text.setFillColor(sf::Color::White);
+    text2.setFillColor(sf::Color::White);
+
+    setText(text, "Level " + formatNumber(game.level), 50);
+    text.setPosition(static_cast<float>(W / 8) - 0.5f * textWidth(text), 20.f);
+    painter.draw(text);
+
+    for (const HudRow& row : hudRows(game)) {
+        setText(text2, row.text, 30, row.scale);
+        text2.setPosition(25.f, row.y);
+        painter.draw(text2);
+        if (row.icon)
+            painter.image(*row.icon, {static_cast<float>(W / 4 - 50), row.y}, row.iconSize);
+    }
+    text2.setScale(1.f, 1.f);
+
+    const float column = static_cast<float>(W - W / 8);
+    const int step = H / 6;
+    for (int k = 1; k <= 5; ++k) {
+        setText(text, "Level " + formatNumber(k), 30);
+        text.setPosition(column - 0.5f * textWidth(text), static_cast<float>(k * step));
+        painter.draw(text);
+        setText(text2, levelCounterText(k, game.levelProgress[static_cast<std::size_t>(k)]), 20,
+                1.f + p / 30.f);
+        text2.setPosition(column - 0.5f * textWidth(text2), static_cast<float>(k * step + 30));
+        painter.draw(text2);
+    }
+
+    const int markerY = (game.level + 1) * step - 75;
+    painter.shapes().line(at(W + 50 - W / 4, markerY), at(W, markerY), 5.f, sf::Color::White);
+}
+
+void drawFrameBorder(const Game& game, Painter& painter) {
+    const int W = game.screenWidth, H = game.screenHeight;
+    const sf::Texture& lines = pictures(game).frameLines;
+    for (int x = 0; x < W; x += 25) {
+        painter.image(lines, at(x, 0), {25.f, 25.f});
+        painter.image(lines, at(x, H - 25), {25.f, 25.f});
+    }
+    for (int y = 0; y < H; y += 25) {
+        painter.image(lines, at(0, y), {25.f, 25.f});
+        painter.image(lines, at(W - 25, y), {25.f, 25.f});
+    }
+    const sf::Texture& corners = pictures(game).frameCorners;
+    for (const V corner : {at(0, 0), at(W - 50, 0), at(W - 50, H - 50), at(0, H - 50)})
+        painter.image(corners, corner, {50.f, 50.f});
+}
+
+void drawDoor(const Game& game, Painter& painter) {
+    const float W = static_cast<float>(game.screenWidth);
+    const float half = static_cast<float>(game.screenHeight / 2);
+    const float open = static_cast<float>(game.curtainY);
+    // Tiles pushed wholly off the screen are skipped, so an open door costs nothing.
+    painter.tile(pictures(game).door, 0.f, 0.f, W, half, 0.f, -open);
+    painter.tile(pictures(game).door, 0.f, 0.f, W, half, 0.f, half + open);
+}
+
+void drawCurtain(Game& game, Painter& painter) {
+    const int W = game.screenWidth, H = game.screenHeight;
+    const int rightEdge = W / 2 + game.curtainX;
+    const int leftEdge = W / 2 - game.curtainX;
+
+    painter.tile(pictures(game).armee, static_cast<float>(rightEdge), 0.f, static_cast<float>(W),
+                 static_cast<float>(H));
+    if (onScreenX(static_cast<float>(-game.curtainX), static_cast<float>(-game.curtainX + W / 2)))
+        painter.image(pictures(game).metall, at(-game.curtainX, 0), at(W / 2, H));
+    for (const int x : {rightEdge, leftEdge}) {
+        if (onScreenX(static_cast<float>(x) - 5.f, static_cast<float>(x) + 5.f))
+            painter.shapes().line(at(x, 0), at(x, H), 10.f, sf::Color::White);
+    }
+
+    sf::Text& text = game.text;
+    setText(text, "Vel", 50);
+    const float velRight = static_cast<float>(leftEdge - 20);
+    if (onScreenX(velRight - textWidth(text), velRight)) {
+        text.setFillColor(sf::Color::Red);
+        text.setPosition(velRight - textWidth(text), static_cast<float>(H / 2 - 60));
+        painter.draw(text);
+    }
+    setText(text, "March", 50);
+    const float marchLeft = static_cast<float>(rightEdge + 20);
+    if (onScreenX(marchLeft, marchLeft + textWidth(text))) {
+        text.setFillColor(sf::Color::White);
+        text.setPosition(marchLeft, static_cast<float>(H / 2));
+        painter.draw(text);
+    }
+}
+
+void drawFadeLayer(const Game& game, Painter& painter) {
+    const auto alpha = static_cast<sf::Uint8>(static_cast<int>(game.fade) & 0xFF);
+    painter.shapes().rect(at(0, 0), at(game.screenWidth, game.screenHeight),
+                          sf::Color(0, 0, 0, alpha));
+}
+
+} // namespace
+
+std::string levelCounterText(int level, int progress) {
+    return formatNumber(progress) + (level == 1 ? "/5" : "/10");
+}
+
+std::vector<HudRow> hudRows(const Game& game) {
+    const AssetStore& a = pictures(game);
+    const float p = game.pulse;
+    const int seconds = static_cast<int>(game.clock.elapsed());
+    std::vector<HudRow> rows = {
+        {100.f,
+         "Zeit : " + formatNumber(seconds) + " s",
+         1.f,
+         &a.timeSymbol,
+         {20.f + 4.f * p, 30.f + 4.f * p}},
+        {150.f,
+         "Punkte : " + formatNumber(game.shownPoints) + " XP",
+         1.f,
+         &a.pointsSymbol,
+         {50.f - 4.f * p, 75.f - 4.f * p}},
+    };
+    if (!game.player)
+        return rows;
+    const Soldier& s = *game.player;
+    rows.push_back({200.f,
+                    "Leben : " + formatNumber(s.life) + " LP",
+                    1.f,
+                    &a.lifeSymbol,
+                    {50.f + 4.f * p, 75.f + 4.f * p}});
+    rows.push_back({250.f,
+                    "Munnition : " + formatNumber(s.ammo) + " PE",
+                    1.f,
+                    &a.munnitionSymbol,
+                    {40.f - 4.f * p, 60.f - 4.f * p}});
+    rows.push_back(
+        {550.f, "Schaden : " + formatNumber(s.damage) + " (sc/ss)", 1.f + p / 30.f, nullptr, {}});
+    rows.push_back({600.f,
+                    "Schuss    : " + formatNumber(1.0 / s.fireRate) + " (ss/s)",
+                    1.f - p / 30.f,
+                    nullptr,
+                    {}});
+    rows.push_back({650.f,
+                    "Drehen    : " + formatNumber(20.0 * s.turnRate) + " (\xB0/s)",
+                    1.f + p / 30.f,
+                    nullptr,
+                    {}});
+    rows.push_back({700.f,
+                    "Bewegen : " + formatNumber(50.0 * s.moveRate) + " (P/s)",
+                    1.f - p / 30.f,
+                    nullptr,
+                    {}});
+    return rows;
+}
+
+void Game::drawHud() {
+    if (!drawing || drawingSource != assets.get())
+        prepareDrawing();
+    Painter painter(window, &drawing->atlas);
+    drawPanels(*this, painter);
+    drawHudTexts(*this, painter);
+    drawFrameBorder(*this, painter);
+    drawDoor(*this, painter);
+    drawCurtain(*this, painter);
+    drawFadeLayer(*this, painter);
+}
+
+void Game::drawPauseOverlay() {
+    const int W = screenWidth, H = screenHeight;
+    window.setScreenView();
+    window.target().clear(sf::Color::Black);
+
+    setText(text, "- Spiel Pausiert -", 50);
+    text.setFillColor(sf::Color::White);
+    text.setPosition(static_cast<float>(W / 2) - 0.5f * textWidth(text),
+                     static_cast<float>(H / 2 - 50));
+    window.draw(text);
+
+    // The second line keeps the scale the HUD last gave it, frozen while paused.
+    text2.setString(fromCp1252("Zum Fortsetzen 'P' dr\xFC"
+                               "cken"));
+    text2.setCharacterSize(40);
+    text2.setFillColor(sf::Color::White);
+    text2.setPosition(static_cast<float>(W / 2) - 0.5f * textWidth(text2),
+                      static_cast<float>(H / 2 + 50));
+    window.draw(text2);
+}
