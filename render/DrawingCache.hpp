@@ -3,6 +3,8 @@
 #include "render/Atlas.hpp"
 
 #include <SFML/Graphics.hpp>
+
+class GameWindow;
 #include <memory>
 #include <vector>
 
@@ -15,10 +17,15 @@ class LayerCache {
     sf::RenderTarget& start(const std::vector<int>& key, sf::Color background);
     void finish();
     void drop() { texture_.reset(); }
-    // Part of the picture as a sprite standing at the same place in window pixels.
-    sf::Sprite part(const sf::IntRect& region) const;
+    sf::Image copy() const { return texture_->getTexture().copyToImage(); }
+    // Copies part of the picture, given in window pixels, to the same place in the window,
+    // replacing what is there. Needs the window unscaled (drawsThroughCache).
+    void copyTo(GameWindow& window, const sf::IntRect& region) const;
 
   private:
+    sf::Sprite part(const sf::IntRect& region) const;
+    bool copyFramebuffer(sf::RenderTarget& target, const sf::IntRect& region) const;
+
     std::unique_ptr<sf::RenderTexture> texture_;
     std::vector<int> key_;
 };
@@ -29,6 +36,26 @@ struct DrawingCache {
     // Off: every layer is drawn afresh each frame (the pictures are the same).
     bool layerCaches = true;
     Atlas atlas;
-    LayerCache worldBase; // ground, seam, map border, grid, roads and marker lines
-    LayerCache panels;    // the HUD panels' screens, outlines and grids
+    // The world's ground, seam, map border, grid, roads and marker lines with the HUD panels'
+    // screens, outlines and grids over them: all that stays until the level changes.
+    LayerCache still;
+    // The window columns the panels cover completely: up to `leftPanelEnd` and from
+    // `rightPanelStart` on. The world shows between them.
+    int leftPanelEnd = 0;
+    int rightPanelStart = 0;
+};
+
+// Whether the window can take the copies and clips below.
+bool framebufferCopyAvailable(GameWindow& window);
+
+// While it lives, drawing on the window reaches only the given region (window pixels).
+class WindowClip {
+  public:
+    WindowClip(GameWindow& window, const sf::IntRect& region);
+    ~WindowClip();
+    WindowClip(const WindowClip&) = delete;
+    WindowClip& operator=(const WindowClip&) = delete;
+
+  private:
+    GameWindow& window_;
 };

@@ -85,32 +85,17 @@ void drawPanelGrids(const Game& game, Batch& shapes) {
 }
 
 void drawPanels(Game& game, Painter& painter) {
-    if (!game.drawing->layerCaches || !drawsThroughCache(game.window)) {
-        Batch& shapes = painter.shapes();
-        drawPanelScreens(game, shapes);
-        drawScanLines(game, shapes);
-        drawPanelGrids(game, shapes);
+    if (game.drawing->layerCaches && drawsThroughCache(game.window)) {
+        // The rest is in the still picture the world's drawing laid down. The scan lines go
+        // over the grid there rather than under it, which gives the same colours, both being
+        // green.
+        drawScanLines(game, painter.shapes());
         return;
     }
-    // Screens and grids never change: they are drawn once and copied. The scan lines then go
-    // over the grid rather than under it, which gives the same colours, both being green.
-    LayerCache& cache = game.drawing->panels;
-    const std::vector<int> key = {game.screenWidth, game.screenHeight};
-    if (!cache.holds(key)) {
-        sf::RenderTarget& picture = cache.start(key, sf::Color::Transparent);
-        Painter still(picture, nullptr);
-        drawPanelScreens(game, still.shapes());
-        drawPanelGrids(game, still.shapes());
-        still.flush();
-        cache.finish();
-    }
-    // A little wider than the panels, for the outlines; the picture is clear around them.
-    const int W = game.screenWidth, H = game.screenHeight;
-    const int margin = 5;
-    painter.draw(cache.part({0, 0, W / 4 + margin, H}));
-    const int rightLeft = rightPanelLeft(game) - margin;
-    painter.draw(cache.part({rightLeft, 0, W - rightLeft, H}));
-    drawScanLines(game, painter.shapes());
+    Batch& shapes = painter.shapes();
+    drawPanelScreens(game, shapes);
+    drawScanLines(game, shapes);
+    drawPanelGrids(game, shapes);
 }
 
 void drawHudTexts(Game& game, Painter& painter) {
@@ -213,6 +198,11 @@ void drawFadeLayer(const Game& game, Painter& painter) {
 }
 
 } // namespace
+
+void drawPanelBase(const Game& game, Batch& shapes) {
+    drawPanelScreens(game, shapes);
+    drawPanelGrids(game, shapes);
+}
 
 std::string levelCounterText(int level, int progress) {
     return formatNumber(progress) + (level == 1 ? "/5" : "/10");

@@ -16,8 +16,12 @@ const AssetStore& pictures(const Game& game);
 sf::View worldView(int screenWidth, int screenHeight);
 
 // Whether unchanging layers are drawn once and copied: only where a copy is pixel for pixel
-// the same (an unscaled 1440 x 900 window).
+// the same (an unscaled 1440 x 900 window) and the graphics library can copy and clip.
 bool drawsThroughCache(GameWindow& window);
+
+// The HUD panels' screens, outlines and grids: all of the panels but the moving scan lines.
+class Batch;
+void drawPanelBase(const Game& game, Batch& shapes);
 
 // One row of the left HUD panel: its text (Windows-1252 bytes), the text's scale and the icon
 // beside it, if any.

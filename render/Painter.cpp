@@ -11,15 +11,16 @@ Painter::Painter(GameWindow& window, const Atlas* atlas) : Painter(window.target
 }
 
 Painter::Painter(sf::RenderTarget& target, const Atlas* atlas)
-    : window_(nullptr), target_(target), atlas_(atlas), plain_(atlas ? &atlas->texture() : nullptr),
-      current_(plain_), vertices_(sf::Triangles) {}
+    : window_(nullptr), target_(target), atlas_(atlas),
+      atlasTexture_(atlas ? &atlas->texture() : nullptr), current_(atlasTexture_),
+      vertices_(sf::Triangles) {}
 
 Painter::~Painter() {
     flush();
 }
 
 Batch& Painter::shapes() {
-    use(nullptr);
+    useShapes(true);
     return shapes_;
 }
 
@@ -30,22 +31,24 @@ void Painter::absorbShapes() {
     shapes_.clear();
 }
 
-sf::Vector2f Painter::use(const sf::Texture* picture) {
+void Painter::switchTo(const sf::Texture* texture) {
     absorbShapes();
-    const sf::Texture* texture = plain_;
-    sf::Vector2f offset;
-    if (picture) {
-        texture = picture;
-        if (const sf::Vector2f* place = atlas_ ? atlas_->find(picture) : nullptr) {
-            texture = plain_;
-            offset = *place;
-        }
-    }
     if (texture != current_) {
         flush();
         current_ = texture;
     }
-    return offset;
+}
+
+const Atlas::Place* Painter::use(const sf::Texture* picture) {
+    const Atlas::Place* place = atlas_ ? atlas_->find(picture) : nullptr;
+    switchTo(place ? atlasTexture_ : picture);
+    return place;
+}
+
+void Painter::useShapes(bool shareAtlas) {
+    absorbShapes();
+    if (current_ != nullptr && !(shareAtlas && current_ == atlasTexture_))
+        switchTo(nullptr);
 }
 
 void Painter::quad(const sf::Vector2f (&p)[4], const sf::Vector2f (&t)[4], sf::Color colour) {
@@ -83,7 +86,7 @@ void Painter::disc(sf::Vector2f centre, float radius, sf::Color colour, int segm
     if (colour.a == 0 || radius <= 0.f ||
         hidden({centre.x - radius, centre.y - radius, 2.f * radius, 2.f * radius}))
         return;
-    use(nullptr);
+    useShapes(false);
     for (int i = 0; i < segments; ++i) {
         triangle(centre, around(centre, radius, i, segments),
                  around(centre, radius, i + 1, segments), colour);
@@ -96,7 +99,7 @@ void Painter::ring(sf::Vector2f centre, float radius, float thickness, sf::Color
     if (colour.a == 0 || thickness <= 0.f ||
         hidden({centre.x - outer, centre.y - outer, 2.f * outer, 2.f * outer}))
         return;
-    use(nullptr);
+    useShapes(false);
     for (int i = 0; i < segments; ++i) {
         const sf::Vector2f a = around(centre, inner, i, segments);
         const sf::Vector2f b = around(centre, outer, i, segments);
@@ -107,40 +110,65 @@ void Painter::ring(sf::Vector2f centre, float radius, float thickness, sf::Color
     }
 }
 
+namespace {
+// One axis of a sprite: local coordinates 0..|extent| show texels from `start` on, backwards
+// when the extent is negative (a mirrored picture). Narrows both to the texels within
+// [lo, hi); false when none is left.
+bool narrow(float start, float extent, float lo, float hi, float (&local)[2], float (&texel)[2]) {
+    const float from = std::max(std::min(start, start + extent), lo);
+    const float to = std::min(std::max(start, start + extent), hi);
+    if (from >= to)
+        return false;
+    if (extent >= 0.f) {
+        local[0] = from - start;
+        local[1] = to - start;
+        texel[0] = from;
+        texel[1] = to;
+    } else {
+        local[0] = start - to;
+        local[1] = start - from;
+        texel[0] = to;
+        texel[1] = from;
+    }
+    return true;
+}
+} // namespace
+
 void Painter::sprite(const sf::Sprite& sprite) {
     const sf::Texture* picture = sprite.getTexture();
     if (!picture || picture->getSize().x == 0 || sprite.getColor().a == 0 ||
         hidden(sprite.getGlobalBounds()))
         return;
-    const sf::Vector2f offset = use(picture);
-    const sf::IntRect rect = sprite.getTextureRect();
-    const float w = static_cast<float>(std::abs(rect.width));
-    const float h = static_cast<float>(std::abs(rect.height));
+    const Atlas::Place* place = use(picture);
+    const sf::FloatRect rect(sprite.getTextureRect());
+    // Pictures in the atlas are drawn without their transparent margins.
+    const sf::FloatRect kept = place ? place->inked : sf::FloatRect(-1e9f, -1e9f, 2e9f, 2e9f);
+    const sf::Vector2f offset = place ? place->offset : sf::Vector2f();
+    float lx[2], ly[2], tx[2], ty[2];
+    if (!narrow(rect.left, rect.width, kept.left, kept.left + kept.width, lx, tx) ||
+        !narrow(rect.top, rect.height, kept.top, kept.top + kept.height, ly, ty))
+        return;
     const sf::Transform& transform = sprite.getTransform();
-    const sf::Vector2f p[4] = {transform.transformPoint(0.f, 0.f), transform.transformPoint(w, 0.f),
-                               transform.transformPoint(w, h), transform.transformPoint(0.f, h)};
-    // A negative width or height in the texture rectangle mirrors the picture.
-    const float left = offset.x + static_cast<float>(rect.left);
-    const float top = offset.y + static_cast<float>(rect.top);
-    const float right = left + static_cast<float>(rect.width);
-    const float bottom = top + static_cast<float>(rect.height);
-    const sf::Vector2f t[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+    const sf::Vector2f p[4] = {
+        transform.transformPoint(lx[0], ly[0]), transform.transformPoint(lx[1], ly[0]),
+        transform.transformPoint(lx[1], ly[1]), transform.transformPoint(lx[0], ly[1])};
+    const sf::Vector2f t[4] = {
+        offset + sf::Vector2f(tx[0], ty[0]), offset + sf::Vector2f(tx[1], ty[0]),
+        offset + sf::Vector2f(tx[1], ty[1]), offset + sf::Vector2f(tx[0], ty[1])};
     quad(p, t, sprite.getColor());
 }
 
 void Painter::image(const sf::Texture& picture, sf::Vector2f pos, sf::Vector2f size,
                     sf::Color tint) {
     const sf::Vector2u natural = picture.getSize();
-    if (natural.x == 0 || natural.y == 0 || tint.a == 0 ||
-        hidden(sf::FloatRect(std::min(pos.x, pos.x + size.x), std::min(pos.y, pos.y + size.y),
-                             std::abs(size.x), std::abs(size.y))))
+    if (natural.x == 0 || natural.y == 0)
         return;
-    const sf::Vector2f offset = use(&picture);
-    const sf::Vector2f p[4] = {pos, {pos.x + size.x, pos.y}, pos + size, {pos.x, pos.y + size.y}};
-    const float w = static_cast<float>(natural.x), h = static_cast<float>(natural.y);
-    const sf::Vector2f t[4] = {offset, offset + sf::Vector2f(w, 0.f), offset + sf::Vector2f(w, h),
-                               offset + sf::Vector2f(0.f, h)};
-    quad(p, t, tint);
+    sf::Sprite stretched(picture);
+    stretched.setPosition(pos);
+    stretched.setScale(size.x / static_cast<float>(natural.x),
+                       size.y / static_cast<float>(natural.y));
+    stretched.setColor(tint);
+    sprite(stretched);
 }
 
 void Painter::tile(const sf::Texture& picture, float x0, float y0, float x1, float y1, float dx,
@@ -162,12 +190,12 @@ void Painter::tile(const sf::Texture& picture, float x0, float y0, float x1, flo
     }
 }
 
-void Painter::draw(const sf::Drawable& drawable) {
+void Painter::draw(const sf::Drawable& drawable, const sf::RenderStates& states) {
     flush();
     if (window_)
-        window_->draw(drawable);
+        window_->draw(drawable, states);
     else
-        target_.draw(drawable);
+        target_.draw(drawable, states);
 }
 
 void Painter::clear(sf::Color colour) {

@@ -1,15 +1,16 @@
 #pragma once
 
 #include "platform/Draw.hpp"
+#include "render/Atlas.hpp"
 
 #include <SFML/Graphics.hpp>
 
-class Atlas;
 class GameWindow;
 
 // Draws in the order it is told, joining consecutive pieces that use the same texture into one
-// draw call. Pictures found in the atlas and untextured shapes share the atlas texture, so a run
-// of sprites, lines and rings costs one call however it interleaves.
+// draw call. Small shapes join a run of atlas pictures (drawn with its white texel), so sprites
+// with their health bars cost one call however they interleave. Circles and rings, whose thin
+// triangles are costly to shade textured, always go in an untextured run.
 class Painter {
   public:
     // Draws into the window (counted there) or into a picture of its own.
@@ -35,7 +36,8 @@ class Painter {
     void tile(const sf::Texture& picture, float x0, float y0, float x1, float y1, float dx = 0.f,
               float dy = 0.f);
     // Anything else (texts) goes straight to the window, after what is collected.
-    void draw(const sf::Drawable& drawable);
+    void draw(const sf::Drawable& drawable,
+              const sf::RenderStates& states = sf::RenderStates::Default);
     void clear(sf::Color colour);
     void flush();
 
@@ -45,8 +47,12 @@ class Painter {
     bool hidden(const sf::FloatRect& bounds) const;
 
   private:
-    // Makes `texture` the one being collected; where the picture sits in it.
-    sf::Vector2f use(const sf::Texture* picture);
+    // Makes the texture that holds `picture` the one being collected; the picture's place when
+    // that is the atlas.
+    const Atlas::Place* use(const sf::Texture* picture);
+    // Makes sure shapes can join the run: an untextured one, or the atlas when `shareAtlas`.
+    void useShapes(bool shareAtlas);
+    void switchTo(const sf::Texture* texture);
     void absorbShapes();
     void quad(const sf::Vector2f (&corners)[4], const sf::Vector2f (&texCoords)[4],
               sf::Color colour);
@@ -55,8 +61,8 @@ class Painter {
     GameWindow* window_;
     sf::RenderTarget& target_;
     const Atlas* atlas_;
-    const sf::Texture* plain_; // what untextured shapes are drawn with
-    const sf::Texture* current_;
+    const sf::Texture* atlasTexture_;
+    const sf::Texture* current_; // nullptr: an untextured run
     sf::VertexArray vertices_;
     Batch shapes_;
     sf::FloatRect visible_;

@@ -4,6 +4,8 @@
 #include "render/Layout.hpp"
 #include "render/Painter.hpp"
 
+#include <optional>
+
 namespace {
 
 using V = sf::Vector2f;
@@ -29,7 +31,7 @@ void rangeRing(Painter& painter, Point centre, int radius) {
 void drawBackground(const Game& game, Painter& painter) {
     const Box& m = game.mapArea;
     // The black underlay that covers all the world view shows is the cleared window.
-    game.window.target().clear(sf::Color::Black);
+    painter.clear(sf::Color::Black);
     painter.image(pictures(game).area, at(m.left - 40, m.top - 40),
                   at(m.width + 80, m.height + 80));
     Batch& shapes = painter.shapes();
@@ -178,12 +180,16 @@ std::vector<int> worldBaseKey(const Game& game) {
     return key;
 }
 
+// Draws the still picture when the field or the level changed since it was drawn.
+void prepareStillPicture(Game& game, const sf::View& view);
+
 } // namespace
 
 bool drawsThroughCache(GameWindow& window) {
     // Cached pictures are copied pixel for pixel, which needs the window unscaled.
     return window.viewport() == sf::FloatRect(0.f, 0.f, 1.f, 1.f) &&
-           window.target().getSize() == sf::Vector2u(GameWindow::width, GameWindow::height);
+           window.target().getSize() == sf::Vector2u(GameWindow::width, GameWindow::height) &&
+           framebufferCopyAvailable(window);
 }
 
 sf::View worldView(int screenWidth, int screenHeight) {
@@ -228,23 +234,17 @@ void Game::drawWorld() {
         prepareDrawing();
     const sf::View view = worldView(screenWidth, screenHeight);
     const Atlas* atlas = &drawing->atlas;
-    const sf::IntRect middle = openMiddle(*this);
-
-    if (drawing->layerCaches && drawsThroughCache(window)) {
-        LayerCache& base = drawing->worldBase;
-        const std::vector<int> key = worldBaseKey(*this);
-        if (!base.holds(key)) {
-            sf::RenderTarget& picture = base.start(key, sf::Color::Black);
-            picture.setView(view);
-            Painter painter(picture, atlas);
-            drawWorldBase(*this, painter);
-            painter.flush();
-            base.finish();
-        }
-        window.target().clear(sf::Color::Black);
-        window.setScreenView();
-        window.draw(base.part(middle));
-        window.setView(view);
+    const bool still = drawing->layerCaches && drawsThroughCache(window);
+    sf::IntRect middle = openMiddle(*this);
+    std::optional<WindowClip> clip;
+    if (still) {
+        prepareStillPicture(*this, view);
+        // The still picture covers the whole window; the world's moving parts then show only
+        // between the panels, as they would under panels drawn over them.
+        drawing->still.copyTo(window, {0, 0, screenWidth, screenHeight});
+        middle = {drawing->leftPanelEnd + 1, 0,
+                  drawing->rightPanelStart - drawing->leftPanelEnd - 1, screenHeight};
+        clip.emplace(window, middle);
     } else {
         Painter painter(window, atlas);
         drawWorldBase(*this, painter);
@@ -266,7 +266,46 @@ void Game::drawWorld() {
     drawExplosions(*this, painter);
     drawPopups(*this, painter);
     drawCrosshair(*this, painter);
+    painter.flush(); // before the clip ends
 }
+
+namespace {
+void prepareStillPicture(Game& game, const sf::View& view) {
+    DrawingCache& drawing = *game.drawing;
+    LayerCache& still = drawing.still;
+    const std::vector<int> key = worldBaseKey(game);
+    if (still.holds(key))
+        return;
+    {
+        // The panels alone first, to find the columns they cover as the rasteriser draws them.
+        Painter panels(still.start(key, sf::Color::Transparent), nullptr);
+        drawPanelBase(game, panels.shapes());
+        panels.flush();
+        still.finish();
+        const sf::Image copy = still.copy();
+        const unsigned row = static_cast<unsigned>(game.screenHeight / 2);
+        int left = 0, right = game.screenWidth;
+        while (left + 1 < right && copy.getPixel(static_cast<unsigned>(left + 1), row).a == 255)
+            ++left;
+        while (right - 1 > left && copy.getPixel(static_cast<unsigned>(right - 1), row).a == 255)
+            --right;
+        drawing.leftPanelEnd = left;
+        drawing.rightPanelStart = right;
+    }
+    sf::RenderTarget& picture = still.start(key, sf::Color::Black);
+    picture.setView(view);
+    {
+        Painter world(picture, &drawing.atlas);
+        drawWorldBase(game, world);
+    }
+    picture.setView(picture.getDefaultView());
+    {
+        Painter panels(picture, nullptr);
+        drawPanelBase(game, panels.shapes());
+    }
+    still.finish();
+}
+} // namespace
 
 const AssetStore& pictures(const Game& game) {
     static const AssetStore none;
