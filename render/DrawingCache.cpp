@@ -2,8 +2,8 @@
 
 #include "platform/GameWindow.hpp"
 
+#include <GL/gl.h>
 #include <GL/glext.h>
-#include <SFML/OpenGL.hpp>
 #include <SFML/Window/Context.hpp>
 
 namespace {
