@@ -3,6 +3,7 @@ include(GoogleTest)
 
 # Tests by area; each area's list names its files.
 include(tests/platform/tests.cmake)
+include(tests/content/tests.cmake)
 include(tests/game/tests.cmake)
 include(tests/rules/tests.cmake)
 include(tests/render/tests.cmake)
@@ -11,6 +12,7 @@ include(tests/lifecycle/tests.cmake)
 add_executable(velmarch-tests
     tests/main.cpp
     ${VELMARCH_PLATFORM_TESTS}
+    ${VELMARCH_CONTENT_TESTS}
     ${VELMARCH_GAME_TESTS}
     ${VELMARCH_RULES_TESTS}
     ${VELMARCH_RENDER_TESTS}
@@ -18,6 +20,8 @@ add_executable(velmarch-tests
 )
 target_compile_options(velmarch-tests PRIVATE -Wall -Wextra)
 target_link_libraries(velmarch-tests PRIVATE velmarch_core GTest::gtest)
+# The content tests read what the build assembled and run the generator.
+add_dependencies(velmarch-tests velmarch-content-files)
 # Tests run where the game runs, so that they read the content the build assembled.
 gtest_discover_tests(velmarch-tests
     WORKING_DIRECTORY ${VELMARCH_GAME_DIR}
