@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <sys/resource.h>
 #include <time.h>
 #include <vector>
@@ -73,8 +74,7 @@ void playLevelFive(Game& game) {
 
 } // namespace
 
-int benchGame(int frames, const char* lastFramePath) {
-    GameWindow window(GameWindow::Mode::Offscreen);
+void benchGame(GameWindow& window, int frames, const char* lastFramePath) {
     window.setFixedFrameTime(1.f / 30.f); // the game's pace; frames themselves run unlimited
     Game game(window, 1234u);
     game.loadResources();
@@ -137,5 +137,5 @@ int benchGame(int frames, const char* lastFramePath) {
     std::printf("draw calls per frame: median %.0f, max %.0f\n", calls.percentile(0.5),
                 calls.percentile(1.0));
     std::printf("peak memory: %.1f MB\n", static_cast<double>(usage.ru_maxrss) / 1024.0);
-    return 0;
+    window.setFixedFrameTime(std::nullopt);
 }
