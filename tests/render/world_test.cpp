@@ -147,13 +147,22 @@ TEST(WorldDrawing, CachedLayersGiveTheSamePicture) {
     game.prepareDrawing();
     Track track(1, 720, false, scene.pictures(), game.random);
     track.place(0, 300);
+    // Half under the left panel and half under the right one: the panels must hide those halves
+    // in both ways of drawing.
+    track.tanks.front().setPosition(-60, 500);
+    track.tanks.back().setPosition(740, 600);
     game.tracks.push_back(track);
+    solid(scene.pictures().effectFrames[0], 256, 208, sf::Color::Magenta);
+    game.prepareDrawing();
+    game.explosions.emplace_back(Point(790, 200), true, game.gameClock);
     game.scanX = 100;
     game.scanY = 500;
 
     const sf::Image cached = scene.frame();
     game.drawing->layerCaches = false;
     const sf::Image fresh = scene.frame();
+    EXPECT_EQ(cached.getPixel(345, 520), fresh.getPixel(345, 520));   // the tank is hidden
+    EXPECT_EQ(cached.getPixel(1140, 200), fresh.getPixel(1140, 200)); // the explosion is hidden
     int worldDiffers = 0, panelsDiffer = 0;
     for (unsigned x = 0; x < 1440; ++x) {
         for (unsigned y = 0; y < 900; ++y) {
