@@ -37,12 +37,15 @@ struct DrawingCache {
     bool layerCaches = true;
     Atlas atlas;
     // The world's ground, seam, map border, grid, roads and marker lines with the HUD panels'
-    // screens, outlines and grids over them: all that stays until the level changes.
+    // screens, outlines and grids over them, and the window's frame border when its pictures are
+    // opaque: all that stays until the level changes.
     LayerCache still;
+    bool borderInStill = false;
     // The window columns the panels cover completely: up to `leftPanelEnd` and from
     // `rightPanelStart` on. The world shows between them.
     int leftPanelEnd = 0;
     int rightPanelStart = 0;
+    sf::Vector2i panelsMeasuredFor;
 };
 
 // Whether the window can take the copies and clips below.

@@ -84,12 +84,33 @@ void drawPanelGrids(const Game& game, Batch& shapes) {
     }
 }
 
-void drawPanels(Game& game, Painter& painter) {
-    if (game.drawing->layerCaches && drawsThroughCache(game.window)) {
+// What the HUD's drawing knows of the still picture under it.
+struct HudPass {
+    bool still = false;      // the panels' screens and grids are in place
+    bool borderDone = false; // so is the frame border, as long as nothing reaches under it
+    sf::IntRect inside;      // inside the frame border
+};
+
+// Shapes that must not reach under a frame border already in place are drawn clipped to the
+// inside; where the border lies they would have been covered anyway.
+template <typename Draw>
+void insideBorder(Game& game, Painter& painter, const HudPass& pass, Draw draw) {
+    if (!pass.borderDone) {
+        draw();
+        return;
+    }
+    painter.flush();
+    const WindowClip clip(game.window, pass.inside);
+    draw();
+    painter.flush();
+}
+
+void drawPanels(Game& game, Painter& painter, const HudPass& pass) {
+    if (pass.still) {
         // The rest is in the still picture the world's drawing laid down. The scan lines go
         // over the grid there rather than under it, which gives the same colours, both being
         // green.
-        drawScanLines(game, painter.shapes());
+        insideBorder(game, painter, pass, [&] { drawScanLines(game, painter.shapes()); });
         return;
     }
     Batch& shapes = painter.shapes();
@@ -98,7 +119,22 @@ void drawPanels(Game& game, Painter& painter) {
     drawPanelGrids(game, shapes);
 }
 
-void drawHudTexts(Game& game, Painter& painter) {
+// A text or icon of the HUD reaching under a frame border already in place means that the
+// border must be drawn again over it.
+void keepClearOfBorder(HudPass& pass, const sf::FloatRect& bounds) {
+    const sf::FloatRect inside(pass.inside);
+    if (bounds.left < inside.left || bounds.top < inside.top ||
+        bounds.left + bounds.width > inside.left + inside.width ||
+        bounds.top + bounds.height > inside.top + inside.height)
+        pass.borderDone = false;
+}
+
+void drawHudText(Painter& painter, HudPass& pass, const sf::Text& text) {
+    painter.draw(text);
+    keepClearOfBorder(pass, text.getGlobalBounds());
+}
+
+void drawHudTexts(Game& game, Painter& painter, HudPass& pass) {
     const int W = game.screenWidth, H = game.screenHeight;
     const float p = game.pulse;
     sf::Text& text = game.text;
@@ -108,14 +144,17 @@ void drawHudTexts(Game& game, Painter& painter) {
 
     setText(text, "Level " + formatNumber(game.level), 50);
     text.setPosition(static_cast<float>(W / 8) - 0.5f * textWidth(text), 20.f);
-    painter.draw(text);
+    drawHudText(painter, pass, text);
 
     for (const HudRow& row : hudRows(game)) {
         setText(text2, row.text, 30, row.scale);
         text2.setPosition(25.f, row.y);
-        painter.draw(text2);
-        if (row.icon)
-            painter.image(*row.icon, {static_cast<float>(W / 4 - 50), row.y}, row.iconSize);
+        drawHudText(painter, pass, text2);
+        if (row.icon) {
+            const sf::Vector2f at(static_cast<float>(W / 4 - 50), row.y);
+            painter.image(*row.icon, at, row.iconSize);
+            keepClearOfBorder(pass, {at, row.iconSize});
+        }
     }
     text2.setScale(1.f, 1.f);
 
@@ -124,31 +163,18 @@ void drawHudTexts(Game& game, Painter& painter) {
     for (int k = 1; k <= 5; ++k) {
         setText(text, "Level " + formatNumber(k), 30);
         text.setPosition(column - 0.5f * textWidth(text), static_cast<float>(k * step));
-        painter.draw(text);
+        drawHudText(painter, pass, text);
         setText(text2, levelCounterText(k, game.levelProgress[static_cast<std::size_t>(k)]), 20,
                 1.f + p / 30.f);
         text2.setPosition(column - 0.5f * textWidth(text2), static_cast<float>(k * step + 30));
-        painter.draw(text2);
+        drawHudText(painter, pass, text2);
     }
 
+    // Half a row below the current level's title, across the right panel.
     const int markerY = (game.level + 1) * step - 75;
-    painter.shapes().line(at(W + 50 - W / 4, markerY), at(W, markerY), 5.f, sf::Color::White);
-}
-
-void drawFrameBorder(const Game& game, Painter& painter) {
-    const int W = game.screenWidth, H = game.screenHeight;
-    const sf::Texture& lines = pictures(game).frameLines;
-    for (int x = 0; x < W; x += 25) {
-        painter.image(lines, at(x, 0), {25.f, 25.f});
-        painter.image(lines, at(x, H - 25), {25.f, 25.f});
-    }
-    for (int y = 0; y < H; y += 25) {
-        painter.image(lines, at(0, y), {25.f, 25.f});
-        painter.image(lines, at(W - 25, y), {25.f, 25.f});
-    }
-    const sf::Texture& corners = pictures(game).frameCorners;
-    for (const V corner : {at(0, 0), at(W - 50, 0), at(W - 50, H - 50), at(0, H - 50)})
-        painter.image(corners, corner, {50.f, 50.f});
+    insideBorder(game, painter, pass, [&] {
+        painter.shapes().line(at(W + 50 - W / 4, markerY), at(W, markerY), 5.f, sf::Color::White);
+    });
 }
 
 void drawDoor(const Game& game, Painter& painter) {
@@ -198,6 +224,29 @@ void drawFadeLayer(const Game& game, Painter& painter) {
 }
 
 } // namespace
+
+sf::IntRect insideFrameBorder(const Game& game) {
+    return {frameBorderWidth, frameBorderWidth, game.screenWidth - 2 * frameBorderWidth,
+            game.screenHeight - 2 * frameBorderWidth};
+}
+
+void drawFrameBorder(const Game& game, Painter& painter) {
+    const int W = game.screenWidth, H = game.screenHeight;
+    const sf::Texture& lines = pictures(game).frameLines;
+    const int b = frameBorderWidth;
+    const sf::Vector2f tile(static_cast<float>(b), static_cast<float>(b));
+    for (int x = 0; x < W; x += b) {
+        painter.image(lines, at(x, 0), tile);
+        painter.image(lines, at(x, H - b), tile);
+    }
+    for (int y = 0; y < H; y += b) {
+        painter.image(lines, at(0, y), tile);
+        painter.image(lines, at(W - b, y), tile);
+    }
+    const sf::Texture& corners = pictures(game).frameCorners;
+    for (const V corner : {at(0, 0), at(W - 50, 0), at(W - 50, H - 50), at(0, H - 50)})
+        painter.image(corners, corner, {50.f, 50.f});
+}
 
 void drawPanelBase(const Game& game, Batch& shapes) {
     drawPanelScreens(game, shapes);
@@ -261,9 +310,14 @@ void Game::drawHud() {
     if (!drawing || drawingSource != assets.get())
         prepareDrawing();
     Painter painter(window, &drawing->atlas);
-    drawPanels(*this, painter);
-    drawHudTexts(*this, painter);
-    drawFrameBorder(*this, painter);
+    HudPass pass;
+    pass.still = drawing->layerCaches && drawsThroughCache(window);
+    pass.borderDone = pass.still && drawing->borderInStill;
+    pass.inside = insideFrameBorder(*this);
+    drawPanels(*this, painter, pass);
+    drawHudTexts(*this, painter, pass);
+    if (!pass.borderDone)
+        drawFrameBorder(*this, painter);
     drawDoor(*this, painter);
     drawCurtain(*this, painter);
     drawFadeLayer(*this, painter);

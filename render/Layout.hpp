@@ -21,7 +21,13 @@ bool drawsThroughCache(GameWindow& window);
 
 // The HUD panels' screens, outlines and grids: all of the panels but the moving scan lines.
 class Batch;
+class Painter;
 void drawPanelBase(const Game& game, Batch& shapes);
+// The metal frame along the window's edges, 25 pixels wide.
+void drawFrameBorder(const Game& game, Painter& painter);
+constexpr int frameBorderWidth = 25;
+// Window pixels inside the frame border.
+sf::IntRect insideFrameBorder(const Game& game);
 
 // One row of the left HUD panel: its text (Windows-1252 bytes), the text's scale and the icon
 // beside it, if any.

@@ -244,7 +244,13 @@ void Game::drawWorld() {
         drawing->still.copyTo(window, {0, 0, screenWidth, screenHeight});
         middle = {drawing->leftPanelEnd + 1, 0,
                   drawing->rightPanelStart - drawing->leftPanelEnd - 1, screenHeight};
-        clip.emplace(window, middle);
+        sf::IntRect shown = middle;
+        if (drawing->borderInStill) { // nor under the frame border at the top and bottom
+            const sf::IntRect inside = insideFrameBorder(*this);
+            shown.top = inside.top;
+            shown.height = inside.height;
+        }
+        clip.emplace(window, shown);
     } else {
         Painter painter(window, atlas);
         drawWorldBase(*this, painter);
@@ -270,13 +276,25 @@ void Game::drawWorld() {
 }
 
 namespace {
+bool opaque(const sf::Texture& picture) {
+    if (picture.getSize().x == 0 || picture.getSize().y == 0)
+        return false;
+    const sf::Image image = picture.copyToImage();
+    for (unsigned x = 0; x < image.getSize().x; ++x)
+        for (unsigned y = 0; y < image.getSize().y; ++y)
+            if (image.getPixel(x, y).a != 255)
+                return false;
+    return true;
+}
+
 void prepareStillPicture(Game& game, const sf::View& view) {
     DrawingCache& drawing = *game.drawing;
     LayerCache& still = drawing.still;
     const std::vector<int> key = worldBaseKey(game);
     if (still.holds(key))
         return;
-    {
+    const sf::Vector2i screen(game.screenWidth, game.screenHeight);
+    if (drawing.panelsMeasuredFor != screen) {
         // The panels alone first, to find the columns they cover as the rasteriser draws them.
         Painter panels(still.start(key, sf::Color::Transparent), nullptr);
         drawPanelBase(game, panels.shapes());
@@ -291,6 +309,7 @@ void prepareStillPicture(Game& game, const sf::View& view) {
             --right;
         drawing.leftPanelEnd = left;
         drawing.rightPanelStart = right;
+        drawing.panelsMeasuredFor = screen;
     }
     sf::RenderTarget& picture = still.start(key, sf::Color::Black);
     picture.setView(view);
@@ -299,9 +318,16 @@ void prepareStillPicture(Game& game, const sf::View& view) {
         drawWorldBase(game, world);
     }
     picture.setView(picture.getDefaultView());
+    // The frame border lies over everything of the HUD but the door, curtain and fade; opaque,
+    // it can be laid down here as long as nothing drawn later reaches under it (the HUD makes
+    // sure of that).
+    const AssetStore& a = pictures(game);
+    drawing.borderInStill = opaque(a.frameLines) && opaque(a.frameCorners);
     {
-        Painter panels(picture, nullptr);
+        Painter panels(picture, &drawing.atlas);
         drawPanelBase(game, panels.shapes());
+        if (drawing.borderInStill)
+            drawFrameBorder(game, panels);
     }
     still.finish();
 }
