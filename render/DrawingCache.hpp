@@ -3,10 +3,10 @@
 #include "render/Atlas.hpp"
 
 #include <SFML/Graphics.hpp>
-
-class GameWindow;
 #include <memory>
 #include <vector>
+
+class GameWindow;
 
 // A picture that stays the same from frame to frame (as long as its key does), drawn once into
 // a window-sized texture and copied to the window pixel for pixel.
@@ -16,7 +16,6 @@ class LayerCache {
     // A cleared window-sized picture to draw the layers for `key` into.
     sf::RenderTarget& start(const std::vector<int>& key, sf::Color background);
     void finish();
-    void drop() { texture_.reset(); }
     sf::Image copy() const { return texture_->getTexture().copyToImage(); }
     // Copies part of the picture, given in window pixels, to the same place in the window,
     // replacing what is there. Needs the window unscaled (drawsThroughCache).

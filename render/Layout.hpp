@@ -5,8 +5,10 @@
 #include <vector>
 
 class AssetStore;
+class Batch;
 class Game;
 class GameWindow;
+class Painter;
 
 // The game's pictures, or an empty set once they are gone (empty pictures draw nothing).
 const AssetStore& pictures(const Game& game);
@@ -20,8 +22,6 @@ sf::View worldView(int screenWidth, int screenHeight);
 bool drawsThroughCache(GameWindow& window);
 
 // The HUD panels' screens, outlines and grids: all of the panels but the moving scan lines.
-class Batch;
-class Painter;
 void drawPanelBase(const Game& game, Batch& shapes);
 // The metal frame along the window's edges, 25 pixels wide.
 void drawFrameBorder(const Game& game, Painter& painter);

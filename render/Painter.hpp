@@ -20,9 +20,9 @@ class Painter {
     Painter(const Painter&) = delete;
     Painter& operator=(const Painter&) = delete;
 
-    // Untextured lines, rectangles and circles (the old library's geometry) go here.
+    // Lines and rectangles (the old library's geometry) go here.
     Batch& shapes();
-    // A filled circle as a polygon of `segments` corners (an even number).
+    // A filled circle as a polygon of `segments` corners.
     void disc(sf::Vector2f centre, float radius, sf::Color colour, int segments);
     // A circle's outline, centred on the radius.
     void ring(sf::Vector2f centre, float radius, float thickness, sf::Color colour, int segments);

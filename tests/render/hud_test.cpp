@@ -22,7 +22,7 @@ std::unique_ptr<Soldier> playerWith(const GameClock& clock, double damage, doubl
 
 } // namespace
 
-TEST(HudTexts, RowsWriteNumbersAsTheDesignDoes) {
+TEST(HudTexts, RowsWriteIntsPlainAndDoublesWithSixDigits) {
     Scene scene;
     Game& game = scene.game;
     game.player = playerWith(game.gameClock, 2.0, 3.0, 1.0, 1.5);
