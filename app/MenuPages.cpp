@@ -1,5 +1,6 @@
 #include "app/MenuPages.hpp"
 
+#include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
 #include "screens/HighscoresScreen.hpp"
 #include "screens/NameEntryScreen.hpp"
@@ -12,6 +13,7 @@ MenuPages menuPages() {
         NameEntryScreen(window, &accepted).run();
         return accepted;
     };
+    pages.game = [](GameWindow& window) { Game(window).run(); };
     pages.story = [](GameWindow& window) { StoryScreen(window).run(); };
     pages.howToPlay = [](GameWindow& window) { HowToPlayScreen(window).run(); };
     pages.credits = [](GameWindow& window) { CreditsScreen(window).run(); };

@@ -4,6 +4,7 @@
 
 #include <SFML/Audio.hpp>
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,10 @@ class SoundBoard {
     ~SoundBoard();
     SoundBoard(const SoundBoard&) = delete;
     SoundBoard& operator=(const SoundBoard&) = delete;
+
+    // The audio device has a limited number of voices: beyond this many live sounds a request
+    // first releases a finished one, or is dropped when all of them still play.
+    static constexpr std::size_t maxSounds = 64;
 
     void play(const std::string& name);
     // Releases at most one finished sound (called once per game update).

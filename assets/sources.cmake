@@ -1,2 +1,4 @@
 set(VELMARCH_ASSETS_SOURCES
+    assets/AssetStore.cpp
+    assets/SoundBoard.cpp
 )

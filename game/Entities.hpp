@@ -83,6 +83,7 @@ class Tank : public sf::Sprite {
     void setPosition(int x, int y);
     Point centre() const;
     void setFacing(bool movesRight);
+    void takeHit();
     // One frame of driving.
     void move(float dt);
 

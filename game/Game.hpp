@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+struct DrawingCache;
 class GameWindow;
 
 // The keys and buttons the player holds, read once per frame.
@@ -57,6 +58,8 @@ class Game {
     void teardown();
     void recordScore();
     void handleInput();
+    // One window event: P toggles the pause, Escape ends the game, mouse moves are kept.
+    void handleEvent(const sf::Event& event);
     // The frame time of the current frame, in seconds.
     float frameTime() const;
 
@@ -89,6 +92,9 @@ class Game {
     void drawWorld();
     void drawHud();
     void drawPauseOverlay();
+    // Gets drawing ready for the asset store's pictures (drawFrame does it on first use); call
+    // it again after changing a picture of the store.
+    void prepareDrawing();
 
     // --- State ---
     GameWindow& window;
@@ -127,4 +133,11 @@ class Game {
     std::vector<Block> blocks;
     std::vector<Item> items;
     std::vector<std::unique_ptr<Soldier>> soldiers;
+
+    // What drawing keeps between frames (not game state) and the store it was made from.
+    std::unique_ptr<DrawingCache> drawing;
+    const AssetStore* drawingSource = nullptr;
 };
+
+// The player's name: the first line of the file (CR LF or LF), empty when it cannot be read.
+std::string readPlayerName(const std::string& path = "sources/Data/Info.data");

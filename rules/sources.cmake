@@ -1,2 +1,9 @@
 set(VELMARCH_RULES_SOURCES
+    rules/Geometry.cpp
+    rules/effects.cpp
+    rules/enemies.cpp
+    rules/progress.cpp
+    rules/shots.cpp
+    rules/tanks.cpp
+    rules/update.cpp
 )

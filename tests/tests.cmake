@@ -6,6 +6,10 @@ include(tests/platform/tests.cmake)
 include(tests/app/tests.cmake)
 include(tests/content/tests.cmake)
 include(tests/screens/tests.cmake)
+include(tests/game/tests.cmake)
+include(tests/rules/tests.cmake)
+include(tests/render/tests.cmake)
+include(tests/lifecycle/tests.cmake)
 
 add_executable(velmarch-tests
     tests/main.cpp
@@ -13,6 +17,10 @@ add_executable(velmarch-tests
     ${VELMARCH_APP_TESTS}
     ${VELMARCH_CONTENT_TESTS}
     ${VELMARCH_SCREENS_TESTS}
+    ${VELMARCH_GAME_TESTS}
+    ${VELMARCH_RULES_TESTS}
+    ${VELMARCH_RENDER_TESTS}
+    ${VELMARCH_LIFECYCLE_TESTS}
 )
 target_compile_options(velmarch-tests PRIVATE -Wall -Wextra)
 target_link_libraries(velmarch-tests PRIVATE velmarch_core GTest::gtest)

@@ -3,6 +3,8 @@
 // off, and the peak memory of the process. Needs an X server (DISPLAY); run from the game folder.
 #include "platform/GameWindow.hpp"
 #include "tools/bench/Bench.hpp"
+#include "tools/bench/GameBench.hpp"
+#include "tools/bench/UpdateBench.hpp"
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +19,8 @@ struct Mode {
 const Mode modes[] = {
     {"loading", benchLoading},
     {"menu", benchMenu},
+    {"game", [](GameWindow& window, int frames) { benchGame(window, frames); }},
+    {"update", [](GameWindow&, int frames) { benchUpdate(frames); }},
 };
 } // namespace
 
@@ -35,8 +39,8 @@ int main(int argc, char** argv) {
             for (const Mode& mode : modes)
                 known = known || arg == mode.name;
             if (!known) {
-                std::fprintf(
-                    stderr, "usage: velmarch-bench [loading|menu]... [--frames N] [--offscreen]\n");
+                std::fprintf(stderr, "usage: velmarch-bench [loading|menu|game|update]... "
+                                     "[--frames N] [--offscreen]\n");
                 return 2;
             }
             chosen.push_back(arg);

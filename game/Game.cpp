@@ -1,0 +1,190 @@
+#include "game/Game.hpp"
+
+#include "app/LoadingWindow.hpp"
+#include "platform/GameWindow.hpp"
+#include "platform/Text.hpp"
+#include "render/DrawingCache.hpp"
+#include "screens/HighscoreTable.hpp"
+
+#include <fstream>
+
+namespace {
+// Transitions and the loop advance the game's time by the frame just shown, so every timer of
+// the world sees the same seconds as the window.
+void showFrame(Game& game) {
+    game.gameClock.advance(game.frameTime());
+    game.drawFrame();
+}
+
+// Integer transition values move by whole pixels: the fraction of each step is dropped.
+int stepped(int value, float perSecond, float dt) {
+    return static_cast<int>(static_cast<float>(value) + perSecond * dt);
+}
+} // namespace
+
+HeldInput HeldInput::read(const GameWindow& window) {
+    HeldInput input;
+    input.space = window.isKeyHeld(sf::Keyboard::Space);
+    input.leftButton = window.isButtonHeld(sf::Mouse::Left);
+    input.left = window.isKeyHeld(sf::Keyboard::Left);
+    input.right = window.isKeyHeld(sf::Keyboard::Right);
+    input.up = window.isKeyHeld(sf::Keyboard::Up);
+    input.down = window.isKeyHeld(sf::Keyboard::Down);
+    return input;
+}
+
+std::string readPlayerName(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::string name;
+    if (!file || !std::getline(file, name))
+        return {};
+    if (!name.empty() && name.back() == '\r')
+        name.pop_back();
+    return name;
+}
+
+Game::Game(GameWindow& window) : Game(window, seedFromClock()) {}
+
+Game::Game(GameWindow& window, std::uint32_t randomSeed)
+    : window(window), clock(gameClock), random(randomSeed) {}
+
+Game::~Game() = default;
+
+void Game::run() {
+    {
+        LoadingWindow loading(window);
+        loading.launch();
+        loadResources();
+        sf::sleep(sf::seconds(2.f));
+        loading.stop();
+    } // the loading screen's thread has ended here; only now may this thread draw
+    playOpening();
+    playLoop();
+    playClosing();
+    teardown();
+    recordScore();
+}
+
+void Game::loadResources() {
+    curtainX = 0;
+    curtainY = 0;
+    fade = 255.f;
+    points = 0;
+    shownPoints = 0;
+    running = true;
+    paused = false;
+    aborted = false;
+
+    assets = std::make_unique<AssetStore>();
+    assets->loadAll();
+    sounds = std::make_unique<SoundBoard>(random);
+    loadFontOrDefault(font, "sources/Fonts/TSalvacion.ttf");
+    text.setFont(font);
+    text.setCharacterSize(30);
+    loadDefaultFont(builtinFont);
+    text2.setFont(builtinFont);
+    text2.setCharacterSize(30);
+
+    startLevelOne();
+}
+
+void Game::startLevelOne() {
+    mapArea = Box(25, 0, screenWidth / 2, screenHeight);
+    level = 1;
+    levelProgress.fill(0);
+    loadLevel();
+}
+
+void Game::playOpening() {
+    while (fade > 0.f) {
+        showFrame(*this);
+        fade -= 100.f * frameTime();
+    }
+    fade = 0.f;
+    while (curtainX <= screenWidth / 2 + 49) {
+        showFrame(*this);
+        curtainX = stepped(curtainX, 300.f, frameTime());
+    }
+    curtainX = screenWidth / 2 + 50;
+    while (curtainY <= screenHeight / 2 + 49) {
+        showFrame(*this);
+        curtainY = stepped(curtainY, 300.f, frameTime());
+    }
+    curtainY = screenHeight / 2 + 50;
+}
+
+void Game::playLoop() {
+    clock.restart();
+    // The frame that clears `running` is still updated and drawn.
+    while (running)
+        frame();
+}
+
+void Game::frame() {
+    gameClock.advance(frameTime());
+    handleInput();
+    if (!paused)
+        update();
+    drawFrame();
+}
+
+void Game::playClosing() {
+    while (curtainY > 0) {
+        showFrame(*this);
+        curtainY = stepped(curtainY, -300.f, frameTime());
+    }
+    curtainY = 0;
+    while (curtainX > 0) {
+        showFrame(*this);
+        curtainX = stepped(curtainX, -300.f, frameTime());
+    }
+    curtainX = 0;
+    while (fade < 255.f) {
+        showFrame(*this);
+        fade += 100.f * frameTime();
+    }
+    fade = 255.f;
+}
+
+void Game::teardown() {
+    player.reset();
+    soldiers.clear();
+    popups.clear();
+    sounds.reset();
+    drawing.reset();
+    drawingSource = nullptr;
+    assets.reset();
+}
+
+void Game::recordScore() {
+    if (aborted)
+        return;
+    const std::string name = readPlayerName();
+    HighscoreTable table;
+    table.add(name, points, static_cast<int>(clock.elapsed()));
+}
+
+void Game::handleInput() {
+    if (!paused && player)
+        controlPlayer(HeldInput::read(window));
+    sf::Event event;
+    while (window.pollEvent(event))
+        handleEvent(event);
+}
+
+void Game::handleEvent(const sf::Event& event) {
+    if (event.type == sf::Event::KeyPressed) {
+        if (event.key.code == sf::Keyboard::P) {
+            paused = !paused;
+        } else if (event.key.code == sf::Keyboard::Escape) {
+            running = false;
+            aborted = true;
+        }
+    } else if (event.type == sf::Event::MouseMoved) {
+        mouse = Point(event.mouseMove.x, event.mouseMove.y);
+    }
+}
+
+float Game::frameTime() const {
+    return window.frameTime();
+}

@@ -1,0 +1,170 @@
+#include "game/Game.hpp"
+#include "game/ParseNumber.hpp"
+
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+int parseNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            break; // clamped below; the remaining digits change nothing
+    }
+    if (negative)
+        value = -value;
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+namespace {
+
+// No level may make more than this many objects of one sort (fewer soldiers: each reads its own
+// picture), and no more of a file is read than the byte budget: a damaged or endless file still
+// loads, in bounded time and memory.
+constexpr std::size_t maxObjects = 10000;
+constexpr std::size_t maxSoldiers = 1000;
+constexpr std::size_t maxFileBytes = 2u << 20;
+// Characters kept of one line; the rest of a longer line is read past.
+constexpr std::size_t maxLineLength = 4096;
+// Coordinates far outside the field are kept, but bounded so that box corners, distances and
+// steps stay within int.
+constexpr int maxCoordinate = 1000000;
+
+// Reads lines as std::getline does into one reused buffer: a read after the end fails and leaves
+// the buffer as it was (the last line again, or empty after a final line break). A carriage
+// return before the line feed is not part of the line.
+class LineReader {
+  public:
+    explicit LineReader(std::istream& in) : in_(in) {}
+
+    bool more() const { return in_.good(); }
+    const std::string& line() const { return line_; }
+
+    const std::string& next() {
+        if (!in_.good() || budget_ == 0) {
+            in_.setstate(std::ios::failbit);
+            return line_;
+        }
+        line_.clear();
+        std::streambuf& buffer = *in_.rdbuf();
+        bool anything = false;
+        bool truncated = false;
+        for (;;) {
+            if (budget_ == 0) {
+                in_.setstate(std::ios::eofbit);
+                break;
+            }
+            const int c = buffer.sbumpc();
+            if (c == std::char_traits<char>::eof()) {
+                in_.setstate(anything ? std::ios::eofbit : std::ios::eofbit | std::ios::failbit);
+                break;
+            }
+            --budget_;
+            anything = true;
+            if (c == '\n') {
+                if (!truncated && !line_.empty() && line_.back() == '\r')
+                    line_.pop_back();
+                break;
+            }
+            if (line_.size() < maxLineLength)
+                line_.push_back(static_cast<char>(c));
+            else
+                truncated = true;
+        }
+        return line_;
+    }
+
+    int nextNumber() { return parseNumber(next()); }
+    int nextCoordinate() { return std::clamp(nextNumber(), -maxCoordinate, maxCoordinate); }
+
+  private:
+    std::istream& in_;
+    std::string line_;
+    std::size_t budget_ = maxFileBytes;
+};
+
+} // namespace
+
+void Game::loadLevel() {
+    const std::string levelText = std::to_string(level);
+    const Point start = startPoint();
+    player.reset();
+    player = std::make_unique<Soldier>(levelText, gameClock);
+    player->setPosition(start.x, start.y);
+
+    soldiers.clear();
+    items.clear();
+    blocks.clear();
+    tracks.clear();
+    towers.clear();
+    explosions.clear();
+    shots.clear();
+
+    std::ifstream file("sources/Levels/Level_" + levelText + ".txt");
+    LineReader reader(file);
+    while (reader.more()) {
+        const std::string keyword = reader.next();
+        std::cout << keyword << '\n' << std::flush;
+
+        if (keyword == "tower") {
+            const int x = reader.nextCoordinate();
+            const int y = reader.nextCoordinate();
+            if (towers.size() < maxObjects) {
+                Tower tower(*assets, level, gameClock);
+                tower.setPosition(x + mapArea.left, y + mapArea.top);
+                towers.push_back(tower);
+            }
+        } else if (keyword == "track") {
+            const bool movesRight = reader.next() == "true";
+            const int y = reader.nextCoordinate();
+            if (tracks.size() < maxObjects) {
+                Track track(level, mapArea.width, movesRight, *assets, random);
+                track.place(0, y + mapArea.top);
+                tracks.push_back(std::move(track));
+            }
+        } else if (keyword == "block") {
+            const int x = reader.nextCoordinate();
+            const int y = reader.nextCoordinate();
+            if (blocks.size() < maxObjects) {
+                Block block(assets->block);
+                block.setPosition(x + mapArea.left, y + mapArea.top);
+                blocks.push_back(block);
+            }
+        } else if (keyword == "item") {
+            const int kind = reader.nextNumber();
+            const int x = reader.nextCoordinate();
+            const int y = reader.nextCoordinate();
+            if (items.size() < maxObjects) {
+                // An unknown kind has no picture but is kept: picking it up removes it.
+                const sf::Texture* picture = kind == ItemKind::Life     ? &assets->lifeSymbol
+                                             : kind == ItemKind::Points ? &assets->pointsSymbol
+                                             : kind == ItemKind::Ammunition
+                                                 ? &assets->munnitionSymbol
+                                                 : nullptr;
+                Item item(kind, picture);
+                item.setPosition(x + mapArea.left, y + mapArea.top);
+                items.push_back(item);
+            }
+        } else if (keyword == "soldier") {
+            const int x = reader.nextCoordinate();
+            const int y = reader.nextCoordinate();
+            if (soldiers.size() < maxSoldiers) {
+                auto soldier = std::make_unique<Soldier>(levelText, gameClock);
+                soldier->setPosition(x + mapArea.left, y + mapArea.top);
+                soldiers.push_back(std::move(soldier));
+            }
+        }
+    }
+}

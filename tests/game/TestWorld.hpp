@@ -1,0 +1,182 @@
+#pragma once
+
+// A game in a private content folder with known pictures, an offscreen window at 30 frames per
+// second and a seeded engine, for loader, entity and rules tests.
+
+#include "assets/AssetStore.hpp"
+#include "assets/SoundBoard.hpp"
+#include "game/Game.hpp"
+#include "platform/GameWindow.hpp"
+#include "platform/Text.hpp"
+
+#include <SFML/Audio.hpp>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace testworld {
+
+namespace fs = std::filesystem;
+
+inline constexpr float dt = 1.f / 30.f;
+
+// Soldier pictures of distinct widths, so a wrong file shows in the box.
+inline constexpr unsigned soldierWidths[] = {40, 41, 42, 36, 37};
+inline constexpr unsigned soldierHeight = 126;
+inline constexpr unsigned tankWidth = 120;
+inline constexpr unsigned tankHeight = 60;
+inline constexpr unsigned blockSide = 40;
+inline constexpr unsigned itemSide = 30;
+
+// A fresh folder that is the working directory while the object lives.
+class ContentDir {
+  public:
+    ContentDir() {
+        std::string pattern = (fs::temp_directory_path() / "velmarch-XXXXXX").string();
+        root_ = mkdtemp(pattern.data());
+        previous_ = fs::current_path();
+        fs::current_path(root_);
+    }
+    ~ContentDir() {
+        fs::current_path(previous_);
+        std::error_code ignored;
+        fs::remove_all(root_, ignored);
+    }
+    ContentDir(const ContentDir&) = delete;
+    ContentDir& operator=(const ContentDir&) = delete;
+
+    static void write(const fs::path& file, const std::string& content) {
+        fs::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << content;
+    }
+    static void writePicture(const fs::path& file, unsigned w, unsigned h) {
+        fs::create_directories(file.parent_path());
+        sf::Image image;
+        image.create(w, h, sf::Color::Green);
+        image.saveToFile(file.string());
+    }
+    static void writeSound(const fs::path& file, float seconds) {
+        fs::create_directories(file.parent_path());
+        std::vector<sf::Int16> samples(static_cast<std::size_t>(seconds * 8000) + 1, 1000);
+        sf::OutputSoundFile out;
+        out.openFromFile(file.string(), 8000, 1);
+        out.write(samples.data(), samples.size());
+    }
+    static void writeLevel(int level, const std::string& text) {
+        write("sources/Levels/Level_" + std::to_string(level) + ".txt", text);
+    }
+    static void writeSoldiers() {
+        for (int n = 0; n < 5; ++n)
+            writePicture("sources/Images/Soldiers/Soldier_0" + std::to_string(n + 1) + ".png",
+                         soldierWidths[n], soldierHeight);
+    }
+    static void writeSounds(float seconds) {
+        for (const char* name : {"Shoot1.ogg", "Shoot2.ogg", "Blaster1.wav", "Blaster2.wav",
+                                 "damage.ogg", "Collect.wav", "Refill.wav", "NextLevel.wav"})
+            writeSound(fs::path("sources/Sounds") / name, seconds);
+    }
+
+    const fs::path& root() const { return root_; }
+
+  private:
+    fs::path root_;
+    fs::path previous_;
+};
+
+// Standard output collected while the object lives.
+class CoutCapture {
+  public:
+    CoutCapture() : old_(std::cout.rdbuf(buffer_.rdbuf())) {}
+    ~CoutCapture() { std::cout.rdbuf(old_); }
+    CoutCapture(const CoutCapture&) = delete;
+    CoutCapture& operator=(const CoutCapture&) = delete;
+
+    std::string text() const { return buffer_.str(); }
+    void clear() { buffer_.str({}); }
+
+  private:
+    std::ostringstream buffer_;
+    std::streambuf* old_;
+};
+
+inline void makeTexture(sf::Texture& texture, unsigned w, unsigned h) {
+    sf::Image image;
+    image.create(w, h, sf::Color::White);
+    texture.loadFromImage(image);
+}
+
+inline void fillAssets(AssetStore& assets) {
+    for (sf::Texture& tank : assets.tankImages)
+        makeTexture(tank, tankWidth, tankHeight);
+    makeTexture(assets.towerImage, 42, 100);
+    makeTexture(assets.block, blockSide, blockSide);
+    makeTexture(assets.lifeSymbol, itemSide, itemSide);
+    makeTexture(assets.pointsSymbol, itemSide, itemSide);
+    makeTexture(assets.munnitionSymbol, itemSide, itemSide);
+}
+
+inline HeldInput holding(bool up, bool left = false, bool right = false, bool down = false) {
+    HeldInput input;
+    input.up = up;
+    input.left = left;
+    input.right = right;
+    input.down = down;
+    return input;
+}
+
+// A game on the standard field, at the given level, with nothing loaded yet.
+struct World {
+    explicit World(int level = 1, std::uint32_t seed = 1234) : game(window, seed) {
+        ContentDir::writeSoldiers();
+        ContentDir::writeSounds(0.02f);
+        window.setFixedFrameTime(dt);
+        game.assets = std::make_unique<AssetStore>();
+        fillAssets(*game.assets);
+        game.sounds = std::make_unique<SoundBoard>(game.random);
+        loadDefaultFont(game.builtinFont);
+        game.mapArea = Box(25, 0, 720, 900);
+        game.level = level;
+        game.running = true;
+    }
+
+    // Writes the current level's file and loads it.
+    void load(const std::string& levelText) {
+        ContentDir::writeLevel(game.level, levelText);
+        game.loadLevel();
+    }
+
+    // One frame as the game loop runs it.
+    void step(const HeldInput& input = {}) {
+        game.gameClock.advance(dt);
+        game.controlPlayer(input);
+        game.update();
+    }
+
+    void advanceTime(double seconds) { game.gameClock.advance(seconds); }
+
+    Soldier& player() { return *game.player; }
+
+    // The shot sound buffers 0..3, the others by name.
+    int lastSound() const {
+        const auto& board = *game.sounds;
+        if (board.playing.empty())
+            return -1;
+        const sf::SoundBuffer* played = board.playing.back()->getBuffer();
+        for (std::size_t i = 0; i < board.buffers.size(); ++i)
+            if (board.buffers[i].get() == played)
+                return static_cast<int>(i);
+        return -1;
+    }
+
+    ContentDir dir;
+    CoutCapture out;
+    GameWindow window{GameWindow::Mode::Offscreen};
+    Game game;
+};
+
+} // namespace testworld

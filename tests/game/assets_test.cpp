@@ -1,0 +1,142 @@
+#include "tests/game/TestWorld.hpp"
+
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace testworld;
+
+namespace {
+
+enum Buffer { Damage = 4, Collect = 5, Refill = 6, NextLevel = 7 };
+
+int bufferIndex(const SoundBoard& board, const sf::Sound& sound) {
+    for (std::size_t i = 0; i < board.buffers.size(); ++i)
+        if (board.buffers[i].get() == sound.getBuffer())
+            return static_cast<int>(i);
+    return -1;
+}
+
+// Waits (a bounded while) until every sound of the board has finished.
+bool allFinished(const SoundBoard& board) {
+    for (int tries = 0; tries < 200; ++tries) {
+        bool done = true;
+        for (const auto& sound : board.playing)
+            done = done && sound->getStatus() == sf::Sound::Stopped;
+        if (done)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
+} // namespace
+
+TEST(AssetStore, LoadsExplosionFramesWithoutLeadingZeros) {
+    ContentDir dir;
+    for (int n = 0; n < 20; ++n)
+        if (n != 7)
+            ContentDir::writePicture("sources/Images/Effects/Pic_" + std::to_string(n) + ".png",
+                                     10 + n, 5);
+    ContentDir::writePicture("sources/Images/Effects/Pic_07.png", 3, 3);
+    ContentDir::writePicture("sources/Images/Texture/Block.jpg", 33, 34);
+    ContentDir::writePicture("sources/Images/Tanks/Tank_03.png", 90, 45);
+    ContentDir::writePicture("sources/Images/Symbols/Munnition.png", 21, 22);
+
+    AssetStore assets;
+    assets.loadAll();
+    for (int n = 0; n < 20; ++n) {
+        const sf::Vector2u size = assets.effectFrames[static_cast<std::size_t>(n)].getSize();
+        // Frame 7's file is missing (only a zero-padded name exists): that frame alone is empty.
+        EXPECT_EQ(size, n == 7 ? sf::Vector2u(0, 0) : sf::Vector2u(10 + n, 5)) << n;
+    }
+    EXPECT_EQ(assets.block.getSize(), sf::Vector2u(33, 34));
+    EXPECT_EQ(assets.tankImages[2].getSize(), sf::Vector2u(90, 45));
+    EXPECT_EQ(assets.munnitionSymbol.getSize(), sf::Vector2u(21, 22));
+    EXPECT_EQ(assets.area.getSize(), sf::Vector2u(0, 0));
+}
+
+TEST(SoundBoard, EveryRequestStartsItsOwnSound) {
+    World world;
+    SoundBoard& board = *world.game.sounds;
+    RandomEngine expected = world.game.random;
+
+    board.play("shoot");
+    board.play("shoot");
+    ASSERT_EQ(board.playing.size(), 2u);
+    for (const auto& sound : board.playing) {
+        EXPECT_EQ(bufferIndex(board, *sound), randomInt(expected, 0, 3));
+        EXPECT_FALSE(sound->getLoop());
+    }
+    // The board draws from the game's one engine.
+    EXPECT_EQ(world.game.random, expected);
+
+    const struct {
+        const char* name;
+        int buffer;
+    } named[] = {{"damage", Damage},       {"collect", Collect}, {"refill", Refill},
+                 {"nextlevel", NextLevel}, {"Shoot", -1},        {"", -1}};
+    for (const auto& n : named) {
+        board.play(n.name);
+        EXPECT_EQ(world.lastSound(), n.buffer) << n.name;
+    }
+    // Unknown names still take an entry until released.
+    EXPECT_EQ(board.playing.size(), 8u);
+    EXPECT_EQ(board.playing.back()->getBuffer(), nullptr);
+}
+
+TEST(SoundBoard, ReleasesOneFinishedSoundPerUpdateFirstStartedFirst) {
+    World world;
+    SoundBoard& board = *world.game.sounds;
+    board.play("damage");
+    board.play("collect");
+    board.play("refill");
+    ASSERT_TRUE(allFinished(board));
+
+    board.update();
+    ASSERT_EQ(board.playing.size(), 2u);
+    EXPECT_EQ(bufferIndex(board, *board.playing[0]), Collect);
+    board.update();
+    ASSERT_EQ(board.playing.size(), 1u);
+    EXPECT_EQ(bufferIndex(board, *board.playing[0]), Refill);
+    board.update();
+    EXPECT_TRUE(board.playing.empty());
+    board.update();
+    EXPECT_TRUE(board.playing.empty());
+}
+
+TEST(SoundBoard, NeverHoldsMoreThanItsLimit) {
+    World world;
+    SoundBoard& board = *world.game.sounds;
+    // Long sounds that are still playing when the limit is reached.
+    const std::vector<sf::Int16> samples(8000 * 5, 500);
+    for (auto& buffer : board.buffers)
+        buffer->loadFromSamples(samples.data(), samples.size(), 1, 8000);
+
+    for (std::size_t i = 0; i < SoundBoard::maxSounds; ++i)
+        board.play("shoot");
+    ASSERT_EQ(board.playing.size(), SoundBoard::maxSounds);
+
+    // At the limit with nothing finished the request is dropped, but its shot sound is still
+    // drawn, so the game's chance does not depend on the audio device.
+    RandomEngine expected = world.game.random;
+    randomInt(expected, 0, 3);
+    board.play("shoot");
+    EXPECT_EQ(board.playing.size(), SoundBoard::maxSounds);
+    EXPECT_EQ(world.game.random, expected);
+
+    // A finished sound makes room for the next request.
+    const sf::Sound* after = board.playing[11].get();
+    board.playing[10]->stop();
+    board.play("damage");
+    EXPECT_EQ(board.playing.size(), SoundBoard::maxSounds);
+    EXPECT_EQ(board.playing[10].get(), after);
+    EXPECT_EQ(world.lastSound(), Damage);
+
+    // Heavy fire over many frames stays within the limit.
+    for (int frame = 0; frame < 300; ++frame) {
+        board.play("shoot");
+        board.play("damage");
+        board.update();
+        ASSERT_LE(board.playing.size(), SoundBoard::maxSounds);
+    }
+}

@@ -1,0 +1,5 @@
+set(VELMARCH_GAME_TESTS
+    tests/game/assets_test.cpp
+    tests/game/entities_test.cpp
+    tests/game/loader_test.cpp
+)

@@ -1,0 +1,208 @@
+#include "game/Game.hpp"
+#include "platform/GameWindow.hpp"
+#include "tests/render/RenderTestSupport.hpp"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using rendertest::columnsWith;
+using rendertest::dt;
+using rendertest::TempDir;
+
+namespace {
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<std::string> linesOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// A game loaded in an empty folder: no pictures, sounds, font or level files at all.
+struct BareGame {
+    explicit BareGame(float frameTime = dt) : game(window, 11u), frameTime(frameTime) {
+        window.setFixedFrameTime(frameTime);
+        game.loadResources();
+    }
+
+    int framesShown() const { return static_cast<int>(game.gameClock.now() / frameTime + 0.5); }
+
+    TempDir dir;
+    GameWindow window{GameWindow::Mode::Offscreen};
+    Game game;
+    float frameTime;
+};
+
+const char* const highscores = "sources/Data/Highscores.data";
+
+} // namespace
+
+TEST(PlayerName, FirstLineOfInfoData) {
+    TempDir dir;
+    const struct {
+        const char* bytes;
+        const char* name;
+    } cases[] = {{"Alice\r\n", "Alice"}, {"Bob\n", "Bob"},
+                 {"Carol", "Carol"},     {"Dan Two\r\nrest\r\n", "Dan Two"},
+                 {"\r\nEve\n", ""},      {"", ""}};
+    for (const auto& c : cases) {
+        writeFile("sources/Data/Info.data", c.bytes);
+        EXPECT_EQ(readPlayerName(), c.name) << '"' << c.bytes << '"';
+    }
+    std::filesystem::remove("sources/Data/Info.data");
+    EXPECT_EQ(readPlayerName(), "");
+    EXPECT_EQ(readPlayerName("sources/Data"), ""); // a folder cannot be read as the file
+}
+
+TEST(GameInput, PauseQuitAndTheMouse) {
+    TempDir dir;
+    GameWindow window(GameWindow::Mode::Offscreen);
+    Game game(window, 3u);
+    game.running = true;
+    auto key = [](sf::Keyboard::Key code) {
+        sf::Event event;
+        event.type = sf::Event::KeyPressed;
+        event.key = {code, false, false, false, false};
+        return event;
+    };
+    sf::Event move;
+    move.type = sf::Event::MouseMoved;
+    move.mouseMove = {412, 77};
+    sf::Event closed;
+    closed.type = sf::Event::Closed;
+
+    game.handleEvent(key(sf::Keyboard::P));
+    EXPECT_TRUE(game.paused);
+    game.handleEvent(move); // followed while paused too
+    EXPECT_EQ(game.mouse, Point(412, 77));
+    game.handleEvent(closed); // the window's close is no way out
+    game.handleEvent(key(sf::Keyboard::Q));
+    EXPECT_TRUE(game.running);
+    game.handleEvent(key(sf::Keyboard::P));
+    EXPECT_FALSE(game.paused);
+    game.handleEvent(key(sf::Keyboard::P));
+    game.handleEvent(key(sf::Keyboard::Escape));
+    EXPECT_FALSE(game.running);
+    EXPECT_TRUE(game.aborted);
+    EXPECT_TRUE(game.paused); // Escape while paused leaves the pause on
+}
+
+TEST(GameLifecycle, LoadingInAnEmptyFolderStillGivesAGame) {
+    BareGame bare;
+    Game& game = bare.game;
+    EXPECT_TRUE(game.running);
+    EXPECT_FALSE(game.paused);
+    EXPECT_FALSE(game.aborted);
+    EXPECT_EQ(game.fade, 255.f);
+    EXPECT_EQ(game.level, 1);
+    EXPECT_EQ(game.mapArea, Box(25, 0, 720, 900));
+    ASSERT_NE(game.player, nullptr);
+    EXPECT_EQ(game.player->position, Point(385, 900));
+    EXPECT_NE(game.assets, nullptr);
+    EXPECT_NE(game.sounds, nullptr);
+    EXPECT_NE(game.text.getFont(), nullptr);
+    EXPECT_NE(game.text2.getFont(), nullptr);
+}
+
+TEST(GameLifecycle, OpeningAndClosingRunTheirCourse) {
+    BareGame bare(0.1f); // frames of a tenth of a second keep the test short
+    Game& game = bare.game;
+    game.playOpening();
+    EXPECT_EQ(game.fade, 0.f);
+    EXPECT_EQ(game.curtainX, 770);
+    EXPECT_EQ(game.curtainY, 500);
+    // Fading by 10 a frame takes 26 frames, the curtain at 30 pixels a frame 26 (to 780 > 769),
+    // the door 17 (to 510 > 499).
+    EXPECT_EQ(bare.framesShown(), 26 + 26 + 17);
+
+    game.clock.restart();
+    game.playClosing();
+    EXPECT_EQ(game.curtainY, 0);
+    EXPECT_EQ(game.curtainX, 0);
+    EXPECT_EQ(game.fade, 255.f);
+    // The door from 500 down (17 frames), the curtain from 770 (26), the fade to black (26).
+    EXPECT_EQ(bare.framesShown(), 2 * (26 + 26 + 17));
+    // The played time goes on through the closing.
+    EXPECT_NEAR(game.clock.elapsed(), (17 + 26 + 26) * 0.1, 1e-3);
+}
+
+TEST(GameLifecycle, PausedFramesAreDrawnButNothingMoves) {
+    BareGame bare;
+    Game& game = bare.game;
+    game.fade = 0.f;
+    game.clock.restart();
+    game.frame();
+    EXPECT_EQ(game.scanX, 3);
+    EXPECT_EQ(game.scanY, 6);
+
+    game.paused = true;
+    for (int i = 0; i < 60; ++i)
+        game.frame();
+    EXPECT_EQ(game.scanX, 3);
+    EXPECT_EQ(game.scanY, 6);
+    // The played time runs on through a pause.
+    EXPECT_NEAR(game.clock.elapsed(), 61 * dt, 1e-3);
+    const sf::Image shot = bare.window.screenshot();
+    EXPECT_GE(columnsWith(shot, 400, 460, sf::Color::White).first, 0);
+
+    game.paused = false;
+    game.frame();
+    EXPECT_EQ(game.scanX, 6);
+}
+
+TEST(GameLifecycle, ClosingWhilePausedIsDrawnAsThePauseScreen) {
+    BareGame bare;
+    Game& game = bare.game;
+    game.fade = 0.f;
+    game.curtainX = 770;
+    game.curtainY = 500;
+    game.paused = true;
+    game.playClosing();
+    EXPECT_EQ(game.fade, 255.f);
+    const sf::Image shot = bare.window.screenshot();
+    EXPECT_GE(columnsWith(shot, 400, 460, sf::Color::White).first, 0);
+}
+
+TEST(GameLifecycle, FinishedGamesAreRecordedAbortedOnesAreNot) {
+    const struct {
+        bool aborted;
+        const char* info; // nullptr: no Info.data
+        const char* name;
+    } cases[] = {
+        {false, "Alice\r\nignored\r\n", "Alice"}, {false, nullptr, ""}, {true, "Bob\n", ""}};
+    for (const auto& c : cases) {
+        BareGame bare;
+        Game& game = bare.game;
+        std::filesystem::create_directories("sources/Data");
+        if (c.info)
+            writeFile("sources/Data/Info.data", c.info);
+        game.points = 1234;
+        game.clock.restart();
+        game.gameClock.advance(75.9);
+        game.aborted = c.aborted;
+        game.teardown();
+        EXPECT_EQ(game.player, nullptr);
+        EXPECT_EQ(game.assets, nullptr);
+        game.recordScore();
+        if (c.aborted) {
+            EXPECT_FALSE(std::filesystem::exists(highscores));
+            continue;
+        }
+        const std::vector<std::string> lines = linesOf(highscores);
+        ASSERT_GE(lines.size(), 4u);
+        EXPECT_EQ(lines[0], "1");
+        EXPECT_EQ(lines[1], c.name);
+        EXPECT_EQ(lines[2], "1234");
+        EXPECT_EQ(lines[3], "75");
+    }
+}

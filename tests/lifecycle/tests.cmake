@@ -1,0 +1,3 @@
+set(VELMARCH_LIFECYCLE_TESTS
+    tests/lifecycle/lifecycle_test.cpp
+)

@@ -1,0 +1,107 @@
+#pragma once
+
+// A game ready to draw offscreen: fonts loaded, pictures of plain colours where a test gives
+// them, the curtain and door open and no fade.
+
+#include "assets/AssetStore.hpp"
+#include "game/Game.hpp"
+#include "platform/GameWindow.hpp"
+#include "platform/Text.hpp"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+namespace rendertest {
+
+inline constexpr float dt = 1.f / 30.f;
+
+inline void solid(sf::Texture& texture, unsigned w, unsigned h, sf::Color colour) {
+    sf::Image image;
+    image.create(w, h, colour);
+    texture.loadFromImage(image);
+}
+
+// Where a world point shows in the window: the world view puts 1540 x 1000 units from
+// (-410, -50) on 1440 x 900 pixels.
+inline sf::Vector2u windowPixel(float worldX, float worldY) {
+    return {static_cast<unsigned>((worldX + 410.f) * 1440.f / 1540.f),
+            static_cast<unsigned>((worldY + 50.f) * 0.9f)};
+}
+
+inline bool near(sf::Color a, sf::Color b, int tolerance = 2) {
+    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
+           std::abs(a.b - b.b) <= tolerance;
+}
+
+// The first and last columns of a band of rows (from column `left` on) that hold pixels of the
+// colour; {-1, -1} when none does.
+inline std::pair<int, int> columnsWith(const sf::Image& shot, unsigned top, unsigned bottom,
+                                       sf::Color colour, int tolerance = 40, unsigned left = 0) {
+    int first = -1, last = -1;
+    for (unsigned x = left; x < shot.getSize().x; ++x)
+        for (unsigned y = top; y < bottom; ++y)
+            if (near(shot.getPixel(x, y), colour, tolerance)) {
+                if (first < 0)
+                    first = static_cast<int>(x);
+                last = static_cast<int>(x);
+                break;
+            }
+    return {first, last};
+}
+
+// A folder that is the working directory while the object lives.
+class TempDir {
+  public:
+    TempDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "velmarch-XXXXXX").string();
+        root_ = mkdtemp(pattern.data());
+        previous_ = std::filesystem::current_path();
+        std::filesystem::current_path(root_);
+    }
+    ~TempDir() {
+        std::filesystem::current_path(previous_);
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+  private:
+    std::filesystem::path root_;
+    std::filesystem::path previous_;
+};
+
+struct Scene {
+    Scene() : game(window, 7u) {
+        window.setFixedFrameTime(dt);
+        game.assets = std::make_unique<AssetStore>();
+        loadDefaultFont(game.font);
+        game.text.setFont(game.font);
+        game.text.setCharacterSize(30);
+        loadDefaultFont(game.builtinFont);
+        game.text2.setFont(game.builtinFont);
+        game.mapArea = Box(25, 0, 720, 900);
+        game.level = 1;
+        game.running = true;
+        game.curtainX = game.screenWidth / 2 + 50;
+        game.curtainY = game.screenHeight / 2 + 50;
+        game.fade = 0.f;
+        game.mouse = Point(-300, -300); // the crosshair out of the way, under the left panel
+    }
+
+    // Draws a frame and returns what it shows. Call after changing pictures of the store.
+    sf::Image frame() {
+        game.drawFrame();
+        return window.screenshot();
+    }
+
+    AssetStore& pictures() { return *game.assets; }
+
+    GameWindow window{GameWindow::Mode::Offscreen};
+    Game game;
+};
+
+} // namespace rendertest

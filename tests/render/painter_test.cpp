@@ -1,0 +1,184 @@
+#include "platform/GameWindow.hpp"
+#include "render/Atlas.hpp"
+#include "render/Painter.hpp"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A picture whose every pixel differs, so that any shift or mirror shows.
+void pattern(sf::Texture& texture, unsigned w, unsigned h, sf::Uint8 blue) {
+    sf::Image image;
+    image.create(w, h);
+    for (unsigned x = 0; x < w; ++x)
+        for (unsigned y = 0; y < h; ++y)
+            image.setPixel(
+                x, y,
+                sf::Color(static_cast<sf::Uint8>(x * 7), static_cast<sf::Uint8>(y * 5), blue, 255));
+    texture.loadFromImage(image);
+}
+
+// The pattern inside a fully transparent margin, as an explosion picture has.
+void framedPattern(sf::Texture& texture, unsigned w, unsigned h, unsigned margin) {
+    sf::Image image;
+    image.create(w, h, sf::Color::Transparent);
+    for (unsigned x = margin; x < w - margin; ++x)
+        for (unsigned y = margin + 3; y < h - margin; ++y)
+            image.setPixel(x, y,
+                           sf::Color(static_cast<sf::Uint8>(x * 7), static_cast<sf::Uint8>(y * 5),
+                                     150, static_cast<sf::Uint8>(100 + x)));
+    texture.loadFromImage(image);
+}
+
+// Pixels that differ by more than one step of the pattern (a neighbouring texel).
+int farApart(const sf::Image& a, const sf::Image& b) {
+    int count = 0;
+    for (unsigned x = 0; x < a.getSize().x; ++x)
+        for (unsigned y = 0; y < a.getSize().y; ++y) {
+            const sf::Color p = a.getPixel(x, y), q = b.getPixel(x, y);
+            count += std::abs(p.r - q.r) > 7 || std::abs(p.g - q.g) > 5 || std::abs(p.b - q.b) > 1;
+        }
+    return count;
+}
+
+int differingPixels(const sf::Image& a, const sf::Image& b) {
+    int count = 0;
+    for (unsigned x = 0; x < a.getSize().x; ++x)
+        for (unsigned y = 0; y < a.getSize().y; ++y)
+            count += a.getPixel(x, y) != b.getPixel(x, y);
+    return count;
+}
+
+struct PainterTest : ::testing::Test {
+    PainterTest() {
+        pattern(tank, 124, 72, 40);
+        pattern(block, 36, 36, 200);
+        pattern(outsider, 20, 30, 90);
+        framedPattern(effect, 64, 52, 12);
+        atlas.build({&tank, &block, &effect});
+    }
+
+    sf::Image shot() {
+        window.display();
+        return window.screenshot();
+    }
+
+    GameWindow window{GameWindow::Mode::Offscreen};
+    sf::Texture tank, block, outsider, effect;
+    Atlas atlas;
+};
+
+} // namespace
+
+TEST_F(PainterTest, SpritesThroughTheAtlasLookAsTheyDrawThemselves) {
+    std::vector<sf::Sprite> sprites;
+    sprites.reserve(8);
+    sf::Sprite turned(tank);
+    turned.setOrigin(21.f, 30.f);
+    turned.setPosition(300.f, 200.f);
+    turned.setRotation(37.f);
+    sprites.push_back(turned);
+    sf::Sprite mirrored(tank, {124, 0, -124, 72}); // a tank driving left
+    mirrored.setPosition(500.5f, 300.f);
+    sprites.push_back(mirrored);
+    sf::Sprite scaled(block);
+    scaled.setScale(0.75f, 1.4f);
+    scaled.setPosition(700.f, 100.f);
+    scaled.setColor(sf::Color(255, 255, 255, 237)); // a block that has been hit
+    sprites.push_back(scaled);
+    sf::Sprite part(tank, {10, 10, 50, 40});
+    part.setPosition(900.f, 500.f);
+    sprites.push_back(part);
+    sf::Sprite blast(effect); // drawn without its transparent margin, over the others
+    blast.setOrigin(32.f, 26.f);
+    blast.setScale(2.f, 2.f);
+    blast.setPosition(330.f, 230.f);
+    sprites.push_back(blast);
+    sf::Sprite upsideDown(effect, {0, 52, 64, -52});
+    upsideDown.setPosition(520.f, 310.f);
+    sprites.push_back(upsideDown);
+    // Drawn through a non-uniform view, as the world is.
+    const sf::View view(sf::FloatRect(-410.f, -50.f, 1540.f, 1000.f));
+
+    window.target().clear();
+    window.setView(view);
+    for (const sf::Sprite& sprite : sprites)
+        window.draw(sprite);
+    const sf::Image direct = shot();
+
+    window.target().clear();
+    window.setView(view);
+    {
+        Painter painter(window, &atlas);
+        for (const sf::Sprite& sprite : sprites)
+            painter.sprite(sprite);
+    }
+    const sf::Image atlased = shot();
+    // Where a texel edge falls exactly on a pixel centre the two may round to either texel;
+    // otherwise the pictures are the same.
+    EXPECT_EQ(farApart(direct, atlased), 0);
+    EXPECT_LT(differingPixels(direct, atlased), 600);
+}
+
+TEST_F(PainterTest, JoinsRunsOfOneTextureAndKeepsTheOrder) {
+    window.target().clear();
+    window.resetDrawCalls();
+    sf::Sprite first(block), second(tank), other(outsider);
+    first.setPosition(100.f, 100.f);
+    second.setPosition(300.f, 100.f);
+    other.setPosition(500.f, 100.f);
+    {
+        Painter painter(window, &atlas);
+        painter.shapes().rect({90.f, 90.f}, {150.f, 150.f}, sf::Color::Red);
+        painter.sprite(first); // over the red square
+        painter.shapes().rect({320.f, 120.f}, {330.f, 130.f}, sf::Color::Green);
+        painter.sprite(second); // over the green square
+        painter.flush();
+        EXPECT_EQ(window.drawCalls(), 1u);
+        painter.sprite(other); // a picture of its own breaks the run
+        painter.shapes().line({0.f, 400.f}, {100.f, 400.f}, 4.f, sf::Color::Yellow);
+    }
+    EXPECT_EQ(window.drawCalls(), 3u);
+    const sf::Image image = shot();
+    EXPECT_EQ(image.getPixel(95, 95), sf::Color::Red);
+    EXPECT_EQ(image.getPixel(110, 110), block.copyToImage().getPixel(10, 10));
+    EXPECT_EQ(image.getPixel(325, 125), tank.copyToImage().getPixel(25, 25));
+    EXPECT_EQ(image.getPixel(505, 110), outsider.copyToImage().getPixel(5, 10));
+    EXPECT_EQ(image.getPixel(50, 400), sf::Color::Yellow);
+}
+
+TEST_F(PainterTest, AtlasLeavesOutEmptyAndLargePictures) {
+    sf::Texture empty, large;
+    pattern(large, 600, 20, 0);
+    Atlas small;
+    small.build({&tank, &empty, &large, &tank, nullptr});
+    EXPECT_EQ(small.size(), 1u);
+    EXPECT_NE(small.find(&tank), nullptr);
+    EXPECT_EQ(small.find(&empty), nullptr);
+    EXPECT_EQ(small.find(&large), nullptr);
+    // Its first texel is the white that untextured shapes are drawn with.
+    EXPECT_EQ(small.texture().copyToImage().getPixel(0, 0), sf::Color::White);
+
+    // A picture left out still draws, with its own texture.
+    window.target().clear();
+    sf::Sprite sprite(large);
+    sprite.setPosition(10.f, 10.f);
+    Painter(window, &small).sprite(sprite);
+    EXPECT_EQ(shot().getPixel(15, 15), large.copyToImage().getPixel(5, 5));
+}
+
+TEST_F(PainterTest, SkipsWhatLiesOutsideTheVisibleArea) {
+    window.target().clear();
+    window.resetDrawCalls();
+    {
+        Painter painter(window, &atlas);
+        painter.setVisibleArea({360.f, 0.f, 770.f, 900.f});
+        sf::Sprite under(tank);
+        under.setPosition(360.f - 124.f, 100.f); // ends where the visible area begins
+        painter.sprite(under);
+        painter.disc({1200.f, 100.f}, 4.f, sf::Color::White, 10);
+        painter.ring({100.f, 100.f}, 50.f, 2.f, sf::Color::White, 40);
+        painter.image(block, {1130.f, 10.f}, {36.f, 36.f});
+    }
+    EXPECT_EQ(window.drawCalls(), 0u);
+}

@@ -1,0 +1,5 @@
+set(VELMARCH_RENDER_TESTS
+    tests/render/hud_test.cpp
+    tests/render/painter_test.cpp
+    tests/render/world_test.cpp
+)

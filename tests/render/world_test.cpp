@@ -1,0 +1,201 @@
+#include "render/DrawingCache.hpp"
+#include "tests/render/RenderTestSupport.hpp"
+
+using rendertest::near;
+using rendertest::Scene;
+using rendertest::solid;
+using rendertest::windowPixel;
+
+namespace {
+const sf::Color ringOverBlack(0, 100, 100);
+} // namespace
+
+TEST(WorldDrawing, MarkerLinesShowTheirColoursThroughTheScaledView) {
+    Scene scene;
+    const sf::Image shot = scene.frame();
+    const struct {
+        float worldY;
+        unsigned windowY;
+        sf::Color colour;
+    } markers[] = {{20.f, 63, sf::Color::Yellow},
+                   {300.f, 315, sf::Color::Red},
+                   {450.f, 450, sf::Color::Blue},
+                   {900.f, 855, sf::Color::Green}};
+    for (const auto& marker : markers) {
+        const sf::Vector2u at = windowPixel(400.f, marker.worldY);
+        EXPECT_EQ(at.y, marker.windowY);
+        EXPECT_EQ(shot.getPixel(at.x, at.y), marker.colour)
+            << "marker at world y " << marker.worldY;
+        // Ten world units thick: nine pixels, so six pixels away it is gone.
+        EXPECT_NE(shot.getPixel(at.x, at.y + 6), marker.colour);
+    }
+    // The field ends at window x 407 and 1080; left of it the panel, beyond it black.
+    EXPECT_EQ(shot.getPixel(1100, 600), sf::Color::Black);
+}
+
+TEST(WorldDrawing, ShotsShowByKind) {
+    Scene scene;
+    const struct {
+        int kind;
+        bool seen;
+    } shots[] = {{-1, false}, {0, false}, {1, true}, {3, true}, {6, true}, {7, false}};
+    int x = 61;
+    for (const auto& shot : shots) {
+        scene.game.shots.emplace_back(x, 102, 0.0, 1.0, shot.kind, false);
+        x += 72;
+    }
+    const sf::Image image = scene.frame();
+    x = 61;
+    for (const auto& shot : shots) {
+        const sf::Vector2u at = windowPixel(static_cast<float>(x), 102.f);
+        EXPECT_EQ(image.getPixel(at.x, at.y) == sf::Color::White, shot.seen)
+            << "kind " << shot.kind;
+        x += 72;
+    }
+    // Kind 6 wears the colour of kind 1.
+    const sf::Vector2u one = windowPixel(61.f + 72.f * 2, 102.f),
+                       six = windowPixel(61.f + 72.f * 4, 102.f);
+    EXPECT_EQ(image.getPixel(one.x + 3, one.y), image.getPixel(six.x + 3, six.y));
+    EXPECT_TRUE(near(image.getPixel(one.x + 3, one.y), sf::Color(100, 0, 0)));
+}
+
+TEST(WorldDrawing, RangeRingsAndHealthBars) {
+    Scene scene;
+    Game& game = scene.game;
+    solid(scene.pictures().towerImage, 42, 96, sf::Color::White);
+    solid(scene.pictures().tankImages[0], 124, 72, sf::Color::Blue);
+    solid(scene.pictures().tankImages[2], 124, 72, sf::Color::Blue);
+    game.prepareDrawing();
+
+    Tower tower(scene.pictures(), 5, game.gameClock); // range 250
+    tower.setPosition(385, 450);
+    game.towers.push_back(tower);
+    auto soldier = std::make_unique<Soldier>("5", game.gameClock); // range 300, ring 150
+    soldier->setPosition(385, 620);
+    game.soldiers.push_back(std::move(soldier));
+    Tank hurt(1, 1, scene.pictures().tankImages[0]);
+    hurt.setPosition(100, 150);
+    hurt.life = 40;
+    Tank armoured(1, 3, scene.pictures().tankImages[2]);
+    armoured.setPosition(400, 150);
+    armoured.life = 40;
+    Track track(1, 720, true, scene.pictures(), game.random);
+    track.tanks = {hurt, armoured};
+    game.tracks.push_back(track);
+
+    const sf::Image shot = scene.frame();
+    // The ring's lowest point, clear of the grid and the marker lines.
+    const sf::Vector2u towerRing = windowPixel(390.f, 450.f + 250.f);
+    EXPECT_TRUE(near(shot.getPixel(towerRing.x, towerRing.y), ringOverBlack, 8));
+    const sf::Vector2u soldierRing = windowPixel(385.f + 150.f, 620.f);
+    EXPECT_TRUE(near(shot.getPixel(soldierRing.x, soldierRing.y), ringOverBlack, 8));
+    const sf::Vector2u notAtFullRange = windowPixel(385.f + 300.f, 620.f);
+    EXPECT_FALSE(near(shot.getPixel(notAtFullRange.x, notAtFullRange.y), ringOverBlack, 8));
+
+    // Life 40: green to 10 units, red on to 25; a kind 3 tank has no bar at all.
+    const sf::Vector2u red = windowPixel(100.f + 20.f, 150.f);
+    const sf::Vector2u green = windowPixel(100.f + 5.f, 150.f);
+    EXPECT_EQ(shot.getPixel(red.x, red.y), sf::Color::Red);
+    EXPECT_EQ(shot.getPixel(green.x, green.y), sf::Color::Green);
+    const sf::Vector2u none = windowPixel(400.f + 20.f, 151.f);
+    EXPECT_EQ(shot.getPixel(none.x, none.y), sf::Color::Blue);
+}
+
+TEST(WorldDrawing, ExplosionsShowTheirFrameWithoutChanging) {
+    Scene scene;
+    Game& game = scene.game;
+    solid(scene.pictures().effectFrames[3], 256, 208, sf::Color::Magenta);
+    solid(scene.pictures().visier, 64, 64, sf::Color::Yellow);
+    game.prepareDrawing();
+    game.explosions.emplace_back(Point(250, 620), true, game.gameClock);
+    game.explosions.emplace_back(Point(550, 620), false, game.gameClock);
+    for (Explosion& explosion : game.explosions)
+        explosion.frame = 3;
+    game.mouse = Point(400, 800);
+
+    const sf::Image shot = scene.frame();
+    // Full size reaches 128 units either side of its position, half size 64.
+    const sf::Vector2u full = windowPixel(250.f + 100.f, 620.f);
+    const sf::Vector2u half = windowPixel(550.f + 100.f, 620.f);
+    const sf::Vector2u halfInside = windowPixel(550.f + 50.f, 620.f);
+    EXPECT_EQ(shot.getPixel(full.x, full.y), sf::Color::Magenta);
+    EXPECT_NE(shot.getPixel(half.x, half.y), sf::Color::Magenta);
+    EXPECT_EQ(shot.getPixel(halfInside.x, halfInside.y), sf::Color::Magenta);
+    // The crosshair, 200 units wide around the mouse, lies over everything.
+    const sf::Vector2u mouse = windowPixel(400.f, 800.f);
+    EXPECT_EQ(shot.getPixel(mouse.x, mouse.y), sf::Color::Yellow);
+
+    for (const Explosion& explosion : game.explosions) {
+        EXPECT_EQ(explosion.frame, 3);
+        EXPECT_EQ(explosion.sprite.getTexture(), nullptr);
+        EXPECT_EQ(explosion.sprite.getScale(), sf::Vector2f(1.f, 1.f));
+    }
+}
+
+namespace {
+
+// Frames drawn with the unchanging layers copied from their still picture and drawn afresh;
+// counts of pixels that differ in the world's part (exactly) and in the panels' (by more than
+// rounding: the scan lines go over the grid there rather than under it, the same green).
+std::pair<int, int> cachedAgainstFresh(Scene& scene) {
+    Game& game = scene.game;
+    game.prepareDrawing();
+    const sf::Image cached = scene.frame();
+    game.drawing->layerCaches = false;
+    const sf::Image fresh = scene.frame();
+    int world = 0, panels = 0;
+    for (unsigned x = 0; x < 1440; ++x) {
+        for (unsigned y = 0; y < 900; ++y) {
+            if (x < 365 || x >= 1125)
+                panels += !near(cached.getPixel(x, y), fresh.getPixel(x, y), 1);
+            else
+                world += cached.getPixel(x, y) != fresh.getPixel(x, y);
+        }
+    }
+    return {world, panels};
+}
+
+} // namespace
+
+TEST(WorldDrawing, CachedLayersGiveTheSamePicture) {
+    Scene scene;
+    Game& game = scene.game;
+    sf::Image ground;
+    ground.create(97, 61);
+    for (unsigned x = 0; x < 97; ++x)
+        for (unsigned y = 0; y < 61; ++y)
+            ground.setPixel(
+                x, y, sf::Color(static_cast<sf::Uint8>(x * 2), static_cast<sf::Uint8>(y * 4), 60));
+    scene.pictures().area.loadFromImage(ground);
+    solid(scene.pictures().street, 64, 32, sf::Color(90, 90, 90));
+    solid(scene.pictures().tankImages[0], 124, 72, sf::Color::Blue);
+    solid(scene.pictures().effectFrames[0], 256, 208, sf::Color::Magenta);
+    Track track(1, 720, false, scene.pictures(), game.random);
+    track.place(0, 300);
+    // Partly under the panels and the frame border: hidden in both ways of drawing.
+    track.tanks.front().setPosition(-60, 500);
+    track.tanks.back().setPosition(740, 600);
+    game.tracks.push_back(track);
+    game.explosions.emplace_back(Point(790, 200), true, game.gameClock);
+    game.explosions.emplace_back(Point(400, 930), true, game.gameClock);
+    game.scanX = 100;
+    game.scanY = 500;
+
+    const struct {
+        const char* what;
+        bool opaqueBorder;
+        float titleScale; // a title big enough reaches under the frame border
+    } cases[] = {{"no frame border pictures", false, 1.f},
+                 {"opaque frame border", true, 1.f},
+                 {"a title under the frame border", true, 3.f}};
+    for (const auto& c : cases) {
+        if (c.opaqueBorder) {
+            solid(scene.pictures().frameLines, 25, 25, sf::Color(120, 120, 130));
+            solid(scene.pictures().frameCorners, 50, 50, sf::Color(200, 180, 0));
+        }
+        game.text.setScale(c.titleScale, c.titleScale);
+        const auto [world, panels] = cachedAgainstFresh(scene);
+        EXPECT_EQ(world, 0) << c.what;
+        EXPECT_EQ(panels, 0) << c.what;
+    }
+}

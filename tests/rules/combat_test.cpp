@@ -1,0 +1,196 @@
+#include "tests/rules/RulesTestSupport.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace testworld;
+
+TEST(Shots, FlyAndLeaveTheFieldOneAFrame) {
+    World world;
+    world.load("");
+    Game& game = world.game;
+    // Heading -angle: 90 flies left, 270 flies right.
+    game.shots.emplace_back(58, 450, 90.0, 1.0, 1, true);   // reaches the left border exactly
+    game.shots.emplace_back(740, 450, 270.0, 1.0, 1, true); // leaves to the right
+    game.shots.emplace_back(385, 20, 0.0, 1.0, 1, false);   // leaves at the top
+    game.updateShots();
+    ASSERT_EQ(game.shots.size(), 2u);
+    EXPECT_EQ(Point(game.shots[0].x, game.shots[0].y), Point(25, 450)); // on the border: inside
+    EXPECT_EQ(Point(game.shots[1].x, game.shots[1].y), Point(385, -13));
+    ASSERT_EQ(game.explosions.size(), 1u);
+    EXPECT_EQ(game.explosions[0].position, Point(773, 450));
+    EXPECT_FALSE(game.explosions[0].fullSize);
+
+    // Both are outside now; the first goes in this frame, the other in the next.
+    game.updateShots();
+    ASSERT_EQ(game.shots.size(), 1u);
+    EXPECT_EQ(Point(game.shots[0].x, game.shots[0].y), Point(385, -46));
+    EXPECT_EQ(game.explosions.back().position, Point(-8, 450));
+    game.updateShots();
+    EXPECT_TRUE(game.shots.empty());
+    EXPECT_EQ(game.explosions.back().position, Point(385, -79));
+}
+
+TEST(Shots, FiringCopiesTheShooter) {
+    World world(4);
+    world.load("soldier\n100\n100\ntower\n300\n100\n");
+    Game& game = world.game;
+    Soldier& enemy = *game.soldiers[0];
+    enemy.setRotation(30.f);
+    game.fire(enemy);
+    Tower& tower = game.towers[0];
+    game.fire(tower);
+    ASSERT_EQ(game.shots.size(), 2u);
+    const Shot& s = game.shots[0];
+    EXPECT_EQ(Point(s.x, s.y), Point(125, 100));
+    EXPECT_DOUBLE_EQ(s.angle, 30.0);
+    EXPECT_EQ(s.damage, 2);
+    EXPECT_EQ(s.shotKind, 4);
+    EXPECT_FALSE(s.fromPlayer);
+    EXPECT_EQ(enemy.ammo, 99);
+    const Shot& t = game.shots[1];
+    EXPECT_EQ(Point(t.x, t.y), Point(325, 100));
+    EXPECT_DOUBLE_EQ(t.angle, 90.0);
+    EXPECT_EQ(t.damage, 2);
+    EXPECT_EQ(t.shotKind, 4);
+    EXPECT_FALSE(t.fromPlayer);
+    EXPECT_FALSE(tower.canFire());
+    EXPECT_EQ(game.sounds->playing.size(), 2u);
+}
+
+TEST(Hits, OneShotOneTargetFirstInOrder) {
+    World world;
+    world.load("soldier\n175\n100\nsoldier\n175\n198\nblock\n500\n300\n");
+    Game& game = world.game;
+    world.player().setPosition(600, 880);
+    // 49 pixels from both soldiers' centres (200, 100) and (200, 198).
+    game.shots.push_back(playerShotAt({200, 149}));
+    game.updateSoldiers();
+    EXPECT_EQ(game.soldiers[0]->life, 90);
+    EXPECT_EQ(game.soldiers[1]->life, 100);
+    EXPECT_TRUE(std::none_of(game.shots.begin(), game.shots.end(),
+                             [](const Shot& s) { return s.fromPlayer; }));
+
+    // Three shots on a block in one frame: one hits, two wait.
+    const Point block = game.blocks[0].centre();
+    game.shots.clear();
+    for (int i = 0; i < 3; ++i)
+        game.shots.push_back(playerShotAt(block));
+    game.explosions.clear();
+    game.updateBlocks();
+    EXPECT_EQ(game.blocks[0].life, 90);
+    EXPECT_EQ(game.shots.size(), 2u);
+    ASSERT_EQ(game.explosions.size(), 1u);
+    EXPECT_EQ(game.explosions[0].position, block);
+    EXPECT_FALSE(game.explosions[0].fullSize);
+
+    // Enemy shots pass through everything but the player.
+    game.shots.assign(1, enemyShotAt(block));
+    game.updateBlocks();
+    EXPECT_EQ(game.blocks[0].life, 90);
+    EXPECT_EQ(game.shots.size(), 1u);
+
+    // Reach: 50 for blocks, towers and soldiers is strict.
+    game.shots.assign(1, playerShotAt({block.x + 50, block.y}));
+    game.updateBlocks();
+    EXPECT_EQ(game.blocks[0].life, 90);
+}
+
+TEST(Hits, DamagePointsAndTheDestructionBonus) {
+    World world(5);
+    world.load("soldier\n175\n100\n");
+    Game& game = world.game;
+    world.player().setPosition(600, 880);
+    Soldier* enemy = game.soldiers[0].get();
+    const int lives[] = {70, 40, 10};
+    for (int life : lives) {
+        game.shots.assign(1, playerShotAt(enemy->centre(), 3.0));
+        game.updateSoldiers();
+        ASSERT_EQ(game.soldiers.size(), 1u);
+        EXPECT_EQ(enemy->life, life);
+    }
+    // Hit first, then it still walks, then it is destroyed where it stands.
+    const Point last = enemy->centre();
+    game.shots.assign(1, playerShotAt(last, 3.0));
+    game.explosions.clear();
+    game.updateSoldiers();
+    EXPECT_TRUE(game.soldiers.empty());
+    EXPECT_EQ(game.points, 100);
+    ASSERT_EQ(game.popups.size(), 1u);
+    EXPECT_EQ(popupText(*game.popups[0]), "+100");
+    ASSERT_EQ(game.explosions.size(), 2u); // the impact, then the destruction
+    EXPECT_FALSE(game.explosions[0].fullSize);
+    EXPECT_EQ(game.explosions[0].position, last);
+    EXPECT_TRUE(game.explosions[1].fullSize);
+    EXPECT_EQ(game.explosions[1].position, game.popups[0]->start);
+    EXPECT_NE(game.popups[0]->start, last);
+    EXPECT_EQ(world.lastSound(), DamageSound);
+}
+
+TEST(Destruction, AtMostOnePerContainerPerFrame) {
+    World world;
+    world.load("tower\n100\n100\ntower\n300\n100\nblock\n100\n400\nblock\n300\n400\n");
+    Game& game = world.game;
+    world.player().setPosition(600, 880);
+    for (Tower& tower : game.towers)
+        tower.life = 0;
+    for (Block& block : game.blocks)
+        block.life = -10;
+
+    game.updateTowers();
+    game.updateBlocks();
+    EXPECT_EQ(game.towers.size(), 1u);
+    EXPECT_EQ(game.towers[0].centre(), Point(325, 100));
+    EXPECT_EQ(game.blocks.size(), 1u);
+    EXPECT_EQ(game.points, 200);
+    game.updateTowers();
+    game.updateBlocks();
+    EXPECT_TRUE(game.towers.empty());
+    EXPECT_TRUE(game.blocks.empty());
+    EXPECT_EQ(game.points, 400);
+    EXPECT_EQ(game.popups.size(), 4u);
+}
+
+TEST(Effects, ExplosionsEndTogetherPopupsOneAFrame) {
+    World world;
+    world.load("");
+    Game& game = world.game;
+    for (int i = 0; i < 3; ++i)
+        game.explosions.emplace_back(Point(i, i), false, game.gameClock);
+    game.explosions.emplace_back(Point(9, 9), true, game.gameClock);
+    for (int i = 0; i < 3; ++i)
+        game.explosions[static_cast<std::size_t>(i)].frame = 19;
+    world.advanceTime(0.06);
+    game.updateExplosions();
+    ASSERT_EQ(game.explosions.size(), 1u);
+    EXPECT_EQ(game.explosions[0].position, Point(9, 9));
+    EXPECT_EQ(game.explosions[0].frame, 1);
+
+    for (int i = 0; i < 3; ++i)
+        game.popups.push_back(
+            std::make_unique<ScorePopup>("100", 0, 0, game.builtinFont, game.gameClock));
+    game.popups[0]->age = 100;
+    game.popups[1]->age = 100;
+    world.advanceTime(0.2);
+    game.updatePopups(); // both pass 100 now
+    ASSERT_EQ(game.popups.size(), 2u);
+    EXPECT_GT(game.popups[0]->age, 100);
+    EXPECT_EQ(game.popups[1]->age, 3);
+    game.updatePopups();
+    EXPECT_EQ(game.popups.size(), 1u);
+    game.updatePopups();
+    EXPECT_EQ(game.popups.size(), 1u);
+}
+
+TEST(Effects, AnExplosionMadeDuringTheUpdateShowsItsFirstPicture) {
+    World world;
+    world.load("block\n100\n400\n");
+    Game& game = world.game;
+    world.player().setPosition(600, 880);
+    game.shots.push_back(playerShotAt(game.blocks[0].centre()));
+    game.shots.back().angle = 0.0;
+    // Flying 33 up first, still within reach of the block's centre.
+    world.step();
+    ASSERT_EQ(game.explosions.size(), 1u);
+    EXPECT_EQ(game.explosions[0].frame, 0);
+    EXPECT_EQ(game.blocks[0].life, 90);
+}

@@ -1,0 +1,174 @@
+#include "tests/rules/RulesTestSupport.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace testworld;
+
+TEST(PickUps, WhatEachItemGives) {
+    const struct {
+        int kind;
+        int lifeBefore, ammoBefore;
+        int life, ammo, points;
+        const char* popup;
+        int sound;
+    } cases[] = {
+        {ItemKind::Life, 100, 100, 100, 100, 100, "+100", CollectSound},
+        {ItemKind::Life, 90, 100, 100, 100, 100, "+100", CollectSound},
+        {ItemKind::Life, 95, 100, 105, 100, 100, "+100", CollectSound},
+        {ItemKind::Points, 50, 100, 50, 100, 500, "+500", CollectSound},
+        {ItemKind::Ammunition, 100, 100, 100, 150, 100, "+100", RefillSound},
+        {ItemKind::Ammunition, 100, 180, 100, 230, 100, "+100", RefillSound},
+        {9, 100, 100, 100, 100, 0, "+", -2},
+    };
+    for (const auto& c : cases) {
+        World world;
+        // The item's centre is 49 pixels above the player's.
+        world.load("item\n" + std::to_string(c.kind) + "\n345\n536\n");
+        if (c.kind == 9) // no picture, so its centre is its corner
+            world.game.items[0].setPosition(385, 551);
+        world.player().setPosition(385, 600);
+        world.player().life = c.lifeBefore;
+        world.player().ammo = c.ammoBefore;
+        world.game.sounds->playing.clear();
+        world.game.updatePlayer();
+        EXPECT_TRUE(world.game.items.empty()) << c.kind;
+        EXPECT_EQ(world.player().life, c.life) << c.kind;
+        EXPECT_EQ(world.player().ammo, c.ammo) << c.kind;
+        EXPECT_EQ(world.game.points, c.points) << c.kind;
+        ASSERT_EQ(world.game.popups.size(), 1u);
+        EXPECT_EQ(popupText(*world.game.popups[0]), c.popup);
+        EXPECT_EQ(world.game.popups[0]->start, Point(385, 600));
+        if (c.sound == -2) {
+            EXPECT_TRUE(world.game.sounds->playing.empty());
+        } else {
+            EXPECT_EQ(world.lastSound(), c.sound) << c.kind;
+        }
+    }
+}
+
+TEST(PickUps, OneAFrameInTheirOrder) {
+    World world;
+    // Two ammunition items in reach (47 and 29 pixels away), a points item far off.
+    world.load("item\n3\n330\n540\nitem\n3\n345\n556\nitem\n2\n345\n100\n");
+    world.player().setPosition(385, 600);
+    world.game.updatePlayer();
+    // The first in order goes first, though the second is nearer.
+    ASSERT_EQ(world.game.items.size(), 2u);
+    EXPECT_EQ(world.game.items[0].box.left, 370);
+    EXPECT_EQ(world.player().ammo, 150);
+    world.game.updatePlayer();
+    EXPECT_EQ(world.player().ammo, 200); // no upper limit
+    ASSERT_EQ(world.game.items.size(), 1u);
+    EXPECT_EQ(world.game.items[0].kind, ItemKind::Points);
+    EXPECT_EQ(world.game.points, 200);
+}
+
+TEST(Crossing, ReloadsTheLevelAndScores) {
+    World world;
+    world.load("block\n0\n0\nitem\n1\n600\n600\n");
+    Game& game = world.game;
+    game.items.clear();
+    game.blocks[0].life = 10;
+    world.player().setPosition(385, 20);
+    world.player().life = 40;
+    game.updatePlayer();
+    EXPECT_EQ(game.levelProgress[1], 1);
+    EXPECT_EQ(game.points, 100);
+    EXPECT_EQ(game.items.size(), 1u);
+    EXPECT_EQ(game.blocks[0].life, 100);
+    EXPECT_EQ(world.player().life, 100);
+    EXPECT_EQ(world.player().centre(), Point(385, 900));
+    EXPECT_EQ(world.lastSound(), NextLevelSound);
+    EXPECT_TRUE(game.running);
+
+    world.player().setPosition(385, 21);
+    game.updatePlayer();
+    EXPECT_EQ(game.levelProgress[1], 1);
+}
+
+TEST(Crossing, SavesThePlayerFromALethalHitInTheSameUpdate) {
+    World world;
+    world.load("");
+    Game& game = world.game;
+    world.player().setPosition(385, 22);
+    world.player().life = 10;
+    game.shots.push_back(enemyShotAt({385, 40}));
+    world.step(holding(true)); // up to 20, then hit to 0 and across
+    EXPECT_TRUE(game.running);
+    EXPECT_EQ(world.player().life, 100);
+    EXPECT_EQ(game.levelProgress[1], 1);
+    EXPECT_EQ(game.points, 100);
+}
+
+TEST(Death, TheUpdateThatTakesTheLastLifeEndsTheGame) {
+    World world;
+    world.load("");
+    Game& game = world.game;
+    world.player().setPosition(385, 500);
+    world.player().life = 10;
+    game.points = 4321;
+    game.shots.push_back(enemyShotAt({385, 520}));
+    game.shots.push_back(enemyShotAt({385, 480}));
+    world.step();
+    EXPECT_FALSE(game.running);
+    EXPECT_EQ(world.player().life, 0);
+    EXPECT_EQ(game.points, 4321);
+    EXPECT_EQ(game.shots.size(), 1u); // one enemy hit per frame
+    EXPECT_FALSE(game.aborted);
+}
+
+TEST(LevelDone, CrossingsNeededAndTheNextLevel) {
+    const struct {
+        int level;
+        int crossings;
+        bool done;
+    } cases[] = {{1, 4, false}, {1, 5, true},  {2, 5, false}, {2, 10, true},
+                 {5, 9, false}, {5, 10, true}, {3, 11, false}};
+    for (const auto& c : cases) {
+        World world(c.level);
+        world.load("");
+        ContentDir::writeLevel(c.level + 1, "block\n1\n1\n");
+        Game& game = world.game;
+        game.levelProgress[static_cast<std::size_t>(c.level)] = c.crossings;
+        world.player().life = 20;
+        world.player().ammo = 7;
+        game.checkLevelDone();
+        EXPECT_EQ(game.level, c.done ? c.level + 1 : c.level) << c.level << "/" << c.crossings;
+        EXPECT_EQ(game.points, c.done ? 1000 : 0);
+        EXPECT_EQ(game.blocks.size(), c.done ? 1u : 0u);
+        EXPECT_EQ(world.player().kind, game.level);
+        EXPECT_EQ(world.player().life, c.done ? 100 : 20);
+        EXPECT_TRUE(game.running);
+    }
+
+    World finished(6);
+    finished.load("");
+    finished.game.checkLevelDone();
+    EXPECT_FALSE(finished.game.running);
+    EXPECT_EQ(finished.game.level, 6);
+    EXPECT_EQ(finished.game.points, 0);
+}
+
+TEST(PulseItems, BreatheWithThePulse) {
+    World world;
+    world.load("item\n1\n0\n0\nitem\n8\n0\n0\n");
+    Game& game = world.game;
+    const struct {
+        float pulse;
+        sf::Vector2f origin;
+        sf::Vector2f size;
+    } cases[] = {{1.f, {14.5f, 17.f}, {29.f, 34.f}},
+                 {-1.f, {10.5f, 13.f}, {21.f, 26.f}},
+                 {0.f, {12.5f, 15.f}, {25.f, 30.f}}};
+    for (const auto& c : cases) {
+        game.pulse = c.pulse;
+        game.pulseItems();
+        const Item& item = game.items[0];
+        EXPECT_EQ(item.getOrigin(), c.origin);
+        EXPECT_FLOAT_EQ(item.getScale().x * itemSide, c.size.x);
+        EXPECT_FLOAT_EQ(item.getScale().y * itemSide, c.size.y);
+        // The box keeps the picture's size.
+        EXPECT_EQ(item.box, Box(25, 0, itemSide, itemSide));
+    }
+    EXPECT_EQ(game.items[1].getScale(), sf::Vector2f(1.f, 1.f));
+}

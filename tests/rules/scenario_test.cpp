@@ -1,0 +1,100 @@
+#include "tests/rules/RulesTestSupport.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace testworld;
+
+// Whole frames as the game runs them, with a seeded engine and a fixed frame time.
+
+TEST(Scenario, WalkingUpAnEmptyFieldCrossesAfter440Frames) {
+    World world;
+    world.load("");
+    Game& game = world.game;
+    // Two pixels a frame from y 900 to y 20.
+    for (int frame = 1; frame < 440; ++frame)
+        world.step(holding(true));
+    EXPECT_EQ(world.player().centre(), Point(385, 22));
+    EXPECT_EQ(game.levelProgress[1], 0);
+    world.step(holding(true));
+    EXPECT_EQ(game.levelProgress[1], 1);
+    EXPECT_EQ(game.points, 100);
+    EXPECT_EQ(world.player().centre(), Point(385, 900));
+    // The HUD total follows one point a frame.
+    for (int frame = 0; frame < 99; ++frame)
+        world.step();
+    EXPECT_EQ(game.shownPoints, 99);
+    world.step();
+    EXPECT_EQ(game.shownPoints, 100);
+}
+
+TEST(Scenario, TheFifthCrossingOnLevelOneLoadsLevelTwo) {
+    World world;
+    world.load("tower\n600\n600\n");
+    ContentDir::writeLevel(2, "block\n10\n10\nblock\n90\n10\n");
+    Game& game = world.game;
+    game.levelProgress[1] = 4;
+    game.points = 300;
+    world.player().setPosition(385, 22);
+    world.step(holding(true));
+    EXPECT_EQ(game.points, 1400);
+    EXPECT_EQ(game.level, 2);
+    EXPECT_EQ(game.levelProgress[1], 5);
+    EXPECT_EQ(game.levelProgress[2], 0);
+    EXPECT_EQ(game.blocks.size(), 2u);
+    EXPECT_TRUE(game.towers.empty());
+    EXPECT_EQ(world.player().kind, 2);
+    EXPECT_EQ(world.player().centre(), Point(385, 900));
+    EXPECT_TRUE(game.running);
+}
+
+TEST(Scenario, TanksOverTheStartPointWearThePlayerDown) {
+    World world;
+    world.load("track\ntrue\n860\ntrack\nfalse\n860\n");
+    Game& game = world.game;
+    for (Track& track : game.tracks)
+        for (Tank& tank : track.tanks)
+            tank.kind = 1;
+    game.points = 777;
+    int frames = 0;
+    int lastLife = world.player().life;
+    while (game.running && frames < 3000) {
+        world.step();
+        ++frames;
+        const int life = world.player().life;
+        // Each touching tank costs 10, whatever the level.
+        EXPECT_EQ((lastLife - life) % 10, 0);
+        EXPECT_LE(lastLife - life, 20);
+        lastLife = life;
+    }
+    EXPECT_FALSE(game.running);
+    EXPECT_FALSE(game.aborted);
+    EXPECT_EQ(world.player().life, 0);
+    EXPECT_EQ(game.points, 777);
+    EXPECT_EQ(world.player().centre(), Point(385, 900));
+    EXPECT_LT(frames, 3000);
+}
+
+TEST(Scenario, AScriptedGameWinsAllFiveLevels) {
+    World world;
+    Game& game = world.game;
+    // Level 1: a points item on the way and a block beside it; the others plain with a tower
+    // far out of reach.
+    ContentDir::writeLevel(1, "item\n2\n345\n400\nblock\n500\n400\n");
+    for (int level = 2; level <= 5; ++level)
+        ContentDir::writeLevel(level, "tower\n650\n40\n");
+    game.loadLevel();
+
+    int frames = 0;
+    while (game.running && frames < 20000) {
+        world.step(holding(true));
+        ++frames;
+    }
+    EXPECT_FALSE(game.running);
+    EXPECT_FALSE(game.aborted);
+    EXPECT_EQ(game.level, 6);
+    EXPECT_EQ(game.levelProgress, (std::array<int, 6>{0, 5, 10, 10, 10, 10}));
+    // 45 crossings, 5 levels, and the points item at each of the five crossings of level 1.
+    EXPECT_EQ(game.points, 45 * 100 + 5 * 1000 + 5 * 500);
+    EXPECT_EQ(world.player().kind, 6);
+    EXPECT_LT(frames, 20000);
+}

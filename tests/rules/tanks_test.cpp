@@ -1,0 +1,130 @@
+#include "tests/rules/RulesTestSupport.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace testworld;
+
+namespace {
+
+std::vector<int> lefts(const Track& track) {
+    std::vector<int> x;
+    for (const Tank& tank : track.tanks)
+        x.push_back(tank.box.left);
+    return x;
+}
+
+int kind3(const Track& track) {
+    return static_cast<int>(std::count_if(track.tanks.begin(), track.tanks.end(),
+                                          [](const Tank& t) { return t.kind == 3; }));
+}
+
+} // namespace
+
+TEST(Lanes, TanksThatLeaveAreReplacedBehindTheEntry) {
+    World world;
+    const struct {
+        bool movesRight;
+        std::vector<int> before;
+        std::vector<int> after; // after one frame of 1/30 s at level 2 (speed 1.5)
+    } cases[] = {
+        // 75 x 1.5 / 30 = 3.75: +3 to the right; three pass 928 and go.
+        {true, {929, 100, 930, 931}, {103, -184, -318, -452}},
+        // Left: 2.5 while at 0 or more, 3.75 below it; -206 passes -208, -205 would not.
+        {false, {-206, 300, -300, -205}, {297, -208, 904, 1038}},
+    };
+    for (const auto& c : cases) {
+        Track track(2, 720, c.movesRight, *world.game.assets, world.game.random);
+        track.tanks.clear();
+        for (int x : c.before)
+            track.makeTank(x, 0, world.game.random);
+        track.place(0, 410);
+        track.update(dt, world.game.random);
+        EXPECT_EQ(lefts(track), c.after);
+        for (const Tank& tank : track.tanks) {
+            EXPECT_EQ(tank.box.top, 410);
+            EXPECT_EQ(tank.movesRight, c.movesRight);
+            EXPECT_EQ(tank.level, 2);
+        }
+    }
+}
+
+TEST(Lanes, NeverTwoHarmlessTanks) {
+    World world;
+    for (std::uint32_t seed = 0; seed < 20; ++seed) {
+        RandomEngine random(seed);
+        Track track(5, 720, seed % 2 == 0, *world.game.assets, random);
+        for (int frame = 0; frame < 600; ++frame) {
+            track.update(dt, random);
+            ASSERT_LE(kind3(track), 1) << seed << " frame " << frame;
+        }
+        EXPECT_EQ(track.tanks.size(), 7u); // replaced one for one
+    }
+}
+
+TEST(Lanes, DestroyedTanksAreNotReplaced) {
+    World world;
+    world.load("track\ntrue\n300\n");
+    Game& game = world.game;
+    world.player().setPosition(385, 800);
+    Track& track = game.tracks[0];
+    // One tank leaves in this frame while another has no life left.
+    track.tanks[0].setPosition(928, 300);
+    track.tanks[2].kind = 1;
+    track.tanks[2].life = 0;
+    const Point wreck = Point(track.tanks[2].box.left + 2 + tankWidth / 2, 300 + tankHeight / 2);
+    const std::size_t before = track.tanks.size();
+    game.updateTracks();
+    EXPECT_EQ(track.tanks.size(), before - 1);
+    EXPECT_TRUE(std::none_of(track.tanks.begin(), track.tanks.end(),
+                             [](const Tank& t) { return t.life < 1; }));
+    ASSERT_EQ(game.explosions.size(), 1u);
+    EXPECT_TRUE(game.explosions[0].fullSize);
+    EXPECT_EQ(game.explosions[0].position, wreck);
+    EXPECT_EQ(game.points, 0);
+    EXPECT_TRUE(game.popups.empty());
+    EXPECT_EQ(world.lastSound(), DamageSound);
+}
+
+TEST(Lanes, PlayerShotsHitTanksButNotTheHarmlessOnes) {
+    World world;
+    world.load("track\ntrue\n300\n");
+    Game& game = world.game;
+    world.player().setPosition(385, 800);
+    Track& track = game.tracks[0];
+    track.tanks.erase(track.tanks.begin() + 2, track.tanks.end());
+    track.tanks[0].kind = 3;
+    track.tanks[1].kind = 2;
+    // Shots waiting 66 pixels from where each tank's centre will be after its move.
+    const Point c0(track.tanks[0].centre().x + 2, track.tanks[0].centre().y);
+    const Point c1(track.tanks[1].centre().x + 2, track.tanks[1].centre().y);
+    game.shots.push_back(playerShotAt({c0.x, c0.y - 66}));
+    game.shots.push_back(enemyShotAt({c1.x, c1.y + 66}));
+    game.shots.push_back(playerShotAt({c1.x, c1.y + 66}));
+    game.updateTracks();
+    EXPECT_EQ(track.tanks[0].life, 100);
+    EXPECT_EQ(track.tanks[1].life, 90);
+    ASSERT_EQ(game.shots.size(), 2u);
+    EXPECT_TRUE(game.shots[0].fromPlayer);
+    EXPECT_FALSE(game.shots[1].fromPlayer);
+}
+
+TEST(Lanes, TouchingATankThrowsThePlayerBack) {
+    const struct {
+        int kind;
+        int life;
+        Point player;
+    } cases[] = {{1, 90, {385, 900}}, {2, 90, {385, 900}}, {3, 100, {300, 330}}};
+    for (const auto& c : cases) {
+        World world;
+        world.load("track\ntrue\n300\n");
+        Game& game = world.game;
+        Track& track = game.tracks[0];
+        for (Tank& tank : track.tanks)
+            tank.kind = 3;
+        track.tanks[2].kind = c.kind; // at 200..320 x 300..360
+        world.player().setPosition(300, 330);
+        game.updatePlayer();
+        EXPECT_EQ(world.player().life, c.life) << c.kind;
+        EXPECT_EQ(world.player().centre(), c.player) << c.kind;
+    }
+}
