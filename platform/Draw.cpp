@@ -48,7 +48,8 @@ void Batch::rectOutline(sf::Vector2f p1, sf::Vector2f p2, float thickness, sf::C
     rect({right - h, top + h}, {right + h, bottom - h}, colour);
 }
 
-void Batch::rect(sf::Vector2f p1, sf::Vector2f p2, sf::Color fill, float outline, sf::Color outlineColour) {
+void Batch::rect(sf::Vector2f p1, sf::Vector2f p2, sf::Color fill, float outline,
+                 sf::Color outlineColour) {
     rect(p1, p2, fill);
     rectOutline(p1, p2, outline, outlineColour);
 }
@@ -74,7 +75,8 @@ void Batch::image(sf::Vector2f pos, sf::Vector2f size, sf::FloatRect tex, sf::Co
         vertices_.append(sf::Vertex(p[i], tint, t[i]));
 }
 
-void Batch::circle(sf::Vector2f centre, float radius, sf::Color fill, float outline, sf::Color outlineColour) {
+void Batch::circle(sf::Vector2f centre, float radius, sf::Color fill, float outline,
+                   sf::Color outlineColour) {
     const int segments = std::max(12, std::min(64, static_cast<int>(radius / 2.f)));
     auto at = [&](int i, float r) {
         const float a = 2.f * pi * static_cast<float>(i) / static_cast<float>(segments);
@@ -102,7 +104,8 @@ void Batch::flush(GameWindow& window, const sf::Texture* texture) {
     vertices_.clear();
 }
 
-void drawLine(GameWindow& window, sf::Vector2f a, sf::Vector2f b, float thickness, sf::Color colour) {
+void drawLine(GameWindow& window, sf::Vector2f a, sf::Vector2f b, float thickness,
+              sf::Color colour) {
     Batch batch;
     batch.line(a, b, thickness, colour);
     batch.flush(window);
@@ -122,20 +125,10 @@ void drawFade(GameWindow& window, int alpha) {
              sf::Color(0, 0, 0, static_cast<sf::Uint8>(alpha & 0xFF)));
 }
 
-void tile(Batch& batch, const sf::Texture& texture, float x0, float y0, float x1, float y1, float dx, float dy) {
-    const sf::Vector2u size = texture.getSize();
-    if (size.x == 0 || size.y == 0)
-        return;
-    const float w = static_cast<float>(size.x), h = static_cast<float>(size.y);
-    for (float x = x0; x < x1; x += w) {
-        const float px = x + dx;
-        if (px + w <= 0.f || px >= GameWindow::width)
-            continue;
-        for (float y = y0; y < y1; y += h) {
-            const float py = y + dy;
-            if (py + h <= 0.f || py >= GameWindow::height)
-                continue;
-            batch.image({px, py}, {w, h}, {0.f, 0.f, w, h});
-        }
-    }
+void tile(Batch& batch, const sf::Texture& texture, float x0, float y0, float x1, float y1,
+          float dx, float dy) {
+    forEachVisibleTile(texture.getSize(), x0, y0, x1, y1, dx, dy,
+                       [&](sf::Vector2f pos, sf::Vector2f size) {
+                           batch.image(pos, size, {0.f, 0.f, size.x, size.y});
+                       });
 }

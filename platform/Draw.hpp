@@ -19,11 +19,13 @@ class Batch {
     void rect(sf::Vector2f p1, sf::Vector2f p2, sf::Color fill);
     void rectOutline(sf::Vector2f p1, sf::Vector2f p2, float thickness, sf::Color colour);
     // Fill, then the outline on top of it; either may be fully transparent and is then skipped.
-    void rect(sf::Vector2f p1, sf::Vector2f p2, sf::Color fill, float outline, sf::Color outlineColour);
+    void rect(sf::Vector2f p1, sf::Vector2f p2, sf::Color fill, float outline,
+              sf::Color outlineColour);
     // Four corners in order with a colour each; the colours blend across the quad.
     void quad(const sf::Vector2f (&corners)[4], const sf::Color (&colours)[4]);
     // A textured rectangle: texRect in texture pixels, drawn over (pos, size).
-    void image(sf::Vector2f pos, sf::Vector2f size, sf::FloatRect texRect, sf::Color tint = sf::Color::White);
+    void image(sf::Vector2f pos, sf::Vector2f size, sf::FloatRect texRect,
+               sf::Color tint = sf::Color::White);
     // A circle (fill and centred outline) approximated by a polygon.
     void circle(sf::Vector2f centre, float radius, sf::Color fill, float outline = 0.f,
                 sf::Color outlineColour = sf::Color::Transparent);
@@ -42,13 +44,36 @@ class Batch {
 };
 
 // Single-shape conveniences for screens that draw only a few shapes.
-void drawLine(GameWindow& window, sf::Vector2f a, sf::Vector2f b, float thickness, sf::Color colour);
-void drawRect(GameWindow& window, sf::Vector2f p1, sf::Vector2f p2, sf::Color fill, float outline = 0.f,
-              sf::Color outlineColour = sf::Color::Black);
+void drawLine(GameWindow& window, sf::Vector2f a, sf::Vector2f b, float thickness,
+              sf::Color colour);
+void drawRect(GameWindow& window, sf::Vector2f p1, sf::Vector2f p2, sf::Color fill,
+              float outline = 0.f, sf::Color outlineColour = sf::Color::Black);
 // A full-window black overlay; draws nothing at alpha 0.
 void drawFade(GameWindow& window, int alpha);
 
-// Tiles a texture at its natural size over [x0, x1) x [y0, y1) starting at (x0 + dx, y0 + dy);
-// tiles wholly outside the screen (0, 0, 1440, 900) are skipped.
-void tile(Batch& batch, const sf::Texture& texture, float x0, float y0, float x1, float y1, float dx = 0.f,
-          float dy = 0.f);
+// Calls visit(position, size) for each tile of a texture at its natural size over
+// [x0, x1) x [y0, y1) starting at (x0 + dx, y0 + dy); tiles wholly outside the screen
+// (0, 0, 1440, 900) are skipped.
+template <class Visit>
+void forEachVisibleTile(sf::Vector2u textureSize, float x0, float y0, float x1, float y1, float dx,
+                        float dy, Visit&& visit) {
+    if (textureSize.x == 0 || textureSize.y == 0)
+        return;
+    const float w = static_cast<float>(textureSize.x), h = static_cast<float>(textureSize.y);
+    constexpr float screenWidth = 1440.f, screenHeight = 900.f;
+    for (float x = x0; x < x1; x += w) {
+        const float px = x + dx;
+        if (px + w <= 0.f || px >= screenWidth)
+            continue;
+        for (float y = y0; y < y1; y += h) {
+            const float py = y + dy;
+            if (py + h <= 0.f || py >= screenHeight)
+                continue;
+            visit(sf::Vector2f(px, py), sf::Vector2f(w, h));
+        }
+    }
+}
+
+// Such tiles into a batch.
+void tile(Batch& batch, const sf::Texture& texture, float x0, float y0, float x1, float y1,
+          float dx = 0.f, float dy = 0.f);

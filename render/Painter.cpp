@@ -173,21 +173,8 @@ void Painter::image(const sf::Texture& picture, sf::Vector2f pos, sf::Vector2f s
 
 void Painter::tile(const sf::Texture& picture, float x0, float y0, float x1, float y1, float dx,
                    float dy) {
-    const sf::Vector2u natural = picture.getSize();
-    if (natural.x == 0 || natural.y == 0)
-        return;
-    const float w = static_cast<float>(natural.x), h = static_cast<float>(natural.y);
-    for (float x = x0; x < x1; x += w) {
-        const float px = x + dx;
-        if (px + w <= 0.f || px >= GameWindow::width)
-            continue;
-        for (float y = y0; y < y1; y += h) {
-            const float py = y + dy;
-            if (py + h <= 0.f || py >= GameWindow::height)
-                continue;
-            image(picture, {px, py}, {w, h});
-        }
-    }
+    forEachVisibleTile(picture.getSize(), x0, y0, x1, y1, dx, dy,
+                       [&](sf::Vector2f pos, sf::Vector2f size) { image(picture, pos, size); });
 }
 
 void Painter::draw(const sf::Drawable& drawable, const sf::RenderStates& states) {

@@ -1,6 +1,6 @@
 #include "app/Application.hpp"
 #include "app/AudioCheck.hpp"
-#include "tests/app/WorkingDirectory.hpp"
+#include "tests/support/ScratchFolder.hpp"
 
 #include <chrono>
 #include <filesystem>
@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 TEST(Music, FadesStepByStepEvenWithoutAFile) {
-    EmptyWorkingDirectory empty("music");
+    ScratchFolder empty;
     sf::Music music;
     EXPECT_FALSE(music.openFromFile("sources/Music/Taldrin - Skyforge.ogg"));
 
@@ -31,7 +31,7 @@ TEST(Music, FadesStepByStepEvenWithoutAFile) {
 }
 
 TEST(Restart, ReplacesTheProcessWithItsOwnExecutableInTheSameFolder) {
-    EmptyWorkingDirectory folder("restart");
+    ScratchFolder folder;
     const pid_t child = fork();
     ASSERT_NE(child, -1);
     if (child == 0) {

@@ -1,6 +1,6 @@
 #include "app/LoadingWindow.hpp"
 #include "platform/GameWindow.hpp"
-#include "tests/app/WorkingDirectory.hpp"
+#include "tests/support/ScratchFolder.hpp"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -124,7 +124,7 @@ TEST(LoadingWindow, FirstFrameAllCyanAndDrawnFromFixedCorners) {
 }
 
 TEST(LoadingWindow, RunsWithoutItsContent) {
-    EmptyWorkingDirectory empty("loading");
+    ScratchFolder empty;
     GameWindow window(GameWindow::Mode::Offscreen);
     window.setFramerateLimit(30);
     LoadingWindow loading(window);

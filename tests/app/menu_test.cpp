@@ -1,6 +1,6 @@
 #include "app/MainMenu.hpp"
 #include "platform/GameWindow.hpp"
-#include "tests/app/WorkingDirectory.hpp"
+#include "tests/support/ScratchFolder.hpp"
 
 #include <deque>
 #include <filesystem>
@@ -89,7 +89,7 @@ class MenuTest : public ::testing::Test {
         return events;
     }
 
-    EmptyWorkingDirectory folder{"menu"};
+    ScratchFolder folder;
     GameWindow window{GameWindow::Mode::Offscreen};
     std::vector<std::string> opened;
 };

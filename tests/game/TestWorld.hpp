@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/ScratchFolder.hpp"
+
 // A game in a private content folder with known pictures, an offscreen window at 30 frames per
 // second and a seeded engine, for loader, entity and rules tests.
 
@@ -33,23 +35,16 @@ inline constexpr unsigned tankHeight = 60;
 inline constexpr unsigned blockSide = 40;
 inline constexpr unsigned itemSide = 30;
 
-// A fresh folder that is the working directory while the object lives.
-class ContentDir {
-  public:
-    ContentDir() {
-        std::string pattern = (fs::temp_directory_path() / "velmarch-XXXXXX").string();
-        root_ = mkdtemp(pattern.data());
-        previous_ = fs::current_path();
-        fs::current_path(root_);
-    }
-    ~ContentDir() {
-        fs::current_path(previous_);
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
-    }
-    ContentDir(const ContentDir&) = delete;
-    ContentDir& operator=(const ContentDir&) = delete;
+inline std::vector<int> tankLefts(const Track& track) {
+    std::vector<int> lefts;
+    for (const Tank& tank : track.tanks)
+        lefts.push_back(tank.box.left);
+    return lefts;
+}
 
+// A scratch folder with helpers that write content into it.
+class ContentDir : public ScratchFolder {
+  public:
     static void write(const fs::path& file, const std::string& content) {
         fs::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << content;
@@ -80,12 +75,6 @@ class ContentDir {
                                  "damage.ogg", "Collect.wav", "Refill.wav", "NextLevel.wav"})
             writeSound(fs::path("sources/Sounds") / name, seconds);
     }
-
-    const fs::path& root() const { return root_; }
-
-  private:
-    fs::path root_;
-    fs::path previous_;
 };
 
 // Standard output collected while the object lives.

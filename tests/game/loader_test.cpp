@@ -10,13 +10,6 @@ using namespace testworld;
 
 namespace {
 
-std::vector<int> tankLefts(const Track& track) {
-    std::vector<int> lefts;
-    for (const Tank& tank : track.tanks)
-        lefts.push_back(tank.box.left);
-    return lefts;
-}
-
 std::size_t objectCount(const Game& game) {
     return game.towers.size() + game.tracks.size() + game.blocks.size() + game.items.size() +
            game.soldiers.size();

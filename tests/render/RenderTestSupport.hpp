@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/ScratchFolder.hpp"
+
 // A game ready to draw offscreen: fonts loaded, pictures of plain colours where a test gives
 // them, the curtain and door open and no fade.
 
@@ -52,27 +54,7 @@ inline std::pair<int, int> columnsWith(const sf::Image& shot, unsigned top, unsi
     return {first, last};
 }
 
-// A folder that is the working directory while the object lives.
-class TempDir {
-  public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velmarch-XXXXXX").string();
-        root_ = mkdtemp(pattern.data());
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(root_);
-    }
-    ~TempDir() {
-        std::filesystem::current_path(previous_);
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-  private:
-    std::filesystem::path root_;
-    std::filesystem::path previous_;
-};
+using TempDir = ScratchFolder;
 
 struct Scene {
     Scene() : game(window, 7u) {

@@ -6,13 +6,6 @@ using namespace testworld;
 
 namespace {
 
-std::vector<int> lefts(const Track& track) {
-    std::vector<int> x;
-    for (const Tank& tank : track.tanks)
-        x.push_back(tank.box.left);
-    return x;
-}
-
 int kind3(const Track& track) {
     return static_cast<int>(std::count_if(track.tanks.begin(), track.tanks.end(),
                                           [](const Tank& t) { return t.kind == 3; }));
@@ -39,7 +32,7 @@ TEST(Lanes, TanksThatLeaveAreReplacedBehindTheEntry) {
             track.makeTank(x, 0, world.game.random);
         track.place(0, 410);
         track.update(dt, world.game.random);
-        EXPECT_EQ(lefts(track), c.after);
+        EXPECT_EQ(tankLefts(track), c.after);
         for (const Tank& tank : track.tanks) {
             EXPECT_EQ(tank.box.top, 410);
             EXPECT_EQ(tank.movesRight, c.movesRight);

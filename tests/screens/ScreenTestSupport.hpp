@@ -1,25 +1,11 @@
 #pragma once
 
+#include "tests/support/ScratchFolder.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <filesystem>
 #include <string>
 #include <string_view>
-
-// A fresh folder that is the working directory while the object lives, so that screens find
-// (or miss) their "sources/..." files there. Removed afterwards.
-class ScratchFolder {
-  public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-    std::filesystem::path previous_;
-};
 
 void writeBytes(const std::filesystem::path& file, std::string_view bytes);
 std::string readBytes(const std::filesystem::path& file);

@@ -1,0 +1,3 @@
+set(VELMARCH_SUPPORT_TESTS
+    tests/support/ScratchFolder.cpp
+)
