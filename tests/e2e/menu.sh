@@ -41,8 +41,8 @@ e2e_wait_screen 20 "the footer" menu_footer_shown
 
 e2e_key 6
 pressed=$SECONDS
-# The panels close and the screen fades to black before the program ends.
-e2e_wait_screen 15 "the black screen of the closing" black_shown
+# The panels close over the entries and the screen fades to black before the program ends.
+e2e_wait_screen 15 "the panels closing" menu_covered
 e2e_wait_exit 15
 [ "$E2E_EXIT" -eq 0 ] || e2e_fail "exit code $E2E_EXIT"
 (( SECONDS - pressed >= 2 )) || e2e_fail "ended without its closing animation"

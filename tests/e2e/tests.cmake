@@ -25,4 +25,4 @@ endif()
 set_tests_properties(e2e.menu e2e.menu_without_sources e2e.menu_with_damaged_sources
     e2e.menu_with_system_audio e2e.letterbox e2e.name_entry e2e.highscores e2e.pages e2e.game
     PROPERTIES
-    LABELS e2e RUN_SERIAL TRUE TIMEOUT 180 ENVIRONMENT "${VELMARCH_E2E_ENVIRONMENT}")
+    LABELS e2e TIMEOUT 240 ENVIRONMENT "${VELMARCH_E2E_ENVIRONMENT}")
