@@ -232,8 +232,8 @@ Canvas paintMunnition() {
             return [=](Vec2 p, float) {
                 const float u = (p.x - cx) / hw; // -1..1 across
                 const float light = 0.55f + 0.75f * std::sqrt(std::max(0.f, 1 - u * u)) - 0.25f * u;
-                const float spec = std::pow(clamp01(1 - std::abs(u + 0.35f) * 3.f), 2.f) * 0.5f;
-                return Rgba{col.r * light + spec, col.g * light + spec, col.b * light + spec, 1};
+                const float shine = std::pow(clamp01(1 - std::abs(u + 0.35f) * 3.f), 2.f) * 0.5f;
+                return Rgba{col.r * light + shine, col.g * light + shine, col.b * light + shine, 1};
             };
         };
         // Dark rim first, then case, neck and bullet.

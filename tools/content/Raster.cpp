@@ -25,8 +25,8 @@ float domeLight(Vec2 p, Vec2 c, float r, float gloss) {
     const float lambert = std::max(0.f, nx * Light::x + ny * Light::y + nz * Light::z);
     // Reflection towards a viewer straight above.
     const float rz = 2 * lambert * nz - Light::z;
-    const float spec = std::pow(clamp01(rz), 12.f);
-    return 0.35f + 0.8f * lambert + gloss * spec;
+    const float shine = std::pow(clamp01(rz), 12.f);
+    return 0.35f + 0.8f * lambert + gloss * shine;
 }
 
 Canvas::Canvas(int width, int height, Rgba fill)
