@@ -1,6 +1,5 @@
 set(VELMARCH_SCREENS_TESTS
     tests/screens/ScreenTestSupport.cpp
-    tests/screens/frame_cost_test.cpp
     tests/screens/highscore_table_test.cpp
     tests/screens/highscores_screen_test.cpp
     tests/screens/name_entry_test.cpp

@@ -23,3 +23,4 @@ double peakMemoryMiB();
 // The modes: each sets up its screen on `window`, times `frames` frames and prints the result.
 void benchLoading(GameWindow& window, int frames);
 void benchMenu(GameWindow& window, int frames);
+void benchPages(GameWindow& window, int frames);

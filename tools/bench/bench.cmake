@@ -9,6 +9,7 @@ add_executable(velmarch-bench
     tools/bench/GameBench.cpp
     tools/bench/LoadingBench.cpp
     tools/bench/MenuBench.cpp
+    tools/bench/PagesBench.cpp
     tools/bench/UpdateBench.cpp
 )
 target_compile_options(velmarch-bench PRIVATE -Wall -Wextra)

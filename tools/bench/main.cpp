@@ -19,6 +19,7 @@ struct Mode {
 const Mode modes[] = {
     {"loading", benchLoading},
     {"menu", benchMenu},
+    {"pages", benchPages},
     {"game", [](GameWindow& window, int frames) { benchGame(window, frames); }},
     {"update", [](GameWindow&, int frames) { benchUpdate(frames); }},
 };
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
             for (const Mode& mode : modes)
                 known = known || arg == mode.name;
             if (!known) {
-                std::fprintf(stderr, "usage: velmarch-bench [loading|menu|game|update]... "
+                std::fprintf(stderr, "usage: velmarch-bench [loading|menu|pages|game|update]... "
                                      "[--frames N] [--offscreen]\n");
                 return 2;
             }
