@@ -187,10 +187,19 @@ e2e_quiet_stderr() {
 
 # --- Checks of the shell's screens, for any test that passes through them ---
 
+# Layout pixels -> screen pixels. A test on a letterboxed screen sets the scale (a fraction) and
+# the height of the bar above the layout; these checks then look at the scaled places.
+E2E_SCALE_NUM=1
+E2E_SCALE_DEN=1
+E2E_BAR=0
+e2e_sx() { echo $(($1 * E2E_SCALE_NUM / E2E_SCALE_DEN)); }
+e2e_sy() { echo $(($1 * E2E_SCALE_NUM / E2E_SCALE_DEN + E2E_BAR)); }
+e2e_at() { echo "$(e2e_sx "$1"),$(e2e_sy "$2")"; }
+
 # The loading screen: its ten boxes at y 700, each cyan or grey.
 loading_shown() {
     local points="" i colour
-    for i in 0 1 2 3 4 5 6 7 8 9; do points+="$((370 + 72 * i)),710 "; done
+    for i in 0 1 2 3 4 5 6 7 8 9; do points+="$(e2e_at $((370 + 72 * i)) 710) "; done
     while read -r colour; do
         [ "$colour" = "0 255 255" ] || [ "$colour" = "150 150 150" ] || return 1
     done < <(e2e_pixels "$1" "$points")
@@ -200,7 +209,8 @@ loading_shown() {
 menu_shown() {
     local row
     for row in 0 1 2 3 4 5; do
-        [ "$(e2e_count "$1" 360 $((200 + 50 * row)) 500 45 "rgb(255,0,0)" 8%)" -ge 30 ] || return 1
+        [ "$(e2e_count "$1" "$(e2e_sx 360)" "$(e2e_sy $((200 + 50 * row)))" 500 45 "rgb(255,0,0)" 8%)" -ge 30 ] ||
+            return 1
     done
 }
 
