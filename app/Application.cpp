@@ -37,9 +37,9 @@ void fadeMusic(sf::Music& music, int first, int last) {
     }
 }
 
-bool runVelmarch() {
+bool runVelmarch(GameWindow::Mode mode) {
     useSilentAudioWithoutDevice();
-    GameWindow window(GameWindow::Mode::Fullscreen);
+    GameWindow window(mode);
     window.setMouseCursorVisible(false);
     // The loading screen's thread takes the drawing context while this thread loads.
     window.setActive(false);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/GameWindow.hpp"
+
 #include <SFML/Audio/Music.hpp>
 #include <string>
 #include <vector>
@@ -10,7 +12,7 @@ void fadeMusic(sf::Music& music, int first, int last);
 // One run of the program: window, music, the menu and everything opened from it, shut-down.
 // Returns true when a game was played and the program should start anew. Everything it made,
 // audio included, is gone when it returns.
-bool runVelmarch();
+bool runVelmarch(GameWindow::Mode mode = GameWindow::Mode::Fullscreen);
 
 // Replaces this process with a fresh start of its own executable, in the same working directory.
 // Returns only if that failed.

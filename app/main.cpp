@@ -1,9 +1,33 @@
 #include "app/Application.hpp"
+#include "app/CommandLine.hpp"
+#include "app/GameFolder.hpp"
 
-int main() {
+#include <filesystem>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    const CommandLine line = readCommandLine(argc, argv);
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    switch (line.action) {
+    case CommandLine::Action::Help:
+        std::cout << helpText(installedContent(program).string());
+        return 0;
+    case CommandLine::Action::Version:
+        std::cout << "Velmarch 1.0\n";
+        return 0;
+    case CommandLine::Action::Refuse:
+        std::cerr << "velmarch: unknown option '" << line.badOption << "'\n" << usageText();
+        return 2;
+    case CommandLine::Action::Play:
+        break;
+    }
+
+    if (const std::optional<std::string> problem = enterGameFolder(program))
+        std::cerr << *problem << '\n';
     // The window and the music are gone by now; a played game is followed by a fresh title screen
     // in this same process.
-    if (runVelmarch())
-        startAnew();
+    if (runVelmarch(line.windowed ? GameWindow::Mode::Windowed : GameWindow::Mode::Fullscreen))
+        startAnew(line.restartArguments());
     return 0;
 }

@@ -1,6 +1,8 @@
 set(VELMARCH_APP_SOURCES
     app/Application.cpp
     app/AudioCheck.cpp
+    app/CommandLine.cpp
+    app/GameFolder.cpp
     app/LoadingWindow.cpp
     app/MainMenu.cpp
     app/MenuPages.cpp

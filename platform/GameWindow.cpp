@@ -34,8 +34,10 @@ GameWindow::GameWindow(Mode mode) {
         texture_->create(width, height, settings);
         target_ = texture_.get();
     } else {
-        window_ = std::make_unique<sf::RenderWindow>(chooseFullscreenMode(), "Velmarch v1.0",
-                                                     sf::Style::Fullscreen, settings);
+        const bool full = mode == Mode::Fullscreen;
+        window_ = std::make_unique<sf::RenderWindow>(full ? chooseFullscreenMode() : sf::VideoMode(width, height),
+                                                     "Velmarch v1.0",
+                                                     full ? sf::Style::Fullscreen : sf::Style::Default, settings);
         const sf::Vector2u size = window_->getSize();
         viewport_ = letterbox(size.x, size.y);
         target_ = window_.get();
@@ -72,6 +74,12 @@ void GameWindow::setFramerateLimit(unsigned perSecond) {
 bool GameWindow::pollEvent(sf::Event& event) {
     if (!window_ || !window_->pollEvent(event))
         return false;
+    if (event.type == sf::Event::Resized) {
+        viewport_ = letterbox(event.size.width, event.size.height);
+        sf::View view = target_->getView();
+        view.setViewport(viewport_);
+        target_->setView(view);
+    }
     auto map = [this](int& x, int& y) {
         const sf::Vector2f p = window_->mapPixelToCoords({x, y}, [this] {
             sf::View layout(sf::FloatRect(0.f, 0.f, width, height));

@@ -14,7 +14,8 @@ class GameWindow {
     static constexpr int width = 1440;
     static constexpr int height = 900;
 
-    enum class Mode { Fullscreen, Offscreen };
+    // Windowed: a resizable 1440 x 900 window, letterboxed like a full screen of another size.
+    enum class Mode { Fullscreen, Windowed, Offscreen };
 
     explicit GameWindow(Mode mode = Mode::Fullscreen);
     ~GameWindow();
@@ -36,7 +37,8 @@ class GameWindow {
     // thread does not queue up frames faster than they can be rendered.
     void setFramerateLimit(unsigned perSecond);
 
-    // Window events, with mouse positions in layout pixels. Offscreen there are none.
+    // Window events, with mouse positions in layout pixels; a resized window is letterboxed
+    // anew. Offscreen there are none.
     bool pollEvent(sf::Event& event);
     void dropPendingEvents();
 

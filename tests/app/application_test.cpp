@@ -1,5 +1,6 @@
 #include "app/Application.hpp"
 #include "app/AudioCheck.hpp"
+#include "tests/support/ScopedEnvironment.hpp"
 #include "tests/support/ScratchFolder.hpp"
 
 #include <chrono>
@@ -46,31 +47,6 @@ TEST(Restart, ReplacesTheProcessWithItsOwnExecutableInTheSameFolder) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "started.json"));
 }
-
-// Sets an environment variable for one scope.
-class ScopedEnvironment {
-  public:
-    ScopedEnvironment(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~ScopedEnvironment() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 TEST(AudioCheck, TellsWhetherTheDeviceOpens) {
     {

@@ -11,6 +11,7 @@ set(VELMARCH_CONTENT_TOOL_SOURCES
     tools/content/Music.cpp
     tools/content/PaintEffects.cpp
     tools/content/PaintFigures.cpp
+    tools/content/PaintIcon.cpp
     tools/content/PaintScenes.cpp
     tools/content/PaintSymbols.cpp
     tools/content/PaintTextures.cpp

@@ -2,11 +2,13 @@
 //
 //   velmarch-content OUT_DIR             writes Images/, Sounds/ and Music/ below OUT_DIR
 //   velmarch-content --sheet FILE.png    writes the contact sheet of all pictures
+//   velmarch-content --icons DIR         writes the desktop icon as DIR/SIZExSIZE/velmarch.png
 //
-// Both may be given at once. Only the generated files are written; nothing else in OUT_DIR
+// They may be given together. Only the generated files are written; nothing else in OUT_DIR
 // (the player's data among it) is touched.
 
 #include "tools/content/Audio.hpp"
+#include "tools/content/Icon.hpp"
 #include "tools/content/Pictures.hpp"
 #include "tools/content/Sheet.hpp"
 
@@ -18,7 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 int usage() {
-    std::cerr << "usage: velmarch-content [OUT_DIR] [--sheet FILE.png]\n";
+    std::cerr << "usage: velmarch-content [OUT_DIR] [--sheet FILE.png] [--icons DIR]\n";
     return 2;
 }
 
@@ -33,21 +35,33 @@ bool ensureParent(const fs::path& file) {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string outDir, sheetFile;
+    std::string outDir, sheetFile, iconDir;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--sheet" && i + 1 < argc)
             sheetFile = argv[++i];
+        else if (arg == "--icons" && i + 1 < argc)
+            iconDir = argv[++i];
         else if (!arg.empty() && arg[0] != '-' && outDir.empty())
             outDir = arg;
         else
             return usage();
     }
-    if (outDir.empty() && sheetFile.empty())
+    if (outDir.empty() && sheetFile.empty() && iconDir.empty())
         return usage();
 
-    const std::vector<Picture> pictures = paintAllPictures();
     bool ok = true;
+    for (int size : {48, 128, 256}) {
+        if (iconDir.empty())
+            break;
+        const std::string edge = std::to_string(size);
+        const fs::path file = fs::path(iconDir) / (edge + "x" + edge) / "velmarch.png";
+        ok = ensureParent(file) && paintIcon(size).toImage(false).saveToFile(file.string()) && ok;
+    }
+    if (outDir.empty() && sheetFile.empty())
+        return ok ? 0 : 1;
+
+    const std::vector<Picture> pictures = paintAllPictures();
     if (!outDir.empty()) {
         for (const Picture& pic : pictures) {
             const fs::path file = fs::path(outDir) / "Images" / pic.path;

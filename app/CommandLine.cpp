@@ -1,0 +1,52 @@
+#include "app/CommandLine.hpp"
+
+std::vector<std::string> CommandLine::restartArguments() const {
+    if (windowed)
+        return {"--windowed"};
+    return {};
+}
+
+CommandLine readCommandLine(int argc, const char* const* argv) {
+    CommandLine line;
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--windowed") {
+            line.windowed = true;
+        } else if (option == "--help" || option == "--version") {
+            line.action = option == "--help" ? CommandLine::Action::Help : CommandLine::Action::Version;
+            return line;
+        } else {
+            line.action = CommandLine::Action::Refuse;
+            line.badOption = option;
+            return line;
+        }
+    }
+    return line;
+}
+
+std::string usageText() { return "Usage: velmarch [--windowed | --help | --version]\n"; }
+
+std::string helpText(const std::string& content) {
+    return usageText() +
+           "Velmarch: cross the field under fire, from its bottom edge to its top edge.\n"
+           "\n"
+           "Options:\n"
+           "  --windowed   play in a 1440 x 900 window instead of the full screen\n"
+           "  --help       show this help\n"
+           "  --version    show the version\n"
+           "\n"
+           "Keys:\n"
+           "  menu         1 play, 2 story, 3 instructions, 4 credits, 5 highscores, 6 quit\n"
+           "  name entry   type a name, Enter starts, Escape goes back\n"
+           "  game         arrow keys walk, the mouse aims, Space or the left button fires,\n"
+           "               P pauses, Escape gives up\n"
+           "  pages        Escape goes back; C on the highscores clears the list\n"
+           "\n"
+           "Files:\n"
+           "  The game reads its content from sources/ in the working directory. Without one,\n"
+           "  an installed game plays in $XDG_DATA_HOME/velmarch (~/.local/share/velmarch):\n"
+           "  its sources/ links to the installed content and sources/Data/ holds the\n"
+           "  player's name (Info.data) and the highscores (Highscores.data).\n"
+           "  Installed content: " +
+           content + "\n";
+}

@@ -1,0 +1,106 @@
+#include "app/GameFolder.hpp"
+#include "tests/support/ScopedEnvironment.hpp"
+#include "tests/support/ScratchFolder.hpp"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+void makeContent(const fs::path& content, std::initializer_list<const char*> entries) {
+    for (const char* entry : entries)
+        fs::create_directories(content / entry);
+}
+std::string read(const fs::path& file) {
+    std::ifstream in(file);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+} // namespace
+
+TEST(GameFolder, LinksTheContentKeepsDataAndRepairsWhatBroke) {
+    ScratchFolder scratch;
+    const fs::path content = scratch.path() / "content", folder = scratch.path() / "player";
+    const fs::path sources = folder / "sources";
+    // The installed content's own Data/ is never linked: the player's must be real.
+    makeContent(content, {"Images", "Levels", "Data"});
+    ASSERT_EQ(prepareGameFolder(folder, content), "");
+    std::ofstream(sources / "Data/Highscores.data") << "3\n";
+
+    // What a crash, a moved install or an upgrade leaves behind.
+    fs::remove(sources / "Images");
+    fs::create_symlink(scratch.path() / "gone", sources / "Images");
+    fs::remove(sources / "Levels");
+    fs::create_symlink(scratch.path() / "old/Levels", sources / "Levels");
+    fs::create_symlink(scratch.path() / "old/Removed", sources / "Removed");
+    fs::create_directory(sources / "Mods");
+    makeContent(content, {"Sounds"});
+    ASSERT_EQ(prepareGameFolder(folder, content), "");
+
+    for (const char* entry : {"Images", "Levels", "Sounds"}) {
+        ASSERT_TRUE(fs::is_symlink(sources / entry)) << entry;
+        EXPECT_EQ(fs::read_symlink(sources / entry), content / entry) << entry;
+    }
+    EXPECT_FALSE(fs::is_symlink(sources / "Data"));
+    EXPECT_EQ(read(sources / "Data/Highscores.data"), "3\n");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(sources / "Removed")));
+    EXPECT_TRUE(fs::is_directory(sources / "Mods"));
+}
+
+TEST(GameFolder, RepairsOrReportsABadDataFolder) {
+    ScratchFolder scratch;
+    const fs::path content = scratch.path() / "content";
+    makeContent(content, {"Levels"});
+    const fs::path dangling = scratch.path() / "a/sources/Data", plain = scratch.path() / "b/sources/Data";
+    fs::create_directories(dangling.parent_path());
+    fs::create_symlink(scratch.path() / "nowhere", dangling);
+    fs::create_directories(plain.parent_path());
+    std::ofstream(plain) << "not a folder";
+    std::ofstream(scratch.path() / "file") << "";
+
+    EXPECT_EQ(prepareGameFolder(scratch.path() / "a", content), "");
+    EXPECT_TRUE(fs::is_directory(dangling) && !fs::is_symlink(dangling));
+    EXPECT_NE(prepareGameFolder(scratch.path() / "b", content), "");
+    EXPECT_EQ(read(plain), "not a folder");
+    EXPECT_NE(prepareGameFolder(scratch.path() / "file/player", content), "");
+}
+
+TEST(GameFolder, FollowsXdgDataHomeOnlyWhenAbsolute) {
+    ScopedEnvironment home("HOME", "/home/tester");
+    const struct {
+        const char* dataHome;
+        const char* expected;
+    } cases[] = {
+        {"/data", "/data/velmarch"},
+        {"relative", "/home/tester/.local/share/velmarch"},
+        {"", "/home/tester/.local/share/velmarch"},
+        {nullptr, "/home/tester/.local/share/velmarch"},
+    };
+    for (const auto& c : cases) {
+        ScopedEnvironment dataHome("XDG_DATA_HOME", c.dataHome);
+        EXPECT_EQ(userGameFolder(), fs::path(c.expected)) << (c.dataHome ? c.dataHome : "unset");
+    }
+}
+
+TEST(GameFolder, EntersThePlayersFolderOnlyWithoutSourcesHere) {
+    ScratchFolder scratch;
+    ScopedEnvironment dataHome("XDG_DATA_HOME", (scratch.path() / "data").c_str());
+    const fs::path program = scratch.path() / "usr/games/velmarch";
+    makeContent(installedContent(program), {"Levels"});
+
+    // No content: the game goes on where it is, with one line naming where it looked.
+    const std::optional<std::string> missing = enterGameFolder(scratch.path() / "elsewhere/velmarch");
+    ASSERT_TRUE(missing);
+    EXPECT_NE(missing->find(installedContent(scratch.path() / "elsewhere/velmarch").string()), std::string::npos);
+    EXPECT_EQ(fs::current_path(), scratch.path());
+
+    fs::create_directory("sources");
+    EXPECT_EQ(enterGameFolder(program), std::nullopt);
+    EXPECT_EQ(fs::current_path(), scratch.path());
+
+    fs::remove("sources");
+    EXPECT_EQ(enterGameFolder(program), std::nullopt);
+    EXPECT_EQ(fs::current_path(), scratch.path() / "data/velmarch");
+    EXPECT_TRUE(fs::is_directory("sources/Levels"));
+    EXPECT_TRUE(fs::is_directory("sources/Data"));
+}
