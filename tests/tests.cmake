@@ -35,3 +35,4 @@ gtest_discover_tests(velmarch-tests
     PROPERTIES LABELS unit ENVIRONMENT "ALSOFT_DRIVERS=null")
 
 include(tests/e2e/tests.cmake)
+include(tests/package/tests.cmake)

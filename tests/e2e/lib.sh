@@ -85,9 +85,11 @@ e2e_setup() {
     export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
 }
 
-# Starts the game in its folder; its output goes to stdout.log and stderr.log in E2E_WORK.
+# e2e_start [PROGRAM [ARGUMENT...]]: starts the game (./velmarch) in its folder; its output goes
+# to stdout.log and stderr.log in E2E_WORK.
 e2e_start() {
-    (cd "$E2E_GAME_DIR" && exec ./velmarch >"$E2E_WORK/stdout.log" 2>"$E2E_WORK/stderr.log") &
+    [ $# -gt 0 ] || set -- ./velmarch
+    (cd "$E2E_GAME_DIR" && exec "$@" >"$E2E_WORK/stdout.log" 2>"$E2E_WORK/stderr.log") &
     E2E_GAME_PID=$!
     e2e_log "started the game, pid $E2E_GAME_PID"
 }
@@ -99,8 +101,15 @@ e2e_running() {
         [ "$(awk '{print $3}' "/proc/$E2E_GAME_PID/stat" 2>/dev/null)" != Z ]
 }
 
-# e2e_shot FILE: the whole screen as a PNG.
-e2e_shot() { import -window root "$1" 2>/dev/null; }
+# e2e_shot FILE: the whole screen as a PNG, or only the game's window when E2E_SHOT_WINDOW=game.
+e2e_shot() {
+    local window=root
+    if [ "${E2E_SHOT_WINDOW:-root}" = game ]; then
+        window=$(xdotool search --name '^Velmarch v1.0$' 2>/dev/null | head -n 1)
+        [ -n "$window" ] || return 1
+    fi
+    import -window "$window" "$1" 2>/dev/null
+}
 
 # e2e_pixels FILE "X,Y X,Y ...": one line "R G B" per point, in order.
 e2e_pixels() {
@@ -151,6 +160,16 @@ e2e_focus() {
     if [ -n "$window" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" != "$window" ]; then
         xdotool windowfocus --sync "$window" 2>/dev/null
     fi
+}
+
+# e2e_window_home: moves the game's window (windowed mode; there is no window manager) to the
+# top left corner, so that shots of it are whole, and prints its size (e.g. 1440x900).
+e2e_window_home() {
+    local window
+    window=$(xdotool search --name '^Velmarch v1.0$' 2>/dev/null | head -n 1)
+    [ -n "$window" ] || return 1
+    xdotool windowmove --sync "$window" 0 0 2>/dev/null
+    xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p'
 }
 
 # e2e_key KEY...: xdotool key names (6, Escape, Return, space, BackSpace, a ...).

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# The Debian package, unpacked into a scratch root, plays as an installed game: from a folder
+# without sources/ it makes the player's game folder under XDG_DATA_HOME, stores the name there,
+# writes nothing into the installed tree, and the fresh start after a game (in a window, on a
+# larger screen) keeps the window and the folder; a grown window is letterboxed. A second start
+# finds the same folder and name.
+#   installed.sh PACKAGE_DIR       (the folder holding velmarch_*.deb)
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/screens_lib.sh"
+
+debs=("$1"/velmarch_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || e2e_fail "not one package in $1: ${debs[*]}"
+
+# The field of a game: the yellow marker line across its top.
+field_shown() { [ "$(e2e_count "$1" 420 58 640 10 "rgb(255,255,0)" 5%)" -ge 2000 ]; }
+
+e2e_own_display 1920x1200
+E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmarch-e2e.XXXXXX")
+trap e2e_cleanup EXIT
+export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
+E2E_SHOT_WINDOW=game
+root=$E2E_WORK/root
+dpkg-deb -x "${debs[0]}" "$root" || e2e_fail "cannot unpack ${debs[0]}"
+export HOME=$E2E_WORK/home XDG_DATA_HOME=$E2E_WORK/data
+folder=$XDG_DATA_HOME/velmarch
+E2E_GAME_DIR=$E2E_WORK/elsewhere
+mkdir -p "$HOME" "$E2E_GAME_DIR"
+touch "$E2E_WORK/unpacked"
+sleep 1 # so that anything written later is newer
+
+e2e_start "$root/usr/games/velmarch" --windowed
+e2e_wait_screen 60 "the menu" menu_shown
+size=$(e2e_window_home)
+[ "$size" = 1440x900 ] || e2e_fail "window of $size, not 1440x900"
+e2e_key 1
+e2e_wait_screen 20 "the name entry" name_entry_shown
+e2e_type "Tester"
+e2e_key Return
+e2e_wait_screen 30 "the game's field" field_shown
+e2e_key Escape
+e2e_wait_screen 90 "a fresh title screen" menu_shown
+size=$(e2e_window_home)
+[ "$size" = 1440x900 ] || e2e_fail "the fresh start has a window of $size"
+tr '\0' ' ' <"/proc/$E2E_GAME_PID/cmdline" | grep -q -- '--windowed' || e2e_fail "the fresh start lost --windowed"
+
+# Grown to 1600 x 1200: the layout at 10/9 between black bars of 100 pixels above and below.
+xdotool windowsize "$(xdotool search --name '^Velmarch v1.0$' | head -n 1)" 1600 1200
+grown_menu_shown() {
+    local E2E_SCALE_NUM=10 E2E_SCALE_DEN=9 E2E_BAR=100
+    [ "$(identify -format %wx%h "$1")" = 1600x1200 ] && menu_shown "$1" &&
+        [ "$(e2e_count "$1" 0 0 1600 100 "rgb(0,0,0)" 1%)" -eq 160000 ]
+}
+e2e_wait_screen 20 "the menu scaled in the grown window" grown_menu_shown
+
+[ "$(tr -d '\r' <"$folder/sources/Data/Info.data")" = Tester ] || e2e_fail "no name in $folder/sources/Data"
+[ "$(readlink "$folder/sources/Levels")" = "$root/usr/share/games/velmarch/Levels" ] ||
+    e2e_fail "sources/Levels is not a link to the installed content"
+written=$(find "$root" -newer "$E2E_WORK/unpacked")
+[ -z "$written" ] || e2e_fail "written inside the installed tree: $written"
+e2e_key 6
+e2e_wait_exit 30
+[ "$E2E_EXIT" -eq 0 ] || e2e_fail "exit code $E2E_EXIT"
+grep -q velmarch: "$E2E_WORK/stderr.log" && e2e_fail "the game complained: $(grep velmarch: "$E2E_WORK/stderr.log")"
+
+# Started again from the home folder, full screen: the same folder, the same name.
+E2E_SHOT_WINDOW=root
+E2E_SCALE_NUM=4
+E2E_SCALE_DEN=3
+E2E_GAME_DIR=$HOME
+data=$(stat -c %i "$folder/sources/Data")
+e2e_start "$root/usr/games/velmarch"
+e2e_wait_screen 30 "the loading screen of the second start" loading_shown
+[ "$(readlink "/proc/$E2E_GAME_PID/cwd")" = "$folder" ] || e2e_fail "the second start runs in $(readlink "/proc/$E2E_GAME_PID/cwd")"
+[ "$(stat -c %i "$folder/sources/Data")" = "$data" ] && [ "$(tr -d '\r' <"$folder/sources/Data/Info.data")" = Tester ] ||
+    e2e_fail "the second start did not keep the game folder's data"
+[ ! -e "$HOME/sources" ] && ! grep -q velmarch: "$E2E_WORK/stderr.log" || e2e_fail "the second start complained or wrote into the home folder"
+[ -z "$(find "$root" -newer "$E2E_WORK/unpacked")" ] || e2e_fail "the second start wrote inside the installed tree"
+e2e_log "passed"

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The command line: --help and --version answer and exit 0, anything else is refused with exit
+# code 2 and nothing starts. (--windowed is played in installed.sh.)
+#   options.sh GAME_DIR
+source "$(dirname "$0")/lib.sh"
+E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmarch-e2e.XXXXXX")
+trap e2e_cleanup EXIT
+E2E_GAME_DIR=$E2E_WORK
+program=$E2E_WORK/velmarch
+cp "$1/velmarch" "$program" || e2e_fail "no program at $1/velmarch"
+out=$E2E_WORK/out
+err=$E2E_WORK/err
+
+# expect CODE STDOUT_PATTERN STDERR_PATTERN ARGUMENT...: the exit code and what each stream holds
+# (an empty pattern: nothing at all).
+expect() {
+    local code=$1 stdout=$2 stderr=$3
+    shift 3
+    "$program" "$@" >"$out" 2>"$err"
+    local got=$?
+    [ "$got" -eq "$code" ] || e2e_fail "velmarch $*: exit code $got, not $code"
+    local stream pattern
+    for stream in out err; do
+        pattern=$stdout
+        [ $stream = out ] || pattern=$stderr
+        if [ -z "$pattern" ]; then
+            [ ! -s "${!stream}" ] || e2e_fail "velmarch $*: unexpected std$stream: $(cat "${!stream}")"
+        else
+            grep -qE -- "$pattern" "${!stream}" || e2e_fail "velmarch $*: std$stream lacks '$pattern': $(cat "${!stream}")"
+        fi
+    done
+}
+expect 0 '^Usage: velmarch .*--windowed' '' --help
+expect 0 'Info\.data' '' --windowed --help
+expect 0 '^Velmarch 1\.0$' '' --version
+expect 2 '' "^velmarch: unknown option '--fullscreen'\$" --fullscreen
+expect 2 '' "unknown option '-h'" -h
+expect 2 '' "^Usage: velmarch" play
+expect 2 '' "unknown option '--nope'" --windowed --nope --help
+[ "$(wc -l <"$E2E_WORK/err")" -eq 2 ] || e2e_fail "a refusal is more than the line and the usage"
+e2e_log "passed"
