@@ -168,7 +168,7 @@ e2e_window_home() {
     local window
     window=$(xdotool search --name '^Velmarch v1.0$' 2>/dev/null | head -n 1)
     [ -n "$window" ] || return 1
-    xdotool windowmove --sync "$window" 0 0 2>/dev/null
+    xdotool windowmove "$window" 0 0 2>/dev/null
     xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p'
 }
 
