@@ -13,7 +13,8 @@ CommandLine readCommandLine(int argc, const char* const* argv) {
         if (option == "--windowed") {
             line.windowed = true;
         } else if (option == "--help" || option == "--version") {
-            line.action = option == "--help" ? CommandLine::Action::Help : CommandLine::Action::Version;
+            line.action =
+                option == "--help" ? CommandLine::Action::Help : CommandLine::Action::Version;
             return line;
         } else {
             line.action = CommandLine::Action::Refuse;
@@ -24,7 +25,9 @@ CommandLine readCommandLine(int argc, const char* const* argv) {
     return line;
 }
 
-std::string usageText() { return "Usage: velmarch [--windowed | --help | --version]\n"; }
+std::string usageText() {
+    return "Usage: velmarch [--windowed | --help | --version]\n";
+}
 
 std::string helpText(const std::string& content) {
     return usageText() +

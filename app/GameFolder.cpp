@@ -69,7 +69,8 @@ std::string prepareGameFolder(const fs::path& folder, const fs::path& content) {
         return failed("create", sources, error);
 
     std::set<fs::path> wanted;
-    for (fs::directory_iterator entry(content, error), end; !error && entry != end; entry.increment(error)) {
+    for (fs::directory_iterator entry(content, error), end; !error && entry != end;
+         entry.increment(error)) {
         const fs::path name = entry->path().filename();
         if (name == "Data")
             continue;
@@ -81,7 +82,8 @@ std::string prepareGameFolder(const fs::path& folder, const fs::path& content) {
         return failed("read", content, error);
 
     // Links left by an older content that no longer has their entry.
-    for (fs::directory_iterator entry(sources, error), end; !error && entry != end; entry.increment(error)) {
+    for (fs::directory_iterator entry(sources, error), end; !error && entry != end;
+         entry.increment(error)) {
         std::error_code ignored;
         if (entry->is_symlink(ignored) && !wanted.count(entry->path().filename()) &&
             !fs::exists(entry->path(), ignored))

@@ -20,7 +20,8 @@ std::filesystem::path userGameFolder();
 // of the content (a broken, stale or missing link is made anew; anything that is not a link is
 // left as the player made it) and a real, writable sources/Data/, whose files are never
 // touched. Returns an empty string, or what failed.
-std::string prepareGameFolder(const std::filesystem::path& folder, const std::filesystem::path& content);
+std::string prepareGameFolder(const std::filesystem::path& folder,
+                              const std::filesystem::path& content);
 
 // At start-up: with no sources/ in the working directory, changes into the user's game folder
 // over the installed content. Returns the one line to report when that was not possible, or

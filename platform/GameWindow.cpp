@@ -35,9 +35,9 @@ GameWindow::GameWindow(Mode mode) {
         target_ = texture_.get();
     } else {
         const bool full = mode == Mode::Fullscreen;
-        window_ = std::make_unique<sf::RenderWindow>(full ? chooseFullscreenMode() : sf::VideoMode(width, height),
-                                                     "Velmarch v1.0",
-                                                     full ? sf::Style::Fullscreen : sf::Style::Default, settings);
+        window_ = std::make_unique<sf::RenderWindow>(
+            full ? chooseFullscreenMode() : sf::VideoMode(width, height), "Velmarch v1.0",
+            full ? sf::Style::Fullscreen : sf::Style::Default, settings);
         const sf::Vector2u size = window_->getSize();
         viewport_ = letterbox(size.x, size.y);
         target_ = window_.get();

@@ -51,7 +51,8 @@ TEST(GameFolder, RepairsOrReportsABadDataFolder) {
     ScratchFolder scratch;
     const fs::path content = scratch.path() / "content";
     makeContent(content, {"Levels"});
-    const fs::path dangling = scratch.path() / "a/sources/Data", plain = scratch.path() / "b/sources/Data";
+    const fs::path dangling = scratch.path() / "a/sources/Data",
+                   plain = scratch.path() / "b/sources/Data";
     fs::create_directories(dangling.parent_path());
     fs::create_symlink(scratch.path() / "nowhere", dangling);
     fs::create_directories(plain.parent_path());
@@ -81,7 +82,8 @@ TEST(GameFolder, FollowsXdgDataHomeOnlyWhenAbsolute) {
         if (c.expected)
             EXPECT_EQ(folder, c.expected) << (c.dataHome ? c.dataHome : "unset");
         else
-            EXPECT_TRUE(folder.starts_with('/') && folder.ends_with("/.local/share/velmarch")) << folder;
+            EXPECT_TRUE(folder.starts_with('/') && folder.ends_with("/.local/share/velmarch"))
+                << folder;
     }
 }
 
@@ -92,9 +94,11 @@ TEST(GameFolder, EntersThePlayersFolderOnlyWithoutSourcesHere) {
     makeContent(installedContent(program), {"Levels"});
 
     // No content: the game goes on where it is, with one line naming where it looked.
-    const std::optional<std::string> missing = enterGameFolder(scratch.path() / "elsewhere/velmarch");
+    const std::optional<std::string> missing =
+        enterGameFolder(scratch.path() / "elsewhere/velmarch");
     ASSERT_TRUE(missing);
-    EXPECT_NE(missing->find(installedContent(scratch.path() / "elsewhere/velmarch").string()), std::string::npos);
+    EXPECT_NE(missing->find(installedContent(scratch.path() / "elsewhere/velmarch").string()),
+              std::string::npos);
     EXPECT_EQ(fs::current_path(), scratch.path());
 
     fs::create_directory("sources");
