@@ -29,7 +29,7 @@ std::string usageText() {
     return "Usage: velmarch [--windowed | --help | --version]\n";
 }
 
-std::string helpText(const std::string& content) {
+std::string helpText(const std::string& content, const std::string& playerFolder) {
     return usageText() +
            "Velmarch: cross the field under fire, from its bottom edge to its top edge.\n"
            "\n"
@@ -46,10 +46,12 @@ std::string helpText(const std::string& content) {
            "  pages        Escape goes back; C on the highscores clears the list\n"
            "\n"
            "Files:\n"
-           "  The game reads its content from sources/ in the working directory. Without one,\n"
-           "  an installed game plays in $XDG_DATA_HOME/velmarch (~/.local/share/velmarch):\n"
-           "  its sources/ links to the installed content and sources/Data/ holds the\n"
-           "  player's name (Info.data) and the highscores (Highscores.data).\n"
-           "  Installed content: " +
-           content + "\n";
+           "  The game reads its content from sources/ in the working directory. Without\n"
+           "  one, an installed game plays in the player's own game folder, whose sources/\n"
+           "  links to the installed content and whose sources/Data/ holds the player's\n"
+           "  name (Info.data) and the highscores (Highscores.data).\n"
+           "  Installed content:  " +
+           content + "\n  Player's folder:    " + playerFolder +
+           "\n                      ($XDG_DATA_HOME/velmarch, by default "
+           "~/.local/share/velmarch)\n";
 }

@@ -18,5 +18,6 @@ struct CommandLine {
 CommandLine readCommandLine(int argc, const char* const* argv);
 
 std::string usageText();
-// The usage, the keys and where the game's files are; `content` is the installed content.
-std::string helpText(const std::string& content);
+// The usage, the keys and where the game's files are: the installed content and the player's
+// game folder as found here.
+std::string helpText(const std::string& content, const std::string& playerFolder);

@@ -10,9 +10,14 @@ int main(int argc, char** argv) {
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
     switch (line.action) {
-    case CommandLine::Action::Help:
-        std::cout << helpText(installedContent(program).string());
+    case CommandLine::Action::Help: {
+        const std::filesystem::path content = installedContent(program);
+        std::cout << helpText(std::filesystem::is_directory(content, error)
+                                  ? content.string()
+                                  : "none (looked for " + content.string() + ")",
+                              userGameFolder().string());
         return 0;
+    }
     case CommandLine::Action::Version:
         std::cout << "Velmarch 1.0\n";
         return 0;
