@@ -71,7 +71,8 @@ velmarch_stop_x() {
 # velmarch_package BUILD_DIR: makes BUILD_DIR/package/velmarch_VERSION_ARCH.deb from what the
 # build holds (build it first) and prints the file's path.
 velmarch_package() {
-    local dir=$1
+    local dir
+    dir=$(cd "$1" && pwd) || return 1
     rm -f "$dir"/package/velmarch_*.deb
     (cd "$dir" && cpack -G DEB >"$dir/cpack.log" 2>&1) || { cat "$dir/cpack.log"; return 1; }
     ls "$dir"/package/velmarch_*.deb
