@@ -21,7 +21,8 @@ bool BoundedLineReader::next() {
     while (!line_.empty() && line_.back() == '\r')
         line_.pop_back();
     if (cut)
-        ignoreRest("has a line longer than " + std::to_string(limits_.lineLength) + " characters");
+        ignoreRest("has a line longer than " + std::to_string(limits_.lineLength) +
+                   " characters; the rest of such lines was ignored");
     return anything;
 }
 
@@ -33,7 +34,8 @@ bool BoundedLineReader::readLine(bool& cut) {
         if (budget_ == 0) {
             good_ = false;
             if (buffer.sgetc() != end)
-                ignoreRest("is longer than " + std::to_string(limits_.bytes) + " bytes");
+                ignoreRest("is longer than " + std::to_string(limits_.bytes) +
+                           " bytes; the rest was ignored");
             return anything;
         }
         const int c = buffer.sbumpc();
@@ -56,5 +58,5 @@ void BoundedLineReader::ignoreRest(const std::string& what) {
     if (reported_)
         return;
     reported_ = true;
-    std::cerr << "Velmarch: " << name_ << ' ' << what << ", the rest was ignored\n";
+    std::cerr << "Velmarch: " << name_ << ' ' << what << '\n';
 }

@@ -29,8 +29,9 @@ class BoundedLineReader {
     bool next();
     const std::string& line() const { return line_; }
 
-    // Says on standard error, once, that the file `what` and the rest was ignored; for callers
-    // that stop at a bound of their own ("has more than 1000 records").
+    // Says on standard error what was ignored ("has more than 1000 records; the rest was
+    // ignored"), once for the file: for the reader's own bounds and for callers that stop at a
+    // bound of their own.
     void ignoreRest(const std::string& what);
 
   private:

@@ -78,7 +78,8 @@ std::vector<HighscoreRecord> parseHighscores(std::istream& in, const std::string
     // One buffer for every field: once the end is reached a read leaves it as it was.
     while (lines.good()) {
         if (records.size() == maxLoadedRecords) {
-            lines.ignoreRest("has more than " + std::to_string(maxLoadedRecords) + " records");
+            lines.ignoreRest("has more than " + std::to_string(maxLoadedRecords) +
+                             " records; the rest was ignored");
             break;
         }
         HighscoreRecord record;

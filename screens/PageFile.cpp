@@ -10,7 +10,8 @@ std::vector<std::string> readPageLines(const std::filesystem::path& file) {
     BoundedLineReader reader(in, file.string(), {maxPageFileBytes, maxPageLineLength});
     while (reader.good()) {
         if (lines.size() == maxPageLines) {
-            reader.ignoreRest("has more than " + std::to_string(maxPageLines) + " lines");
+            reader.ignoreRest("has more than " + std::to_string(maxPageLines) +
+                              " lines; the rest was ignored");
             break;
         }
         // Appended whatever the read gave: after a final line break that is an empty line.

@@ -34,8 +34,8 @@ struct CerrCapture {
 
 std::size_t notes(const std::string& text) {
     std::size_t count = 0;
-    for (std::size_t at = text.find("the rest was ignored"); at != std::string::npos;
-         at = text.find("the rest was ignored", at + 1))
+    for (std::size_t at = text.find("Velmarch: "); at != std::string::npos;
+         at = text.find("Velmarch: ", at + 1))
         ++count;
     return count;
 }
