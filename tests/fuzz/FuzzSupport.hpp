@@ -35,10 +35,13 @@ class ScratchFolder {
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    template <class Run> void run(Run&& run) {
+    // The check's verdict, given back in the folder the fuzzer started in, so that a finding is
+    // written where the fuzzer was told to write it.
+    template <class Check> std::string run(Check&& check) {
         std::filesystem::current_path(path_);
-        run();
+        std::string fault = check();
         std::filesystem::current_path(home_);
+        return fault;
     }
 
   private:

@@ -6,9 +6,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static fuzzsupport::ScratchFolder folder;
-    folder.run([&] {
-        fuzzsupport::verdict(
-            checkHighscoreFile(std::string(reinterpret_cast<const char*>(data), size)));
-    });
+    fuzzsupport::verdict(folder.run([&] {
+        return checkHighscoreFile(std::string(reinterpret_cast<const char*>(data), size));
+    }));
     return 0;
 }

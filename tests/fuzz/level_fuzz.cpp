@@ -24,9 +24,8 @@ struct World {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static fuzzsupport::ScratchFolder folder;
     static World world;
-    folder.run([&] {
-        fuzzsupport::verdict(
-            checkLevelFile(world.game, std::string(reinterpret_cast<const char*>(data), size)));
-    });
+    fuzzsupport::verdict(folder.run([&] {
+        return checkLevelFile(world.game, std::string(reinterpret_cast<const char*>(data), size));
+    }));
     return 0;
 }

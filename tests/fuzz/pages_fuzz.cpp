@@ -6,8 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static fuzzsupport::ScratchFolder folder;
-    folder.run([&] {
-        fuzzsupport::verdict(checkPageFile(std::string(reinterpret_cast<const char*>(data), size)));
-    });
+    fuzzsupport::verdict(folder.run(
+        [&] { return checkPageFile(std::string(reinterpret_cast<const char*>(data), size)); }));
     return 0;
 }
