@@ -7,7 +7,6 @@
 #include "screens/HighscoreTable.hpp"
 #include "screens/PlayerName.hpp"
 
-
 namespace {
 // Transitions and the loop advance the game's time by the frame just shown, so every timer of
 // the world sees the same seconds as the window.
