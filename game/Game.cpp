@@ -5,8 +5,7 @@
 #include "platform/Text.hpp"
 #include "render/DrawingCache.hpp"
 #include "screens/HighscoreTable.hpp"
-
-#include <fstream>
+#include "screens/PlayerName.hpp"
 
 namespace {
 // Transitions and the loop advance the game's time by the frame just shown, so every timer of
@@ -31,16 +30,6 @@ HeldInput HeldInput::read(const GameWindow& window) {
     input.up = window.isKeyHeld(sf::Keyboard::Up);
     input.down = window.isKeyHeld(sf::Keyboard::Down);
     return input;
-}
-
-std::string readPlayerName(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::string name;
-    if (!file || !std::getline(file, name))
-        return {};
-    if (!name.empty() && name.back() == '\r')
-        name.pop_back();
-    return name;
 }
 
 Game::Game(GameWindow& window) : Game(window, seedFromClock()) {}

@@ -64,7 +64,9 @@ class Game {
     float frameTime() const;
 
     // --- Level loader ---
-    void loadLevel();
+    // Of a level file at most this much is read; where the budget ends, the file ends.
+    static constexpr std::size_t maxLevelFileBytes = 2u << 20;
+    void loadLevel(std::size_t byteBudget = maxLevelFileBytes);
 
     // --- Gameplay update, one step per function, in the order update() runs them ---
     void update();
@@ -138,6 +140,3 @@ class Game {
     std::unique_ptr<DrawingCache> drawing;
     const AssetStore* drawingSource = nullptr;
 };
-
-// The player's name: the first line of the file (CR LF or LF), empty when it cannot be read.
-std::string readPlayerName(const std::string& path = "sources/Data/Info.data");

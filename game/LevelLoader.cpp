@@ -1,5 +1,6 @@
 #include "game/Game.hpp"
 #include "game/ParseNumber.hpp"
+#include "platform/BoundedLineReader.hpp"
 
 #include <algorithm>
 #include <climits>
@@ -35,69 +36,34 @@ namespace {
 // loads, in bounded time and memory.
 constexpr std::size_t maxObjects = 10000;
 constexpr std::size_t maxSoldiers = 1000;
-constexpr std::size_t maxFileBytes = 2u << 20;
 // Characters kept of one line; the rest of a longer line is read past.
 constexpr std::size_t maxLineLength = 4096;
 // Coordinates far outside the field are kept, but bounded so that box corners, distances and
 // steps stay within int.
 constexpr int maxCoordinate = 1000000;
 
-// Reads lines as std::getline does into one reused buffer: a read after the end fails and leaves
-// the buffer as it was (the last line again, or empty after a final line break). A carriage
-// return before the line feed is not part of the line.
-class LineReader {
+// Lines as std::getline reads them into one reused buffer: a read after the end fails and leaves
+// the buffer as it was (the last line again, or empty after a final line break).
+class LevelLines {
   public:
-    explicit LineReader(std::istream& in) : in_(in) {}
+    LevelLines(std::istream& in, const std::string& name, std::size_t budget)
+        : lines_(in, name, {budget, maxLineLength}) {}
 
-    bool more() const { return in_.good(); }
-    const std::string& line() const { return line_; }
-
+    bool more() const { return lines_.good(); }
     const std::string& next() {
-        if (!in_.good() || budget_ == 0) {
-            in_.setstate(std::ios::failbit);
-            return line_;
-        }
-        line_.clear();
-        std::streambuf& buffer = *in_.rdbuf();
-        bool anything = false;
-        bool truncated = false;
-        for (;;) {
-            if (budget_ == 0) {
-                in_.setstate(std::ios::eofbit);
-                break;
-            }
-            const int c = buffer.sbumpc();
-            if (c == std::char_traits<char>::eof()) {
-                in_.setstate(anything ? std::ios::eofbit : std::ios::eofbit | std::ios::failbit);
-                break;
-            }
-            --budget_;
-            anything = true;
-            if (c == '\n') {
-                if (!truncated && !line_.empty() && line_.back() == '\r')
-                    line_.pop_back();
-                break;
-            }
-            if (line_.size() < maxLineLength)
-                line_.push_back(static_cast<char>(c));
-            else
-                truncated = true;
-        }
-        return line_;
+        lines_.next();
+        return lines_.line();
     }
-
     int nextNumber() { return parseNumber(next()); }
     int nextCoordinate() { return std::clamp(nextNumber(), -maxCoordinate, maxCoordinate); }
 
   private:
-    std::istream& in_;
-    std::string line_;
-    std::size_t budget_ = maxFileBytes;
+    BoundedLineReader lines_;
 };
 
 } // namespace
 
-void Game::loadLevel() {
+void Game::loadLevel(std::size_t byteBudget) {
     const std::string levelText = std::to_string(level);
     const Point start = startPoint();
     player.reset();
@@ -112,8 +78,9 @@ void Game::loadLevel() {
     explosions.clear();
     shots.clear();
 
-    std::ifstream file("sources/Levels/Level_" + levelText + ".txt");
-    LineReader reader(file);
+    const std::string path = "sources/Levels/Level_" + levelText + ".txt";
+    std::ifstream file(path, std::ios::binary);
+    LevelLines reader(file, path, byteBudget);
     while (reader.more()) {
         const std::string keyword = reader.next();
         std::cout << keyword << '\n' << std::flush;

@@ -1,4 +1,5 @@
 set(VELMARCH_PLATFORM_SOURCES
+    platform/BoundedLineReader.cpp
     platform/ClickPool.cpp
     platform/Draw.cpp
     platform/GameWindow.cpp

@@ -1,5 +1,6 @@
 #include "screens/HighscoreTable.hpp"
 
+#include "platform/BoundedLineReader.hpp"
 #include "screens/DataFile.hpp"
 
 #include <climits>
@@ -9,12 +10,6 @@ namespace {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-std::string withoutCr(const std::string& line) {
-    if (!line.empty() && line.back() == '\r')
-        return line.substr(0, line.size() - 1);
-    return line;
 }
 
 bool allEmpty(const HighscoreRecord& record) {
@@ -74,21 +69,26 @@ std::string formatHighscores(const std::vector<HighscoreRecord>& records) {
     return out;
 }
 
-std::vector<HighscoreRecord> parseHighscores(std::istream& in) {
+std::vector<HighscoreRecord> parseHighscores(std::istream& in, const std::string& name) {
     std::vector<HighscoreRecord> records;
-    std::string line;
-    std::getline(in, line);
-    if (withoutCr(line) == "0")
+    BoundedLineReader lines(in, name, {maxHighscoreBytes, maxFieldLength});
+    lines.next();
+    if (lines.line() == "0")
         return records;
     // One buffer for every field: once the end is reached a read leaves it as it was.
-    while (in.good()) {
+    while (lines.good()) {
+        if (records.size() == maxLoadedRecords) {
+            lines.ignoreRest("has more than " + std::to_string(maxLoadedRecords) +
+                             " records; the rest was ignored");
+            break;
+        }
         HighscoreRecord record;
-        std::getline(in, line);
-        record.name = withoutCr(line);
-        std::getline(in, line);
-        record.points = withoutCr(line);
-        std::getline(in, line);
-        record.seconds = withoutCr(line);
+        lines.next();
+        record.name = lines.line();
+        lines.next();
+        record.points = lines.line();
+        lines.next();
+        record.seconds = lines.line();
         records.push_back(std::move(record));
     }
     records.resize(countWithoutEmptyTail(records));
@@ -115,7 +115,7 @@ void HighscoreTable::load() {
     clear();
     std::ifstream in(file_, std::ios::binary);
     if (in)
-        records_ = parseHighscores(in);
+        records_ = parseHighscores(in, file_.string());
 }
 
 bool HighscoreTable::save() const {

@@ -24,10 +24,20 @@ long readNumber(std::string_view text);
 // the last field. Trailing records whose fields are all empty are left out.
 std::string formatHighscores(const std::vector<HighscoreRecord>& records);
 
+// Bounds of what is read of a highscore file, far beyond any list the game writes (20 records of
+// short fields): at most 1 MiB, 1000 records, 256 characters of a field (the rest of a longer
+// line is skipped). Whatever is loaded saves to less than the byte bound, so it reads back the
+// same.
+inline constexpr std::size_t maxHighscoreBytes = 1u << 20;
+inline constexpr std::size_t maxLoadedRecords = 1000;
+inline constexpr std::size_t maxFieldLength = 256;
+
 // Reads that layout. The count is not trusted: a first line "0" means an empty list, any other
-// first line is skipped and the records present are read. CR LF and LF both end a line. A file
-// that stops inside a record still yields it (missing fields repeat the last text read).
-std::vector<HighscoreRecord> parseHighscores(std::istream& in);
+// first line is skipped and the records present are read. CR LF and LF both end a line, and no
+// field ends in CR. A file that stops inside a record still yields it (missing fields repeat the
+// last text read). `name` names the file in the note on standard error when a bound is reached.
+std::vector<HighscoreRecord> parseHighscores(std::istream& in,
+                                             const std::string& name = "highscore list");
 
 // Where a result with these points goes: before the first record with fewer points, so that a
 // tie goes after the older result.

@@ -2,7 +2,6 @@
 
 #include "platform/Draw.hpp"
 #include "platform/Text.hpp"
-#include "screens/DataFile.hpp"
 
 namespace {
 constexpr int screenWidth = GameWindow::width;
@@ -27,10 +26,6 @@ bool eraseNameCharacter(std::string& name) {
         return false;
     name.pop_back();
     return true;
-}
-
-bool storePlayerName(const std::string& name, const std::filesystem::path& file) {
-    return replaceFile(file, name + "\n");
 }
 
 NameEntryScreen::NameEntryScreen(GameWindow& window, bool* accepted)

@@ -2,6 +2,7 @@
 
 #include "platform/GameWindow.hpp"
 #include "screens/HighscoreTable.hpp"
+#include "screens/PlayerName.hpp"
 #include "screens/ScreenParts.hpp"
 
 #include <SFML/Audio.hpp>
@@ -9,9 +10,6 @@
 #include <filesystem>
 #include <memory>
 #include <string>
-
-// The accepted name is kept here for the game, which records the score under it.
-inline const std::filesystem::path playerNameFile = "sources/Data/Info.data";
 
 constexpr std::size_t maxNameLength = 20;
 
@@ -27,9 +25,6 @@ TypedCharacter typeNameCharacter(std::string& name, sf::Uint32 c);
 
 // Removes the last character; false when there was none.
 bool eraseNameCharacter(std::string& name);
-
-// Replaces the name file with the name and a line break.
-bool storePlayerName(const std::string& name, const std::filesystem::path& file = playerNameFile);
 
 // Asks for the player's name before a game. Enter with a name stores it and reports true to the
 // caller; Escape reports false.

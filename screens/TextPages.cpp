@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 
 namespace {
 constexpr int screenWidth = GameWindow::width;
@@ -24,19 +23,6 @@ sf::String decodedEnd(const std::string& bytes) {
 }
 
 } // namespace
-
-std::vector<std::string> readPageLines(const std::filesystem::path& file) {
-    std::vector<std::string> lines;
-    std::ifstream in(file, std::ios::binary);
-    std::string line;
-    while (in.good()) {
-        std::getline(in, line);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 Typewriter::Typewriter(std::vector<std::size_t> lengths)
     : lengths_(std::move(lengths)), shown_(lengths_.size(), 0) {

@@ -2,6 +2,7 @@
 
 #include "platform/ClickPool.hpp"
 #include "platform/GameWindow.hpp"
+#include "screens/PageFile.hpp"
 #include "screens/ScreenParts.hpp"
 
 #include <SFML/Audio.hpp>
@@ -12,10 +13,6 @@
 
 // The three read-only pages of the menu: the story, the instructions and the credits. Their texts
 // are Windows-1252 files, one screen line per file line, shown as they stand.
-
-// One entry per line; a CR before the line feed is dropped, and a final line break gives a final
-// empty entry. A file that cannot be opened gives no lines.
-std::vector<std::string> readPageLines(const std::filesystem::path& file);
 
 // Types lines out one character per step, skipping empty lines; every character at an even index
 // of its line clicks.

@@ -3,6 +3,8 @@ set(VELMARCH_SCREENS_SOURCES
     screens/HighscoreTable.cpp
     screens/HighscoresScreen.cpp
     screens/NameEntryScreen.cpp
+    screens/PageFile.cpp
+    screens/PlayerName.cpp
     screens/ScreenParts.cpp
     screens/TextPages.cpp
 )

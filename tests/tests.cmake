@@ -11,6 +11,7 @@ include(tests/game/tests.cmake)
 include(tests/rules/tests.cmake)
 include(tests/render/tests.cmake)
 include(tests/lifecycle/tests.cmake)
+include(tests/fuzz/tests.cmake)
 
 add_executable(velmarch-tests
     tests/main.cpp
@@ -23,6 +24,7 @@ add_executable(velmarch-tests
     ${VELMARCH_RULES_TESTS}
     ${VELMARCH_RENDER_TESTS}
     ${VELMARCH_LIFECYCLE_TESTS}
+    ${VELMARCH_FUZZ_TESTS}
 )
 target_compile_options(velmarch-tests PRIVATE -Wall -Wextra)
 target_link_libraries(velmarch-tests PRIVATE velmarch_core GTest::gtest)

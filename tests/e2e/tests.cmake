@@ -11,6 +11,8 @@ add_test(NAME e2e.menu_with_system_audio
 add_test(NAME e2e.letterbox COMMAND bash ${VELMARCH_E2E_DIR}/letterbox.sh ${VELMARCH_GAME_DIR})
 add_test(NAME e2e.name_entry COMMAND bash ${VELMARCH_E2E_DIR}/name_entry.sh ${VELMARCH_GAME_DIR})
 add_test(NAME e2e.highscores COMMAND bash ${VELMARCH_E2E_DIR}/highscores.sh ${VELMARCH_GAME_DIR})
+add_test(NAME e2e.highscores_with_endless_files
+         COMMAND bash ${VELMARCH_E2E_DIR}/highscores.sh ${VELMARCH_GAME_DIR} --endless-files)
 add_test(NAME e2e.game COMMAND bash ${VELMARCH_E2E_DIR}/game.sh ${VELMARCH_GAME_DIR})
 add_test(NAME e2e.pages COMMAND bash ${VELMARCH_E2E_DIR}/pages.sh ${VELMARCH_GAME_DIR})
 add_test(NAME e2e.options COMMAND bash ${VELMARCH_E2E_DIR}/options.sh ${VELMARCH_GAME_DIR})
@@ -24,6 +26,7 @@ if(VELMARCH_SANITIZE)
 endif()
 
 set_tests_properties(e2e.menu e2e.menu_without_sources e2e.menu_with_damaged_sources
-    e2e.menu_with_system_audio e2e.letterbox e2e.name_entry e2e.highscores e2e.pages e2e.game e2e.options
+    e2e.menu_with_system_audio e2e.letterbox e2e.name_entry e2e.highscores
+    e2e.highscores_with_endless_files e2e.pages e2e.game e2e.options
     PROPERTIES
     LABELS e2e TIMEOUT 240 ENVIRONMENT "${VELMARCH_E2E_ENVIRONMENT}")

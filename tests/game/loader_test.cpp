@@ -174,6 +174,12 @@ TEST(LevelLoader, MissingFileGivesAnEmptyFieldWithThePlayer) {
     ASSERT_TRUE(world.game.player);
     EXPECT_EQ(world.player().centre(), Point(385, 900));
     EXPECT_EQ(world.out.text(), "");
+
+    // A folder in the file's place opens but cannot be read: an empty line, then the end.
+    std::filesystem::create_directories("sources/Levels/Level_1.txt");
+    world.game.loadLevel();
+    EXPECT_EQ(objectCount(world.game), 0u);
+    EXPECT_EQ(world.out.text(), "\n");
 }
 
 TEST(LevelLoader, LoadingTwiceKeepsOneCopyAndFreshPlayerAndPopups) {

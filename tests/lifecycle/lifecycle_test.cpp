@@ -1,5 +1,6 @@
 #include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
+#include "screens/PlayerName.hpp"
 #include "tests/render/RenderTestSupport.hpp"
 
 #include <filesystem>

@@ -114,10 +114,10 @@ TEST(HighscoreFormat, AnyBytesLoadAndComeBackTheSame) {
     // What was loaded is written and read back unchanged, control bytes and all.
     EXPECT_EQ(parse(formatHighscores(records)), records);
 
-    const std::string hugeLine(10 * 1024 * 1024, 'x');
+    const std::string hugeLine(100 * 1024, 'x');
     const std::vector<HighscoreRecord> huge = parse("1\n" + hugeLine + "\n1\n2");
-    ASSERT_EQ(huge.size(), 1u);
-    EXPECT_EQ(huge[0].name.size(), hugeLine.size());
+    // Only the start of a field longer than any name is kept; the next line is the next field.
+    EXPECT_EQ(huge, (std::vector<HighscoreRecord>{{std::string(maxFieldLength, 'x'), "1", "2"}}));
 }
 
 TEST(HighscorePlacement, BeforeTheFirstWithFewerPointsSoTiesGoAfter) {
@@ -237,7 +237,7 @@ TEST(HighscoreTable, AFailedRenameLeavesNoTemporaryFile) {
     EXPECT_TRUE(std::filesystem::is_directory(dataFile));
 }
 
-TEST(HighscoreTable, AMillionRecordsLoadAndSave) {
+TEST(HighscoreTable, AMillionRecordsLoadOnlyTheFirstThousand) {
     ScratchFolder folder;
     std::string text = "1000000\n";
     text.reserve(12 * 1000000);
@@ -247,8 +247,7 @@ TEST(HighscoreTable, AMillionRecordsLoadAndSave) {
     writeBytes(dataFile, text);
     {
         HighscoreTable table;
-        EXPECT_EQ(table.records().size(), 1000001u);
-        EXPECT_EQ(table.records().back().name, "Last");
+        EXPECT_EQ(table.records().size(), maxLoadedRecords);
     }
-    EXPECT_EQ(readBytes(dataFile), "1000001\n" + text.substr(8));
+    EXPECT_EQ(readBytes(dataFile), "1000\n" + text.substr(8, 6 * maxLoadedRecords - 1));
 }

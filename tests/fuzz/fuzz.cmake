@@ -1,0 +1,54 @@
+# The file readers under libFuzzer, with AddressSanitizer and UndefinedBehaviorSanitizer: a build
+# of its own that makes only the fuzz targets (scripts/fuzz configures and runs it).
+if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "The fuzz targets need clang: configure with -DCMAKE_CXX_COMPILER=clang++")
+endif()
+set(VELMARCH_FUZZ_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=undefined)
+add_compile_options(${VELMARCH_FUZZ_SANITIZERS} -fsanitize=fuzzer-no-link -O1 -fno-omit-frame-pointer
+                    -gline-tables-only -Wall -Wextra)
+add_link_options(${VELMARCH_FUZZ_SANITIZERS} -fsanitize=fuzzer)
+include_directories(${CMAKE_SOURCE_DIR})
+
+# The built-in font, as cmake/EmbedDefaultFont.cmake assembles it for the game.
+set(VELMARCH_DEFAULT_FONT /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/default_font.cpp.in
+               ${CMAKE_BINARY_DIR}/generated/default_font.cpp @ONLY)
+
+# The name, highscore and page readers need only these.
+set(VELMARCH_READER_SOURCES
+    platform/BoundedLineReader.cpp
+    platform/Text.cpp
+    screens/DataFile.cpp
+    screens/HighscoreTable.cpp
+    screens/PageFile.cpp
+    screens/PlayerName.cpp
+)
+add_library(velmarch_fuzz_readers STATIC
+    ${VELMARCH_READER_SOURCES}
+    ${CMAKE_BINARY_DIR}/generated/default_font.cpp
+    tests/fuzz/ReaderChecks.cpp
+)
+target_link_libraries(velmarch_fuzz_readers PUBLIC sfml-graphics sfml-system)
+
+# The level loader is a member of the game, which brings its loading screen, rules and drawing
+# along, but none of the menu's screens.
+set(VELMARCH_GAME_PART_SOURCES
+    ${VELMARCH_PLATFORM_SOURCES}
+    app/LoadingWindow.cpp
+    ${VELMARCH_ASSETS_SOURCES}
+    ${VELMARCH_GAME_SOURCES}
+    ${VELMARCH_RULES_SOURCES}
+    ${VELMARCH_RENDER_SOURCES}
+)
+list(REMOVE_ITEM VELMARCH_GAME_PART_SOURCES ${VELMARCH_READER_SOURCES})
+add_library(velmarch_fuzz_game STATIC ${VELMARCH_GAME_PART_SOURCES} tests/fuzz/LevelCheck.cpp)
+target_link_libraries(velmarch_fuzz_game PUBLIC velmarch_fuzz_readers sfml-graphics sfml-audio
+                      sfml-window sfml-system Threads::Threads)
+
+foreach(reader level highscores pages name)
+    add_executable(velmarch-fuzz-${reader} tests/fuzz/${reader}_fuzz.cpp)
+endforeach()
+target_link_libraries(velmarch-fuzz-level PRIVATE velmarch_fuzz_game)
+foreach(reader highscores pages name)
+    target_link_libraries(velmarch-fuzz-${reader} PRIVATE velmarch_fuzz_readers)
+endforeach()
