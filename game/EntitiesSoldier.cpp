@@ -6,7 +6,7 @@ Soldier::Soldier(const std::string& levelText, const GameClock& clock) : fireClo
     // Each soldier reads its own picture; a missing one leaves an empty, zero-sized soldier.
     image.loadFromFile("sources/Images/Soldiers/Soldier_0" + levelText + ".png");
     kind = parseNumber(levelText);
-    const levels::SoldierStats& stats = levels::soldier[levels::index(kind)];
+    const levels::SoldierStats stats = levels::soldierStats(kind);
     range = stats.range;
     damage = stats.damage;
     turnRate = stats.turnRate;
