@@ -21,7 +21,8 @@ class Batch {
     // Fill, then the outline on top of it; either may be fully transparent and is then skipped.
     void rect(sf::Vector2f p1, sf::Vector2f p2, sf::Color fill, float outline,
               sf::Color outlineColour);
-    // Four corners in order with a colour each; the colours blend across the quad.
+    // Four corners in order with a colour each; the colours blend across the quad through its
+    // centre.
     void quad(const sf::Vector2f (&corners)[4], const sf::Color (&colours)[4]);
     // A textured rectangle: texRect in texture pixels, drawn over (pos, size).
     void image(sf::Vector2f pos, sf::Vector2f size, sf::FloatRect texRect,

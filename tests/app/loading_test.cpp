@@ -3,6 +3,7 @@
 #include "tests/support/ScratchFolder.hpp"
 
 #include <chrono>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -12,6 +13,11 @@ int boxX(int i) {
     return 360 + 72 * i + 10;
 }
 const sf::Color grey(150, 150, 150);
+
+bool near(sf::Color a, sf::Color b, int tolerance) {
+    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
+           std::abs(a.b - b.b) <= tolerance;
+}
 } // namespace
 
 TEST(LoadingProgress, BouncesBetweenZeroAndTenWithAPauseAtEachEnd) {
@@ -118,6 +124,11 @@ TEST(LoadingWindow, FirstFrameAllCyanAndDrawnFromFixedCorners) {
     EXPECT_GT(bottomLeft.g, 150);
     EXPECT_GT(bottomLeft.b, 150);
     EXPECT_LT(bottomRight.g, bottomRight.b);
+    // The colours meet in the middle at the corners' average (0, 63, 127), darkened by the frame:
+    // above a diagonal crease the middle would show one diagonal's pair of corners instead.
+    EXPECT_TRUE(near(shot.getPixel(720, 450), sf::Color(0, 38, 77), 3)) << "middle";
+    // Straight above it, a sixth of the way down, a sixth of that average.
+    EXPECT_TRUE(near(shot.getPixel(725, 75), sf::Color(0, 10, 21), 3)) << "above";
     // The dark frame darkens the middle compared with just outside it.
     const sf::Color inside = shot.getPixel(150, 790), outside = shot.getPixel(150, 810);
     EXPECT_LT(inside.g + inside.b, outside.g + outside.b);
