@@ -1,6 +1,7 @@
 #include "screens/NameEntryScreen.hpp"
 
 #include "platform/Draw.hpp"
+#include "platform/SoundFiles.hpp"
 #include "platform/Text.hpp"
 #include "screens/DataFile.hpp"
 
@@ -35,8 +36,8 @@ bool storePlayerName(const std::string& name, const std::filesystem::path& file)
 
 NameEntryScreen::NameEntryScreen(GameWindow& window, bool* accepted)
     : window_(window), canvas_(PageCanvas::Style::Hatched), accepted_(accepted) {
-    errorBuffer_.loadFromFile("sources/Sounds/Error.wav");
-    acceptBuffer_.loadFromFile("sources/Sounds/Accept.wav");
+    loadSoundFile(errorBuffer_, "sources/Sounds/Error.wav");
+    loadSoundFile(acceptBuffer_, "sources/Sounds/Accept.wav");
     errorSound_.setBuffer(errorBuffer_);
     acceptSound_.setBuffer(acceptBuffer_);
     errorSound_.setVolume(25.f);
