@@ -13,6 +13,12 @@ sf::Vector2f normalised(sf::Vector2f v) {
 }
 } // namespace
 
+bool loadPicture(sf::Texture& texture, const std::string& path) {
+    const bool loaded = texture.loadFromFile(path);
+    texture.setSmooth(true);
+    return loaded;
+}
+
 void Batch::triangle(sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Color colour) {
     vertices_.append(sf::Vertex(a, colour));
     vertices_.append(sf::Vertex(b, colour));

@@ -1,8 +1,14 @@
 #pragma once
 
 #include <SFML/Graphics.hpp>
+#include <string>
 
 class GameWindow;
+
+// Loads a picture to be sampled smoothly, as the old library did with every picture: scaled and
+// turned pictures (the world in its view, the crosshair, icons, explosions) blend their texels
+// rather than repeat or drop them. A failed load leaves the texture empty.
+bool loadPicture(sf::Texture& texture, const std::string& path);
 
 // Drawing primitives with the old library's geometry, collected into one triangle array so that
 // a frame full of lines, rectangles and tiles costs a handful of draw calls.

@@ -236,6 +236,7 @@ StoryScreen::StoryScreen(GameWindow& window)
     plate.create(size.x, size.y, sf::Color(0, 0, 0, 100));
     if (!missionPlate_.loadFromImage(plate))
         return;
+    missionPlate_.setSmooth(true);
     missionSprite_.setTexture(missionPlate_, true);
     const sf::Vector2f position = missionPlatePosition(size);
     missionSprite_.setPosition(position);
