@@ -75,6 +75,11 @@ void NameEntryScreen::handleEvents() {
         handleEvent(event);
 }
 
+void NameEntryScreen::play(NameSound sound) {
+    (sound == NameSound::Accept ? acceptSound_ : errorSound_).play();
+    played_.push_back(sound);
+}
+
 void NameEntryScreen::handleEvent(const sf::Event& event) {
     // Whatever the event, the name may have changed.
     canvas_.invalidate();
@@ -82,9 +87,9 @@ void NameEntryScreen::handleEvent(const sf::Event& event) {
         // The window layer also sends Backspace, Enter and Escape as text: they sound refused
         // besides their key's action.
         if (typeNameCharacter(name_, event.text.unicode) == TypedCharacter::Refused)
-            errorSound_.play();
+            play(NameSound::Error);
         else
-            acceptSound_.play();
+            play(NameSound::Accept);
         return;
     }
     if (event.type != sf::Event::KeyPressed)
@@ -92,16 +97,16 @@ void NameEntryScreen::handleEvent(const sf::Event& event) {
     switch (event.key.code) {
     case sf::Keyboard::BackSpace:
         if (eraseNameCharacter(name_))
-            acceptSound_.play();
+            play(NameSound::Accept);
         else
-            errorSound_.play();
+            play(NameSound::Error);
         break;
     case sf::Keyboard::Return:
         if (name_.empty()) {
-            errorSound_.play();
+            play(NameSound::Error);
             break;
         }
-        acceptSound_.play();
+        play(NameSound::Accept);
         // A name that cannot be stored still starts the game; it then records under the name
         // the file held before.
         storePlayerName(name_);

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The accepted name is kept here for the game, which records the score under it.
 inline const std::filesystem::path playerNameFile = "sources/Data/Info.data";
@@ -31,6 +32,8 @@ bool eraseNameCharacter(std::string& name);
 // Replaces the name file with the name and a line break.
 bool storePlayerName(const std::string& name, const std::filesystem::path& file = playerNameFile);
 
+enum class NameSound { Accept, Error };
+
 // Asks for the player's name before a game. Enter with a name stores it and reports true to the
 // caller; Escape reports false.
 class NameEntryScreen {
@@ -49,9 +52,12 @@ class NameEntryScreen {
 
     bool isRunning() const { return running_; }
     const std::string& name() const { return name_; }
+    // Every sound the keys have asked for, in order.
+    const std::vector<NameSound>& soundsPlayed() const { return played_; }
 
   private:
     void handleEvents();
+    void play(NameSound sound);
     void drawStill(sf::RenderTarget& target);
 
     GameWindow& window_;
@@ -69,4 +75,5 @@ class NameEntryScreen {
     float fade_ = 255.f;
     bool running_ = true;
     bool* accepted_;
+    std::vector<NameSound> played_;
 };
