@@ -1,10 +1,9 @@
 #pragma once
 
 #include <SFML/Audio/Music.hpp>
+#include <functional>
 #include <string>
 #include <vector>
-
-#include <functional>
 
 // The music's fades, one volume unit at a time with a pause of 0.02 s after each: in at start-up
 // up to the volume it keeps for the whole run, and out at shut-down, starting one step above that

@@ -65,7 +65,8 @@ void Batch::quad(const sf::Vector2f (&c)[4], const sf::Color (&k)[4]) {
     // filled its shapes: no crease along a diagonal.
     const sf::Vector2f centre = (c[0] + c[1] + c[2] + c[3]) / 4.f;
     const auto mean = [&](sf::Uint8 sf::Color::*channel) {
-        return static_cast<sf::Uint8>((k[0].*channel + k[1].*channel + k[2].*channel + k[3].*channel) / 4);
+        return static_cast<sf::Uint8>(
+            (k[0].*channel + k[1].*channel + k[2].*channel + k[3].*channel) / 4);
     };
     const sf::Color middle(mean(&sf::Color::r), mean(&sf::Color::g), mean(&sf::Color::b),
                            mean(&sf::Color::a));

@@ -40,9 +40,11 @@ void copyFramed(sf::Image& atlas, const sf::Image& picture, const sf::IntRect& k
     const sf::Vector2u size = picture.getSize();
     const int p = static_cast<int>(pad);
     for (int row = -p; row < kept.height + p; ++row) {
-        const auto from = static_cast<unsigned>(std::clamp(kept.top + row, 0, static_cast<int>(size.y) - 1));
+        const auto from =
+            static_cast<unsigned>(std::clamp(kept.top + row, 0, static_cast<int>(size.y) - 1));
         for (int col = -p; col < kept.width + p; ++col) {
-            const auto fromX = static_cast<unsigned>(std::clamp(kept.left + col, 0, static_cast<int>(size.x) - 1));
+            const auto fromX =
+                static_cast<unsigned>(std::clamp(kept.left + col, 0, static_cast<int>(size.x) - 1));
             atlas.setPixel(static_cast<unsigned>(static_cast<int>(x) + col),
                            static_cast<unsigned>(static_cast<int>(y) + row),
                            picture.getPixel(fromX, from));

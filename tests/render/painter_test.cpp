@@ -17,7 +17,6 @@ void pattern(sf::Texture& texture, unsigned w, unsigned h, sf::Uint8 blue) {
                 sf::Color(static_cast<sf::Uint8>(x * 7), static_cast<sf::Uint8>(y * 5), blue, 255));
     texture.loadFromImage(image);
     texture.setSmooth(true); // as every picture of the game
-
 }
 
 // The pattern inside a fully transparent margin, as an explosion picture has.

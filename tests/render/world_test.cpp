@@ -115,7 +115,8 @@ TEST(WorldDrawing, RangeRingsAndHealthBars) {
     const sf::Vector2u beyond = windowPixel(250.f + 30.f, 150.f);
     EXPECT_EQ(shot.getPixel(beyond.x, beyond.y), sf::Color::Green);
     const Box& box = game.player->box;
-    const sf::Vector2u empty = windowPixel(static_cast<float>(box.left) + 1.f, static_cast<float>(box.top));
+    const sf::Vector2u empty =
+        windowPixel(static_cast<float>(box.left) + 1.f, static_cast<float>(box.top));
     EXPECT_EQ(shot.getPixel(empty.x, empty.y), sf::Color::Red);
 }
 

@@ -104,7 +104,10 @@ TEST(NameEntryScreen, EachKeySoundsAcceptedOrRefused) {
     } cases[] = {
         {"a letter", 0, {textEvent('a')}, {S::Accept}},
         {"a hyphen", 0, {textEvent('-')}, {S::Error}},
-        {"anything once the name is full", 20, {textEvent('-'), textEvent('y')}, {S::Accept, S::Accept}},
+        {"anything once the name is full",
+         20,
+         {textEvent('-'), textEvent('y')},
+         {S::Accept, S::Accept}},
         {"Backspace on an empty name", 0, {backspace[0], backspace[1]}, {S::Error, S::Error}},
         {"Backspace on a name", 3, {backspace[0], backspace[1]}, {S::Accept, S::Error}},
         {"Enter on an empty name", 0, {enter[0], enter[1]}, {S::Error, S::Error}},
@@ -118,8 +121,9 @@ TEST(NameEntryScreen, EachKeySoundsAcceptedOrRefused) {
             screen.handleEvent(event);
         const std::vector<NameSound>& played = screen.soundsPlayed();
         ASSERT_EQ(played.size(), c.typedFirst + c.sounds.size()) << c.what;
-        EXPECT_EQ(std::vector<NameSound>(played.begin() + static_cast<long>(c.typedFirst), played.end()),
-                  c.sounds)
+        EXPECT_EQ(
+            std::vector<NameSound>(played.begin() + static_cast<long>(c.typedFirst), played.end()),
+            c.sounds)
             << c.what;
     }
 }

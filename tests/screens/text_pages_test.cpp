@@ -265,7 +265,8 @@ struct RecordedCredits : CreditsScreen {
 
 // Frames in which each pair is on its way, after checking that pairs move one at a time in their
 // order: those before the moving one are where it goes, those after it where it comes from.
-std::vector<int> movingFramesPerPair(const std::vector<std::vector<int>>& frames, int from, int to) {
+std::vector<int> movingFramesPerPair(const std::vector<std::vector<int>>& frames, int from,
+                                     int to) {
     std::vector<int> moving(frames.front().size(), 0);
     for (const std::vector<int>& offsets : frames) {
         std::size_t k = 0;
