@@ -25,16 +25,26 @@ std::string ownExecutable() {
         return "/proc/self/exe";
     return std::string(path, static_cast<std::size_t>(length));
 }
-} // namespace
 
-void fadeMusic(sf::Music& music, int first, int last) {
+void fadeMusic(sf::Music& music, int first, int last, const std::function<void(float)>& onStep) {
     const int step = first <= last ? 1 : -1;
     for (int volume = first;; volume += step) {
         music.setVolume(static_cast<float>(volume));
+        if (onStep)
+            onStep(music.getVolume());
         sf::sleep(sf::seconds(0.02f));
         if (volume == last)
             break;
     }
+}
+} // namespace
+
+void fadeMusicIn(sf::Music& music, const std::function<void(float)>& onStep) {
+    fadeMusic(music, 0, musicVolume, onStep);
+}
+
+void fadeMusicOut(sf::Music& music, const std::function<void(float)>& onStep) {
+    fadeMusic(music, musicVolume + 1, 1, onStep);
 }
 
 bool runVelmarch(GameWindow::Mode mode) {
@@ -50,7 +60,7 @@ bool runVelmarch(GameWindow::Mode mode) {
         music.setLoop(true);
         music.play();
     }
-    fadeMusic(music, 0, musicVolume - 1);
+    fadeMusicIn(music);
 
     bool restart = false;
     {
@@ -58,7 +68,7 @@ bool runVelmarch(GameWindow::Mode mode) {
         restart = menu.run();
     }
 
-    fadeMusic(music, musicVolume, 1);
+    fadeMusicOut(music);
     music.stop();
     window.close();
     return restart;

@@ -1,5 +1,6 @@
 #include "app/LoadingWindow.hpp"
 
+#include "platform/Draw.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/Text.hpp"
 
@@ -47,8 +48,8 @@ float loadingSpin(float seconds) {
 }
 
 LoadingWindow::LoadingWindow(GameWindow& window) : window_(window) {
-    unionImage_.loadFromFile("sources/Images/Symbols/The Union.png");
-    collectiveImage_.loadFromFile("sources/Images/Symbols/The Collective.png");
+    loadPicture(unionImage_, "sources/Images/Symbols/The Union.png");
+    loadPicture(collectiveImage_, "sources/Images/Symbols/The Collective.png");
     placeSymbol(unionSprite_, unionImage_, screenWidth / 2 - 200);
     placeSymbol(collectiveSprite_, collectiveImage_, screenWidth / 2 + 200);
 

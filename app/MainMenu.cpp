@@ -60,12 +60,12 @@ void MainMenu::load() {
     running_ = true;
     restart_ = false;
 
-    titleImage_.loadFromFile("sources/Images/Images/Title Image.jpg");
+    loadPicture(titleImage_, "sources/Images/Images/Title Image.jpg");
     titleSprite_.setTexture(titleImage_, true);
     titleSprite_.setScale(2.88f, 2.88f);
     titleSprite_.setPosition(0.f, screenHeight / 2 - 581.76f);
 
-    panelImage_.loadFromFile("sources/Images/Images/Metall.jpg");
+    loadPicture(panelImage_, "sources/Images/Images/Metall.jpg");
 
     loadFontOrDefault(font_, "sources/Fonts/TSalvacion.ttf");
     for (std::size_t i = 0; i < entries_.size(); ++i) {

@@ -1,12 +1,14 @@
 #include "assets/AssetStore.hpp"
 
+#include "platform/Draw.hpp"
+
 #include <string>
 
 namespace {
 
 void load(sf::Texture& texture, const std::string& file) {
     // A missing picture stays empty; the library reports it and whatever shows it draws nothing.
-    texture.loadFromFile("sources/Images/" + file);
+    loadPicture(texture, "sources/Images/" + file);
 }
 
 } // namespace

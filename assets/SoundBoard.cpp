@@ -1,5 +1,7 @@
 #include "assets/SoundBoard.hpp"
 
+#include "platform/SoundFiles.hpp"
+
 #include <algorithm>
 
 namespace {
@@ -19,7 +21,7 @@ bool finished(const std::unique_ptr<sf::Sound>& sound) {
 SoundBoard::SoundBoard(RandomEngine& random) : random_(random) {
     for (const char* file : files) {
         auto buffer = std::make_unique<sf::SoundBuffer>();
-        buffer->loadFromFile(file); // a missing file plays silence
+        loadSoundFile(*buffer, file); // a missing or unreadable file plays silence
         buffers.push_back(std::move(buffer));
     }
 }

@@ -1,12 +1,13 @@
 #include "game/Entities.hpp"
 #include "game/LevelTables.hpp"
 #include "game/ParseNumber.hpp"
+#include "platform/Draw.hpp"
 
 Soldier::Soldier(const std::string& levelText, const GameClock& clock) : fireClock(clock) {
     // Each soldier reads its own picture; a missing one leaves an empty, zero-sized soldier.
-    image.loadFromFile("sources/Images/Soldiers/Soldier_0" + levelText + ".png");
+    loadPicture(image, "sources/Images/Soldiers/Soldier_0" + levelText + ".png");
     kind = parseNumber(levelText);
-    const levels::SoldierStats& stats = levels::soldier[levels::index(kind)];
+    const levels::SoldierStats stats = levels::soldierStats(kind);
     range = stats.range;
     damage = stats.damage;
     turnRate = stats.turnRate;

@@ -10,7 +10,7 @@ constexpr int first = 1;
 constexpr int last = 5;
 
 // Objects made for a level outside 1..5 (the player after the last level is won, or a level file
-// for a sixth level) take the values of the nearest level, so their statistics stay defined.
+// for a sixth level) take the values of the nearest level where nothing else defines them.
 constexpr int nearest(int level) {
     return std::clamp(level, first, last);
 }
@@ -36,6 +36,18 @@ constexpr std::array<SoldierStats, 5> soldier{{
     {300, 3.0, 5.0, 3.0, 5.0, 18.f, 69.f},
 }};
 constexpr float soldierScale = 0.75f;
+
+// A soldier of another kind (the player once the last level is won) fights with its kind as its
+// damage, turning and fire rate; its range, speed and picture centre are the nearest kind's.
+constexpr SoldierStats soldierStats(int kind) {
+    SoldierStats stats = soldier[index(kind)];
+    if (kind != nearest(kind)) {
+        stats.damage = kind;
+        stats.turnRate = kind;
+        stats.fireRate = kind;
+    }
+    return stats;
+}
 
 struct TowerStats {
     int damage;

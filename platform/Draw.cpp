@@ -13,6 +13,12 @@ sf::Vector2f normalised(sf::Vector2f v) {
 }
 } // namespace
 
+bool loadPicture(sf::Texture& texture, const std::string& path) {
+    const bool loaded = texture.loadFromFile(path);
+    texture.setSmooth(true);
+    return loaded;
+}
+
 void Batch::triangle(sf::Vector2f a, sf::Vector2f b, sf::Vector2f c, sf::Color colour) {
     vertices_.append(sf::Vertex(a, colour));
     vertices_.append(sf::Vertex(b, colour));
@@ -55,12 +61,21 @@ void Batch::rect(sf::Vector2f p1, sf::Vector2f p2, sf::Color fill, float outline
 }
 
 void Batch::quad(const sf::Vector2f (&c)[4], const sf::Color (&k)[4]) {
-    vertices_.append(sf::Vertex(c[0], k[0]));
-    vertices_.append(sf::Vertex(c[1], k[1]));
-    vertices_.append(sf::Vertex(c[2], k[2]));
-    vertices_.append(sf::Vertex(c[0], k[0]));
-    vertices_.append(sf::Vertex(c[2], k[2]));
-    vertices_.append(sf::Vertex(c[3], k[3]));
+    // A fan around the centre point, whose colour is the corners' average, as the old library
+    // filled its shapes: no crease along a diagonal.
+    const sf::Vector2f centre = (c[0] + c[1] + c[2] + c[3]) / 4.f;
+    const auto mean = [&](sf::Uint8 sf::Color::*channel) {
+        return static_cast<sf::Uint8>(
+            (k[0].*channel + k[1].*channel + k[2].*channel + k[3].*channel) / 4);
+    };
+    const sf::Color middle(mean(&sf::Color::r), mean(&sf::Color::g), mean(&sf::Color::b),
+                           mean(&sf::Color::a));
+    for (int i = 0; i < 4; ++i) {
+        const int next = (i + 1) % 4;
+        vertices_.append(sf::Vertex(centre, middle));
+        vertices_.append(sf::Vertex(c[i], k[i]));
+        vertices_.append(sf::Vertex(c[next], k[next]));
+    }
 }
 
 void Batch::image(sf::Vector2f pos, sf::Vector2f size, sf::FloatRect tex, sf::Color tint) {

@@ -1,8 +1,14 @@
 #pragma once
 
 #include <SFML/Graphics.hpp>
+#include <string>
 
 class GameWindow;
+
+// Loads a picture to be sampled smoothly, as the old library did with every picture: scaled and
+// turned pictures (the world in its view, the crosshair, icons, explosions) blend their texels
+// rather than repeat or drop them. A failed load leaves the texture empty.
+bool loadPicture(sf::Texture& texture, const std::string& path);
 
 // Drawing primitives with the old library's geometry, collected into one triangle array so that
 // a frame full of lines, rectangles and tiles costs a handful of draw calls.
@@ -21,7 +27,8 @@ class Batch {
     // Fill, then the outline on top of it; either may be fully transparent and is then skipped.
     void rect(sf::Vector2f p1, sf::Vector2f p2, sf::Color fill, float outline,
               sf::Color outlineColour);
-    // Four corners in order with a colour each; the colours blend across the quad.
+    // Four corners in order with a colour each; the colours blend across the quad through its
+    // centre.
     void quad(const sf::Vector2f (&corners)[4], const sf::Color (&colours)[4]);
     // A textured rectangle: texRect in texture pixels, drawn over (pos, size).
     void image(sf::Vector2f pos, sf::Vector2f size, sf::FloatRect texRect,

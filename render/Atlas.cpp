@@ -4,11 +4,14 @@
 
 namespace {
 constexpr unsigned atlasWidth = 2048;
-// Every picture is framed by a copy of its own edge, so that sampling right at a border never
-// picks up a neighbour.
+// Every picture is framed by the texels that surround it in its own texture (or a copy of its
+// edge, where the texture ends), so that smooth sampling right at a border blends with what it
+// would blend with in the picture itself, never with a neighbour.
 constexpr unsigned pad = 1;
 
-// The smallest rectangle holding every texel that is not fully transparent.
+// The smallest rectangle holding every texel that is not fully transparent, and one texel more
+// on every side within the picture: smooth sampling lets a transparent texel next to an inked one
+// show half of it.
 sf::IntRect inkedPart(const sf::Image& image) {
     const sf::Vector2u size = image.getSize();
     int left = static_cast<int>(size.x), top = static_cast<int>(size.y), right = -1, bottom = -1;
@@ -24,17 +27,28 @@ sf::IntRect inkedPart(const sf::Image& image) {
     }
     if (right < 0)
         return {};
+    left = std::max(left - 1, 0);
+    top = std::max(top - 1, 0);
+    right = std::min(right + 1, static_cast<int>(size.x) - 1);
+    bottom = std::min(bottom + 1, static_cast<int>(size.y) - 1);
     return {left, top, right - left + 1, bottom - top + 1};
 }
 
-void frameWithEdges(sf::Image& image, unsigned x, unsigned y, unsigned w, unsigned h) {
-    for (unsigned row = y; row < y + h; ++row) {
-        image.setPixel(x - 1, row, image.getPixel(x, row));
-        image.setPixel(x + w, row, image.getPixel(x + w - 1, row));
-    }
-    for (unsigned col = x - 1; col <= x + w; ++col) {
-        image.setPixel(col, y - 1, image.getPixel(col, y));
-        image.setPixel(col, y + h, image.getPixel(col, y + h - 1));
+// The kept part with its frame, at (x - pad, y - pad) in the atlas.
+void copyFramed(sf::Image& atlas, const sf::Image& picture, const sf::IntRect& kept, unsigned x,
+                unsigned y) {
+    const sf::Vector2u size = picture.getSize();
+    const int p = static_cast<int>(pad);
+    for (int row = -p; row < kept.height + p; ++row) {
+        const auto from =
+            static_cast<unsigned>(std::clamp(kept.top + row, 0, static_cast<int>(size.y) - 1));
+        for (int col = -p; col < kept.width + p; ++col) {
+            const auto fromX =
+                static_cast<unsigned>(std::clamp(kept.left + col, 0, static_cast<int>(size.x) - 1));
+            atlas.setPixel(static_cast<unsigned>(static_cast<int>(x) + col),
+                           static_cast<unsigned>(static_cast<int>(y) + row),
+                           picture.getPixel(fromX, from));
+        }
     }
 }
 } // namespace
@@ -95,17 +109,15 @@ void Atlas::build(const std::vector<const sf::Texture*>& pictures, unsigned maxS
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const Entry& entry = entries[i];
         const sf::IntRect& inked = entry.inked;
-        if (inked.width > 0) {
-            image.copy(entry.image, corners[i].x, corners[i].y, inked);
-            frameWithEdges(image, corners[i].x, corners[i].y, static_cast<unsigned>(inked.width),
-                           static_cast<unsigned>(inked.height));
-        }
+        if (inked.width > 0)
+            copyFramed(image, entry.image, inked, corners[i].x, corners[i].y);
         places_.push_back({entry.picture,
                            {static_cast<float>(corners[i].x) - static_cast<float>(inked.left),
                             static_cast<float>(corners[i].y) - static_cast<float>(inked.top)},
                            sf::FloatRect(inked)});
     }
     texture_.loadFromImage(image);
+    texture_.setSmooth(true);
 }
 
 const Atlas::Place* Atlas::find(const sf::Texture* picture) const {

@@ -7,8 +7,9 @@
 // shapes reach the window in a few draw calls while keeping their order. Texel (0, 0) is opaque
 // white: untextured shapes drawn with this texture keep their own colour.
 //
-// Only the part of a picture inside its fully transparent margins is kept: drawing the margins
-// would change no pixel.
+// The atlas is sampled smoothly, as every picture of the game is. Only the part of a picture
+// inside its fully transparent margins (less the one texel next to the ink, which smooth sampling
+// blends in) is kept: drawing the rest would change no pixel.
 class Atlas {
   public:
     struct Place {

@@ -1,6 +1,7 @@
 #include "screens/HighscoresScreen.hpp"
 
 #include "platform/Draw.hpp"
+#include "platform/SoundFiles.hpp"
 #include "platform/Text.hpp"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ std::size_t revealedRowCount(std::size_t recordCount) {
 
 HighscoresScreen::HighscoresScreen(GameWindow& window)
     : window_(window), clicks_(clickBuffer_), canvas_(PageCanvas::Style::Hatched) {
-    clickBuffer_.loadFromFile("sources/Sounds/Print.wav");
+    loadSoundFile(clickBuffer_, "sources/Sounds/Print.wav");
     loadFontOrDefault(font_, "sources/Fonts/TSalvacion.ttf");
     loadDefaultFont(builtinFont_);
     label_.setFont(font_);

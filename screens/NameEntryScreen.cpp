@@ -1,6 +1,7 @@
 #include "screens/NameEntryScreen.hpp"
 
 #include "platform/Draw.hpp"
+#include "platform/SoundFiles.hpp"
 #include "platform/Text.hpp"
 
 namespace {
@@ -30,8 +31,8 @@ bool eraseNameCharacter(std::string& name) {
 
 NameEntryScreen::NameEntryScreen(GameWindow& window, bool* accepted)
     : window_(window), canvas_(PageCanvas::Style::Hatched), accepted_(accepted) {
-    errorBuffer_.loadFromFile("sources/Sounds/Error.wav");
-    acceptBuffer_.loadFromFile("sources/Sounds/Accept.wav");
+    loadSoundFile(errorBuffer_, "sources/Sounds/Error.wav");
+    loadSoundFile(acceptBuffer_, "sources/Sounds/Accept.wav");
     errorSound_.setBuffer(errorBuffer_);
     acceptSound_.setBuffer(acceptBuffer_);
     errorSound_.setVolume(25.f);
@@ -69,6 +70,11 @@ void NameEntryScreen::handleEvents() {
         handleEvent(event);
 }
 
+void NameEntryScreen::play(NameSound sound) {
+    (sound == NameSound::Accept ? acceptSound_ : errorSound_).play();
+    played_.push_back(sound);
+}
+
 void NameEntryScreen::handleEvent(const sf::Event& event) {
     // Whatever the event, the name may have changed.
     canvas_.invalidate();
@@ -76,9 +82,9 @@ void NameEntryScreen::handleEvent(const sf::Event& event) {
         // The window layer also sends Backspace, Enter and Escape as text: they sound refused
         // besides their key's action.
         if (typeNameCharacter(name_, event.text.unicode) == TypedCharacter::Refused)
-            errorSound_.play();
+            play(NameSound::Error);
         else
-            acceptSound_.play();
+            play(NameSound::Accept);
         return;
     }
     if (event.type != sf::Event::KeyPressed)
@@ -86,16 +92,16 @@ void NameEntryScreen::handleEvent(const sf::Event& event) {
     switch (event.key.code) {
     case sf::Keyboard::BackSpace:
         if (eraseNameCharacter(name_))
-            acceptSound_.play();
+            play(NameSound::Accept);
         else
-            errorSound_.play();
+            play(NameSound::Error);
         break;
     case sf::Keyboard::Return:
         if (name_.empty()) {
-            errorSound_.play();
+            play(NameSound::Error);
             break;
         }
-        acceptSound_.play();
+        play(NameSound::Accept);
         // A name that cannot be stored still starts the game; it then records under the name
         // the file held before.
         storePlayerName(name_);

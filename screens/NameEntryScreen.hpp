@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 constexpr std::size_t maxNameLength = 20;
 
@@ -25,6 +26,8 @@ TypedCharacter typeNameCharacter(std::string& name, sf::Uint32 c);
 
 // Removes the last character; false when there was none.
 bool eraseNameCharacter(std::string& name);
+
+enum class NameSound { Accept, Error };
 
 // Asks for the player's name before a game. Enter with a name stores it and reports true to the
 // caller; Escape reports false.
@@ -44,9 +47,12 @@ class NameEntryScreen {
 
     bool isRunning() const { return running_; }
     const std::string& name() const { return name_; }
+    // Every sound the keys have asked for, in order.
+    const std::vector<NameSound>& soundsPlayed() const { return played_; }
 
   private:
     void handleEvents();
+    void play(NameSound sound);
     void drawStill(sf::RenderTarget& target);
 
     GameWindow& window_;
@@ -64,4 +70,5 @@ class NameEntryScreen {
     float fade_ = 255.f;
     bool running_ = true;
     bool* accepted_;
+    std::vector<NameSound> played_;
 };

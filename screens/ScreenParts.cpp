@@ -24,33 +24,27 @@ PageCanvas::PageCanvas(Style style) {
         overlay.rect({0.f, 0.f}, {w, h / 4.f}, sf::Color(0, 0, 0, 150));
         overlay.rect({0.f, h * 3.f * 0.25f}, {w, h}, sf::Color(0, 0, 0, 150));
     }
-    if (!backdrop_.create(screenWidth, screenHeight))
+    overlay_ = overlay.vertices();
+    loadPicture(picture_, "sources/Images/Images/Metall.jpg");
+    if (!backdrop_.create(screenWidth, screenHeight) || !canvas_.create(screenWidth, screenHeight))
         return;
-    sf::Texture picture;
-    // Without the picture the page stands on black.
     backdrop_.clear(sf::Color::Black);
-    if (picture.loadFromFile("sources/Images/Images/Metall.jpg")) {
-        const sf::Vector2u size = picture.getSize();
-        sf::Sprite background(picture);
-        background.setScale(static_cast<float>(screenWidth) / static_cast<float>(size.x),
-                            static_cast<float>(screenHeight) / static_cast<float>(size.y));
-        backdrop_.draw(background);
-    }
-    backdrop_.draw(overlay.vertices());
+    composeBackdrop(backdrop_);
     backdrop_.display();
     backdropSprite_.setTexture(backdrop_.getTexture(), true);
-    if (canvas_.create(screenWidth, screenHeight)) {
-        canvasSprite_.setTexture(canvas_.getTexture(), true);
-        cached_ = true;
-    }
+    canvasSprite_.setTexture(canvas_.getTexture(), true);
+    cached_ = true;
 }
 
-void PageCanvas::drawBackdrop(sf::RenderTarget& target) const {
-    // Opaque and drawn first: copied without blending, which is cheaper.
-    if (backdropSprite_.getTexture())
-        target.draw(backdropSprite_, sf::RenderStates(sf::BlendNone));
-    else
-        target.clear(sf::Color::Black);
+void PageCanvas::composeBackdrop(sf::RenderTarget& target) const {
+    const sf::Vector2u size = picture_.getSize();
+    if (size.x > 0 && size.y > 0) {
+        sf::Sprite background(picture_);
+        background.setScale(static_cast<float>(screenWidth) / static_cast<float>(size.x),
+                            static_cast<float>(screenHeight) / static_cast<float>(size.y));
+        target.draw(background);
+    }
+    target.draw(overlay_);
 }
 
 void placeText(sf::Text& text, const sf::String& string, unsigned size, sf::Color colour, float x,

@@ -26,15 +26,18 @@ class PageCanvas {
     void invalidate() { stale_ = true; }
 
     // Puts the backdrop and the still parts on the window; `drawStill(target)` draws those parts
-    // over the backdrop, called only when they changed.
+    // over the backdrop, called only when they changed. A letterboxed window gets everything
+    // drawn afresh through its scaled view: a layout-sized copy stretched onto it would
+    // repeat or drop rows and columns of thin lines and letters.
     template <class DrawStill> void draw(GameWindow& window, DrawStill drawStill) {
-        if (!cached_) {
-            drawBackdrop(window.target());
+        if (!cached_ || window.viewport() != sf::FloatRect(0.f, 0.f, 1.f, 1.f)) {
+            window.target().clear(sf::Color::Black);
+            composeBackdrop(window.target());
             drawStill(window.target());
             return;
         }
         if (stale_) {
-            drawBackdrop(canvas_);
+            canvas_.draw(backdropSprite_, sf::RenderStates(sf::BlendNone));
             drawStill(canvas_);
             canvas_.display();
             stale_ = false;
@@ -43,8 +46,11 @@ class PageCanvas {
     }
 
   private:
-    void drawBackdrop(sf::RenderTarget& target) const;
+    // The metal picture and the overlay, over black where the picture is missing.
+    void composeBackdrop(sf::RenderTarget& target) const;
 
+    sf::Texture picture_;
+    sf::VertexArray overlay_;
     sf::RenderTexture backdrop_;
     sf::Sprite backdropSprite_;
     sf::RenderTexture canvas_;

@@ -1,6 +1,7 @@
 #include "screens/TextPages.hpp"
 
 #include "platform/Draw.hpp"
+#include "platform/SoundFiles.hpp"
 #include "platform/Text.hpp"
 
 #include <algorithm>
@@ -144,7 +145,7 @@ TypedPage::TypedPage(GameWindow& window, sf::String title, const std::filesystem
       lines_(fittingLines(readPageLines(file), builtinFont_, bodySize, rowStep)),
       typewriter_(lengthsOf(lines_)) {
     // The voices follow the buffer when it is filled.
-    clickBuffer_.loadFromFile("sources/Sounds/Print.wav");
+    loadSoundFile(clickBuffer_, "sources/Sounds/Print.wav");
 }
 
 std::size_t TypedPage::completeLines() const {
@@ -221,6 +222,7 @@ StoryScreen::StoryScreen(GameWindow& window)
     plate.create(size.x, size.y, sf::Color(0, 0, 0, 100));
     if (!missionPlate_.loadFromImage(plate))
         return;
+    missionPlate_.setSmooth(true);
     missionSprite_.setTexture(missionPlate_, true);
     const sf::Vector2f position = missionPlatePosition(size);
     missionSprite_.setPosition(position);

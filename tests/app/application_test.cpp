@@ -11,24 +11,30 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 TEST(Music, FadesStepByStepEvenWithoutAFile) {
     ScratchFolder empty;
     sf::Music music;
     EXPECT_FALSE(music.openFromFile("sources/Music/Taldrin - Skyforge.ogg"));
 
+    std::vector<float> steps;
+    const auto record = [&](float volume) { steps.push_back(volume); };
     auto start = std::chrono::steady_clock::now();
-    fadeMusic(music, 0, 24);
-    const auto fadeIn = std::chrono::steady_clock::now() - start;
-    EXPECT_FLOAT_EQ(music.getVolume(), 24.f);
-    // 25 steps of 0.02 s.
-    EXPECT_GE(fadeIn, std::chrono::milliseconds(500));
-    EXPECT_LT(fadeIn, std::chrono::milliseconds(1500));
-
-    start = std::chrono::steady_clock::now();
-    fadeMusic(music, 25, 1);
-    EXPECT_FLOAT_EQ(music.getVolume(), 1.f);
+    fadeMusicIn(music, record);
+    // 0, 1, ... 24: 25 steps of 0.02 s, and the music stays at 24.
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+    ASSERT_EQ(steps.size(), 25u);
+    for (std::size_t i = 0; i < steps.size(); ++i)
+        EXPECT_FLOAT_EQ(steps[i], static_cast<float>(i));
+    EXPECT_FLOAT_EQ(music.getVolume(), 24.f);
+
+    steps.clear();
+    fadeMusicOut(music, record);
+    // 25, 24, ... 1: one step above the playing volume first.
+    ASSERT_EQ(steps.size(), 25u);
+    for (std::size_t i = 0; i < steps.size(); ++i)
+        EXPECT_FLOAT_EQ(steps[i], static_cast<float>(25 - i));
 }
 
 TEST(Restart, ReplacesTheProcessWithItsOwnExecutableInTheSameFolder) {

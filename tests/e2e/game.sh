@@ -31,16 +31,6 @@ closed() {
     all_black "$1" || loading_shown "$1" || menu_shown "$1"
 }
 
-# The open field with its HUD: the yellow and green marker lines across the field, the panels'
-# green screens and the level title in white.
-field_shown() {
-    [ "$(e2e_count "$1" 420 58 640 10 "rgb(255,255,0)" 5%)" -ge 2000 ] &&
-        [ "$(e2e_count "$1" 420 850 640 10 "rgb(0,255,0)" 5%)" -ge 2000 ] &&
-        [ "$(e2e_count "$1" 40 300 280 200 "rgb(0,100,0)" 3%)" -ge 30000 ] &&
-        [ "$(e2e_count "$1" 1140 300 280 200 "rgb(0,100,0)" 3%)" -ge 30000 ] &&
-        [ "$(e2e_count "$1" 100 20 160 60 "rgb(255,255,255)" 8%)" -ge 50 ]
-}
-
 # The pause overlay: black but for its two lines at y 400 and 500.
 pause_shown() {
     [ "$(e2e_count "$1" 0 0 1440 390 "rgb(0,0,0)" 2%)" -ge $((1440 * 390 - 10)) ] &&

@@ -19,6 +19,34 @@ read -r -a bottomLeft < <(e2e_pixels "$shot" "$(e2e_at 3 896)")
 ((bottomLeft[1] > 150 && bottomLeft[2] > 150)) || e2e_fail "the layout's cyan corner is not at the screen's edge: ${bottomLeft[*]}"
 
 e2e_wait_screen 60 "the scaled menu" menu_shown
+
+# A page as sharp as if drawn at this size: its diagonal hatching (grey on black here) never
+# shows two equal neighbouring columns or rows, as a stretched 1440 x 900 copy does every tenth.
+# An empty region of the highscores page: layout (50, 520) to (450, 780).
+region=(55 677 444 288)
+# The hatching faded in: a good share of the region in its grey, none of it on the menu.
+hatching_lit() {
+    [ "$(e2e_count "$1" "${region[@]}" "rgb(41,41,41)" 2%)" -ge $((444 * 288 / 5)) ]
+}
+# equal_neighbours SHOT AXIS: how many columns (x) or rows (y) of the region equal the next one.
+equal_neighbours() {
+    local x=${region[0]} y=${region[1]} w=${region[2]} h=${region[3]} dx=1 dy=0 squeeze
+    if [ "$2" = y ]; then dx=0 dy=1 squeeze="1x$((h - 1))!"; else squeeze="$((w - 1))x1!"; fi
+    convert "$1" \( -clone 0 -crop "$((w - dx))x$((h - dy))+$x+$y" +repage \) \
+        \( -clone 0 -crop "$((w - dx))x$((h - dy))+$((x + dx))+$((y + dy))" +repage \) -delete 0 \
+        -compose difference -composite -colorspace Gray -scale "$squeeze" -threshold 0 -negate \
+        -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+e2e_key 5
+e2e_wait_screen 20 "the scaled highscores page" hatching_lit
+shot=$E2E_WORK/page.png
+cp "$E2E_WORK/last.png" "$shot"
+columns=$(equal_neighbours "$shot" x)
+rows=$(equal_neighbours "$shot" y)
+[ "$columns" -eq 0 ] && [ "$rows" -eq 0 ] ||
+    e2e_fail "the page is stretched: $columns columns and $rows rows repeat their neighbour"
+e2e_key Escape
+e2e_wait_screen 30 "the scaled menu again" menu_shown
 e2e_key 6
 e2e_wait_exit 20
 [ "$E2E_EXIT" -eq 0 ] || e2e_fail "exit code $E2E_EXIT"

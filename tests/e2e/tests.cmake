@@ -16,6 +16,8 @@ add_test(NAME e2e.highscores_with_endless_files
 add_test(NAME e2e.game COMMAND bash ${VELMARCH_E2E_DIR}/game.sh ${VELMARCH_GAME_DIR})
 add_test(NAME e2e.pages COMMAND bash ${VELMARCH_E2E_DIR}/pages.sh ${VELMARCH_GAME_DIR})
 add_test(NAME e2e.options COMMAND bash ${VELMARCH_E2E_DIR}/options.sh ${VELMARCH_GAME_DIR})
+add_test(NAME e2e.sound_folders
+         COMMAND bash ${VELMARCH_E2E_DIR}/sound_folders.sh ${VELMARCH_GAME_DIR})
 
 set(VELMARCH_E2E_ENVIRONMENT "ALSOFT_DRIVERS=null")
 if(VELMARCH_SANITIZE)
@@ -27,6 +29,6 @@ endif()
 
 set_tests_properties(e2e.menu e2e.menu_without_sources e2e.menu_with_damaged_sources
     e2e.menu_with_system_audio e2e.letterbox e2e.name_entry e2e.highscores
-    e2e.highscores_with_endless_files e2e.pages e2e.game e2e.options
+    e2e.highscores_with_endless_files e2e.pages e2e.game e2e.options e2e.sound_folders
     PROPERTIES
     LABELS e2e TIMEOUT 240 ENVIRONMENT "${VELMARCH_E2E_ENVIRONMENT}")

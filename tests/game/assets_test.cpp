@@ -53,6 +53,9 @@ TEST(AssetStore, LoadsExplosionFramesWithoutLeadingZeros) {
     EXPECT_EQ(assets.tankImages[2].getSize(), sf::Vector2u(90, 45));
     EXPECT_EQ(assets.munnitionSymbol.getSize(), sf::Vector2u(21, 22));
     EXPECT_EQ(assets.area.getSize(), sf::Vector2u(0, 0));
+    // Scaled and turned, the pictures blend their texels.
+    for (const sf::Texture* picture : {&assets.block, &assets.visier, &assets.effectFrames[3]})
+        EXPECT_TRUE(picture->isSmooth());
 }
 
 TEST(SoundBoard, EveryRequestStartsItsOwnSound) {

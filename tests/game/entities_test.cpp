@@ -20,8 +20,9 @@ TEST(Soldier, StatisticsPictureAndCentreByKind) {
         {"3", 3, 200, 2.0, 3.0, 2.0, 3.0, {21, 53}, 42},
         {"4", 4, 250, 2.0, 4.0, 2.5, 4.0, {18, 63}, 36},
         {"5", 5, 300, 3.0, 5.0, 3.0, 5.0, {18, 69}, 37},
-        // Beyond the tables: the nearest kind's values, and no picture.
-        {"6", 6, 300, 3.0, 5.0, 3.0, 5.0, {18, 69}, 0},
+        // Beyond the tables (the player after the last level): damage, turning and fire rate
+        // are the kind itself, the rest the nearest kind's; there is no picture.
+        {"6", 6, 300, 6.0, 6.0, 3.0, 6.0, {18, 69}, 0},
     };
     for (const auto& c : cases) {
         Soldier soldier(c.text, world.game.gameClock);

@@ -3,6 +3,7 @@
 #include "screens/PlayerName.hpp"
 #include "tests/render/RenderTestSupport.hpp"
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -206,4 +207,47 @@ TEST(GameLifecycle, FinishedGamesAreRecordedAbortedOnesAreNot) {
         EXPECT_EQ(lines[2], "1234");
         EXPECT_EQ(lines[3], "75");
     }
+}
+
+TEST(GameLifecycle, TheFrameThatEndsTheGameIsStillUpdatedAndDrawn) {
+    BareGame bare;
+    Game& game = bare.game;
+    game.fade = 0.f;
+    game.frame();
+    const sf::Image before = bare.window.screenshot();
+    const int scanX = game.scanX;
+    game.player->life = 0;
+    game.frame();
+    EXPECT_FALSE(game.running);
+    EXPECT_GT(game.scanX, scanX) << "updated";
+    const sf::Image after = bare.window.screenshot();
+    EXPECT_NE(std::memcmp(before.getPixelsPtr(), after.getPixelsPtr(), 1440 * 900 * 4), 0)
+        << "drawn";
+}
+
+TEST(GameLifecycle, AWholeLostGameIsRecorded) {
+    TempDir dir;
+    writeFile("sources/Data/Info.data", "Tester\n");
+    // A lane over the start: while a tank stands there, every frame costs 10 life.
+    writeFile("sources/Levels/Level_1.txt", "track\ntrue\n860\n");
+    std::filesystem::create_directories("sources/Images/Tanks");
+    std::filesystem::create_directories("sources/Images/Soldiers");
+    sf::Image picture;
+    picture.create(124, 72, sf::Color::Blue);
+    for (const char* tank : {"Tank_01", "Tank_02", "Tank_03"})
+        ASSERT_TRUE(picture.saveToFile(std::string("sources/Images/Tanks/") + tank + ".png"));
+    picture.create(40, 40, sf::Color::Green);
+    ASSERT_TRUE(picture.saveToFile("sources/Images/Soldiers/Soldier_01.png"));
+    GameWindow window(GameWindow::Mode::Offscreen);
+    window.setFixedFrameTime(0.5f); // long frames keep the game short
+    Game game(window, 11u);
+    game.run();
+    EXPECT_FALSE(game.running);
+    EXPECT_FALSE(game.aborted);
+    EXPECT_EQ(game.level, 1);
+    const std::vector<std::string> lines = linesOf(highscores);
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[1], "Tester");
+    EXPECT_EQ(lines[2], "0");
+    EXPECT_GT(std::stoi(lines[3]), 0) << "the played seconds";
 }

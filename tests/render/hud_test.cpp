@@ -87,10 +87,22 @@ TEST(HudTexts, LevelCountersAndTheFinalFrames) {
     EXPECT_EQ(levelCounterText(1, 3), "3/5");
     EXPECT_EQ(levelCounterText(2, 0), "0/10");
     EXPECT_EQ(levelCounterText(5, 10), "10/10");
-    // Without a player (after teardown) only time and points are left.
+    // The player after the last level is won fights with its kind's damage, fire rate and
+    // turning; its speed is the last table level's.
     Scene scene;
+    scene.game.player = std::make_unique<Soldier>("6", scene.game.gameClock);
+    const std::vector<HudRow> rows = hudRows(scene.game);
+    ASSERT_EQ(rows.size(), 8u);
+    EXPECT_EQ(rows[4].text, "Schaden : 6 (sc/ss)");
+    EXPECT_EQ(rows[5].text, "Schuss    : 0.166667 (ss/s)");
+    EXPECT_EQ(rows[6].text, "Drehen    : 120 (\xB0/s)");
+    EXPECT_EQ(rows[7].text, "Bewegen : 150 (P/s)");
+    // Without a player (after teardown) only time and points are left, and drawn.
+    scene.game.player.reset();
     EXPECT_EQ(hudRows(scene.game).size(), 2u);
-    EXPECT_NO_FATAL_FAILURE(scene.frame());
+    const sf::Image shot = scene.frame();
+    EXPECT_GE(columnsWith(shot, 100, 130, sf::Color::White).first, 20);
+    EXPECT_GE(columnsWith(shot, 200, 720, sf::Color::White).first, 1130); // the level list only
 }
 
 TEST(HudDrawing, CurrentLevelMarkerSitsHalfARowBelowItsTitle) {
@@ -111,7 +123,26 @@ TEST(HudDrawing, CurrentLevelMarkerSitsHalfARowBelowItsTitle) {
 
 TEST(HudDrawing, PanelsAndTexts) {
     Scene scene;
+    scene.game.level = 6; // the current-level marker below the list, out of the way
     const sf::Image shot = scene.frame();
+    // The right panel spans 1130..1440: its outline centred on x 1130, its screen beyond.
+    EXPECT_EQ(shot.getPixel(1105, 100), sf::Color::Black);
+    EXPECT_EQ(shot.getPixel(1130, 100), sf::Color::Green);
+    EXPECT_TRUE(near(shot.getPixel(1140, 100), sf::Color(0, 100, 0), 1));
+    // The level list: title k at y 150 k and its counter 30 below, centred on x 1260, and
+    // nothing between one level and the next.
+    for (unsigned k = 1; k <= 5; ++k) {
+        const auto title = columnsWith(shot, 150 * k, 150 * k + 30, sf::Color::White, 40, 1135);
+        const auto counter =
+            columnsWith(shot, 150 * k + 31, 150 * k + 55, sf::Color::White, 40, 1135);
+        ASSERT_GE(title.first, 0) << k;
+        ASSERT_GE(counter.first, 0) << k;
+        EXPECT_NEAR((title.first + title.second) / 2.0, 1260.0, 3.0) << k;
+        EXPECT_NEAR((counter.first + counter.second) / 2.0, 1260.0, 3.0) << k;
+        EXPECT_EQ(columnsWith(shot, 150 * k + 60, 150 * k + 140, sf::Color::White, 40, 1135).first,
+                  -1)
+            << k;
+    }
     // Black under translucent green, between grid lines; the outline in full green.
     EXPECT_TRUE(near(shot.getPixel(100, 100), sf::Color(0, 100, 0), 1));
     EXPECT_EQ(shot.getPixel(359, 500), sf::Color::Green);
@@ -165,6 +196,13 @@ TEST(HudDrawing, DoorLeavesAndFade) {
     shot = scene.frame();
     for (unsigned x : {10u, 720u, 1430u})
         EXPECT_EQ(shot.getPixel(x, 450), sf::Color::Black);
+
+    // The fade's alpha is its low 8 bits: 300 darkens like 44. Over the panel's (0, 100, 0),
+    // between the leaves.
+    for (const auto& [fade, green] : {std::pair{128.9f, 50}, std::pair{300.f, 83}}) {
+        scene.game.fade = fade;
+        EXPECT_TRUE(near(scene.frame().getPixel(100, 450), sf::Color(0, green, 0), 2)) << fade;
+    }
 }
 
 TEST(HudDrawing, PauseOverlayShowsOnlyItsTwoLines) {

@@ -16,6 +16,7 @@ void pattern(sf::Texture& texture, unsigned w, unsigned h, sf::Uint8 blue) {
                 x, y,
                 sf::Color(static_cast<sf::Uint8>(x * 7), static_cast<sf::Uint8>(y * 5), blue, 255));
     texture.loadFromImage(image);
+    texture.setSmooth(true); // as every picture of the game
 }
 
 // The pattern inside a fully transparent margin, as an explosion picture has.
@@ -28,6 +29,7 @@ void framedPattern(sf::Texture& texture, unsigned w, unsigned h, unsigned margin
                            sf::Color(static_cast<sf::Uint8>(x * 7), static_cast<sf::Uint8>(y * 5),
                                      150, static_cast<sf::Uint8>(100 + x)));
     texture.loadFromImage(image);
+    texture.setSmooth(true);
 }
 
 // Pixels that differ by more than one step of the pattern (a neighbouring texel).

@@ -1,6 +1,8 @@
 #include "render/DrawingCache.hpp"
 #include "tests/render/RenderTestSupport.hpp"
 
+#include <functional>
+
 using rendertest::near;
 using rendertest::Scene;
 using rendertest::solid;
@@ -79,9 +81,15 @@ TEST(WorldDrawing, RangeRingsAndHealthBars) {
     Tank armoured(1, 3, scene.pictures().tankImages[2]);
     armoured.setPosition(400, 150);
     armoured.life = 40;
+    Tank healed(1, 1, scene.pictures().tankImages[0]);
+    healed.setPosition(250, 150);
+    healed.life = 140;
     Track track(1, 720, true, scene.pictures(), game.random);
-    track.tanks = {hurt, armoured};
+    track.tanks = {hurt, armoured, healed};
     game.tracks.push_back(track);
+    game.player = std::make_unique<Soldier>("5", game.gameClock); // range 300, ring always 50
+    game.player->setPosition(200, 700);
+    game.player->life = 0;
 
     const sf::Image shot = scene.frame();
     // The ring's lowest point, clear of the grid and the marker lines.
@@ -91,6 +99,10 @@ TEST(WorldDrawing, RangeRingsAndHealthBars) {
     EXPECT_TRUE(near(shot.getPixel(soldierRing.x, soldierRing.y), ringOverBlack, 8));
     const sf::Vector2u notAtFullRange = windowPixel(385.f + 300.f, 620.f);
     EXPECT_FALSE(near(shot.getPixel(notAtFullRange.x, notAtFullRange.y), ringOverBlack, 8));
+    const sf::Vector2u playerRing = windowPixel(200.f, 750.f);
+    EXPECT_TRUE(near(shot.getPixel(playerRing.x, playerRing.y), ringOverBlack, 8));
+    const sf::Vector2u playerRange = windowPixel(200.f, 850.f);
+    EXPECT_FALSE(near(shot.getPixel(playerRange.x, playerRange.y), ringOverBlack, 8));
 
     // Life 40: green to 10 units, red on to 25; a kind 3 tank has no bar at all.
     const sf::Vector2u red = windowPixel(100.f + 20.f, 150.f);
@@ -99,6 +111,92 @@ TEST(WorldDrawing, RangeRingsAndHealthBars) {
     EXPECT_EQ(shot.getPixel(green.x, green.y), sf::Color::Green);
     const sf::Vector2u none = windowPixel(400.f + 20.f, 151.f);
     EXPECT_EQ(shot.getPixel(none.x, none.y), sf::Color::Blue);
+    // Life 140: green past the red bar's end; life 0: red from the start.
+    const sf::Vector2u beyond = windowPixel(250.f + 30.f, 150.f);
+    EXPECT_EQ(shot.getPixel(beyond.x, beyond.y), sf::Color::Green);
+    const Box& box = game.player->box;
+    const sf::Vector2u empty =
+        windowPixel(static_cast<float>(box.left) + 1.f, static_cast<float>(box.top));
+    EXPECT_EQ(shot.getPixel(empty.x, empty.y), sf::Color::Red);
+}
+
+TEST(WorldDrawing, LayersCoverEachOtherInTheirOrder) {
+    Scene scene;
+    Game& game = scene.game;
+    AssetStore& pictures = scene.pictures();
+    const sf::Color blockColour(90, 60, 30), playerColour(0, 200, 200), tankColour(0, 0, 255),
+        towerColour(120, 0, 120), soldierColour(0, 120, 0), itemColour(200, 100, 0),
+        explosionColour(255, 0, 255), crosshairColour(255, 255, 0);
+    solid(pictures.block, 36, 36, blockColour);
+    solid(pictures.tankImages[0], 124, 72, tankColour);
+    solid(pictures.towerImage, 42, 96, towerColour);
+    solid(pictures.lifeSymbol, 40, 60, itemColour);
+    solid(pictures.effectFrames[0], 256, 208, explosionColour);
+    solid(pictures.visier, 64, 64, crosshairColour);
+    game.prepareDrawing();
+
+    // Everything at one spot (clear of marker and grid lines).
+    const Point p(300, 620);
+    const auto soldierAt = [&](sf::Color colour) {
+        auto soldier = std::make_unique<Soldier>("1", game.gameClock);
+        solid(soldier->image, 40, 40, colour);
+        soldier->setTexture(soldier->image, true);
+        soldier->setOrigin(20.f, 20.f);
+        soldier->setPosition(p.x, p.y);
+        return soldier;
+    };
+    Block block(pictures.block);
+    block.setPosition(p.x - 18, p.y - 18);
+    game.blocks.push_back(block);
+    game.shots.emplace_back(p.x, p.y, 0.0, 1.0, 1, false);
+    game.player = soldierAt(playerColour);
+    Track track(1, 720, true, pictures, game.random);
+    Tank tank(1, 1, pictures.tankImages[0]);
+    tank.setPosition(p.x - 60, p.y - 30);
+    track.tanks = {tank};
+    game.tracks.push_back(track);
+    Tower tower(pictures, 1, game.gameClock);
+    tower.setPosition(p.x + 10, p.y - 10); // its health bar off the spot
+    game.towers.push_back(tower);
+    game.soldiers.push_back(soldierAt(soldierColour));
+    Item item(1, &pictures.lifeSymbol);
+    item.setPosition(p.x - 20, p.y - 30);
+    game.items.push_back(item);
+    game.explosions.emplace_back(p, true, game.gameClock);
+    game.mouse = p;
+
+    // Taken away from the top, each layer shows the next one down.
+    const struct {
+        const char* what;
+        sf::Color colour;
+        std::function<void()> takeAway;
+    } layers[] = {
+        {"crosshair", crosshairColour, [&] { game.mouse = Point(-300, -300); }},
+        {"explosion", explosionColour, [&] { game.explosions.clear(); }},
+        {"item", itemColour, [&] { game.items.clear(); }},
+        {"enemy soldier", soldierColour, [&] { game.soldiers.clear(); }},
+        {"tower", towerColour, [&] { game.towers.clear(); }},
+        {"tank", tankColour, [&] { game.tracks.clear(); }},
+        {"player", playerColour, [&] { game.player.reset(); }},
+        {"shot", sf::Color::White, [&] { game.shots.clear(); }},
+        {"block", blockColour, [] {}},
+    };
+    const sf::Vector2u at = windowPixel(static_cast<float>(p.x), static_cast<float>(p.y));
+    for (const auto& layer : layers) {
+        EXPECT_EQ(scene.frame().getPixel(at.x, at.y), layer.colour) << layer.what;
+        layer.takeAway();
+    }
+
+    // Under them: marker lines over roads over the grid.
+    solid(pictures.street, 64, 32, sf::Color(90, 90, 90));
+    Track road(1, 720, true, pictures, game.random);
+    road.place(0, 260); // the road from y 260 to 342, across the red line at 300
+    road.tanks.clear();
+    game.tracks.push_back(road);
+    const sf::Image shot = scene.frame();
+    const sf::Vector2u marker = windowPixel(300.f, 300.f), grid = windowPixel(313.f, 330.f);
+    EXPECT_EQ(shot.getPixel(marker.x, marker.y), sf::Color::Red);
+    EXPECT_EQ(shot.getPixel(grid.x, grid.y), sf::Color(90, 90, 90));
 }
 
 TEST(WorldDrawing, ExplosionsShowTheirFrameWithoutChanging) {

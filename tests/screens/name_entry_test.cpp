@@ -2,6 +2,7 @@
 #include "screens/NameEntryScreen.hpp"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -87,6 +88,44 @@ TEST(NameEntryScreen, EnterStoresTheNameAndReportsTrue) {
     EXPECT_EQ(readBytes(playerNameFile), "Ace7\n");
     // The highscore list was opened and written back while the screen ran.
     EXPECT_EQ(readBytes("sources/Data/Highscores.data"), "0\n");
+}
+
+TEST(NameEntryScreen, EachKeySoundsAcceptedOrRefused) {
+    ScratchFolder folder;
+    GameWindow window(GameWindow::Mode::Offscreen);
+    using S = NameSound;
+    const sf::Event backspace[] = {keyEvent(sf::Keyboard::BackSpace), textEvent('\b')};
+    const sf::Event enter[] = {keyEvent(sf::Keyboard::Return), textEvent('\r')};
+    const struct {
+        const char* what;
+        std::size_t typedFirst; // letters typed before the events
+        std::vector<sf::Event> events;
+        std::vector<NameSound> sounds; // for the events
+    } cases[] = {
+        {"a letter", 0, {textEvent('a')}, {S::Accept}},
+        {"a hyphen", 0, {textEvent('-')}, {S::Error}},
+        {"anything once the name is full",
+         20,
+         {textEvent('-'), textEvent('y')},
+         {S::Accept, S::Accept}},
+        {"Backspace on an empty name", 0, {backspace[0], backspace[1]}, {S::Error, S::Error}},
+        {"Backspace on a name", 3, {backspace[0], backspace[1]}, {S::Accept, S::Error}},
+        {"Enter on an empty name", 0, {enter[0], enter[1]}, {S::Error, S::Error}},
+        {"Enter on a name", 1, {enter[0]}, {S::Accept}},
+    };
+    for (const auto& c : cases) {
+        NameEntryScreen screen(window, nullptr);
+        for (std::size_t i = 0; i < c.typedFirst; ++i)
+            screen.handleEvent(textEvent('x'));
+        for (const sf::Event& event : c.events)
+            screen.handleEvent(event);
+        const std::vector<NameSound>& played = screen.soundsPlayed();
+        ASSERT_EQ(played.size(), c.typedFirst + c.sounds.size()) << c.what;
+        EXPECT_EQ(
+            std::vector<NameSound>(played.begin() + static_cast<long>(c.typedFirst), played.end()),
+            c.sounds)
+            << c.what;
+    }
 }
 
 TEST(NameEntryScreen, EscapeReportsFalseAndLeavesTheFile) {

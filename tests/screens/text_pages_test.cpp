@@ -166,9 +166,14 @@ TEST(TextPages, StoryTypesOutAndPrintsThePicture) {
     GameWindow window(GameWindow::Mode::Offscreen);
     window.setFixedFrameTime(1.f / 30.f);
     StoryScreen story(window);
-    story.showAll();
+    // Before the intro nothing is typed or printed.
     story.draw();
-    const sf::Image shot = window.screenshot();
+    sf::Image shot = window.screenshot();
+    EXPECT_EQ(countPixels(shot, {50, 100, 120, 76}, isRed), 0) << "typed too early";
+    EXPECT_LE(shot.getPixel(1440 - 100, 900 - 50).g, 70) << "printed too early";
+    story.playIntro();
+    story.draw();
+    shot = window.screenshot();
     EXPECT_GT(countPixels(shot, {50, 100, 120, 36}, isRed), 100) << "first line";
     EXPECT_GT(countPixels(shot, {50, 140, 120, 36}, isRed), 100) << "second line";
     EXPECT_EQ(countPixels(shot, {50, 180, 600, 40}, isRed), 0) << "the final empty line";
@@ -248,4 +253,50 @@ TEST(TextPages, CreditsPairsSitBesideTheMiddle) {
     // The dark bands darken the top and bottom quarters only.
     EXPECT_LT(shot.getPixel(5, 100).r, shot.getPixel(5, 450).r);
     EXPECT_LT(shot.getPixel(5, 800).r, shot.getPixel(5, 450).r);
+}
+
+namespace {
+// Credits that note the pairs' offsets at every frame they draw.
+struct RecordedCredits : CreditsScreen {
+    using CreditsScreen::CreditsScreen;
+    void draw() override {
+        frames.push_back(offsets());
+        CreditsScreen::draw();
+    }
+    std::vector<std::vector<int>> frames;
+};
+
+// Frames in which each pair is on its way, after checking that pairs move one at a time in their
+// order: those before the moving one are where it goes, those after it where it comes from.
+std::vector<int> movingFramesPerPair(const std::vector<std::vector<int>>& frames, int from,
+                                     int to) {
+    std::vector<int> moving(frames.front().size(), 0);
+    for (const std::vector<int>& offsets : frames) {
+        std::size_t k = 0;
+        while (k < offsets.size() && offsets[k] == to)
+            ++k;
+        if (k < offsets.size() && offsets[k] != from)
+            ++moving[k++];
+        for (; k < offsets.size(); ++k)
+            EXPECT_EQ(offsets[k], from);
+    }
+    return moving;
+}
+} // namespace
+
+TEST(TextPages, CreditsPairsSlideInAndOutOneAfterTheOther) {
+    ScratchFolder folder;
+    writeBytes("sources/Text/Credits/Topics.txt", "Idee\nGrafik");
+    writeBytes("sources/Text/Credits/Names.txt", "A. Autor\nB. Bild");
+    GameWindow window(GameWindow::Mode::Offscreen);
+    window.setFixedFrameTime(0.1f); // few frames: 10 degrees a frame
+    RecordedCredits credits(window);
+    credits.playIntro();
+    // Each pair on its way at angles 80, 70, ... 10 in and 10, 20, ... 80 out.
+    EXPECT_EQ(movingFramesPerPair(credits.frames, 720, 0), std::vector<int>(2, 8));
+    EXPECT_EQ(credits.offsets(), std::vector<int>(2, 0));
+    credits.frames.clear();
+    credits.playOutro();
+    EXPECT_EQ(movingFramesPerPair(credits.frames, 0, 720), std::vector<int>(2, 8));
+    EXPECT_EQ(credits.offsets(), std::vector<int>(2, 720));
 }

@@ -122,9 +122,9 @@ void benchGame(GameWindow& window, int frames, const char* lastFramePath) {
         window.screenshot().saveToFile(lastFramePath);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf(
-        "game: %d frames of level 5 offscreen, %d restarts, %zu towers, %zu soldiers, %zu lanes\n",
-        frames, restarts, game.towers.size(), game.soldiers.size(), game.tracks.size());
+    std::printf("game: %d frames of level 5 %s, %d restarts, %zu towers, %zu soldiers, %zu lanes\n",
+                frames, window.isOffscreen() ? "offscreen" : "in a real window", restarts,
+                game.towers.size(), game.soldiers.size(), game.tracks.size());
     std::printf("%-8s %10s %10s\n", "ms", "median", "p99");
     const std::pair<const char*, const Series*> rows[] = {{"update", &update},
                                                           {"draw", &draw},

@@ -35,6 +35,8 @@ set(VELMARCH_CONTENT_STAMP ${CMAKE_BINARY_DIR}/content/generated.stamp)
 add_custom_command(
     OUTPUT ${VELMARCH_CONTENT_STAMP}
     COMMAND velmarch-content ${VELMARCH_GAME_DIR}/sources
+    # Ninja makes the stamp's folder itself, Make does not.
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/content
     COMMAND ${CMAKE_COMMAND} -E touch ${VELMARCH_CONTENT_STAMP}
     DEPENDS velmarch-content
     COMMENT "Painting pictures and synthesising sounds into game/sources"
