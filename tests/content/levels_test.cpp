@@ -177,7 +177,7 @@ TEST(Levels, EveryLevelIsWellFormedAndWinnable) {
         std::sort(lanes.begin(), lanes.end());
         for (std::size_t i = 0; i < lanes.size(); ++i) {
             EXPECT_GE(lanes[i], 0);
-            EXPECT_LE(lanes[i] + sizes.tankHeight, fieldH - 100)
+            EXPECT_LE(lanes[i] + sizes.tankHeight, fieldH - 60)
                 << "lane " << lanes[i] << " near the start";
             if (i > 0) {
                 EXPECT_GE(lanes[i] - (lanes[i - 1] + sizes.tankHeight), player + 4)

@@ -18,8 +18,8 @@ constexpr int humanAimError = 8;   // pixels, at most, on each axis
 constexpr int horizon = 150;       // frames the lanes are foreseen
 constexpr int approachSlack = 30;  // pixels below the wait line from which a plan is made
 constexpr int stuckBeforeShooting = 45;
-constexpr int siegeFull = 600;
-constexpr int siegeHuman = 450;
+constexpr int siegeFull = 1800;
+constexpr int siegeHuman = 1200;
 
 double angleGap(double a, double b) {
     double d = std::fmod(std::abs(a - b), 360.0);
@@ -60,6 +60,52 @@ Keys walkUp(const Field& field) {
     }
     keys.up = true;
     return keys;
+}
+
+// The nearest x on the line `y`, reachable sideways from where the player stands, out of every
+// tower's reach and, when there is a target, with no block in the way of the shots at it.
+int shelterX(const Field& field, int y, int target) {
+    const auto good = [&](int x) {
+        const Point at(x, y);
+        if (towerReaches(field, at))
+            return false;
+        return target < 0 ||
+               blocksClear(field, at, field.enemies[static_cast<std::size_t>(target)].centre);
+    };
+    bool leftOpen = true, rightOpen = true;
+    for (int d = 0; d < field.area.width && (leftOpen || rightOpen); d += 4) {
+        for (int sign : {-1, 1}) {
+            bool& open = sign < 0 ? leftOpen : rightOpen;
+            if (!open)
+                continue;
+            const int x = field.player.x + sign * d;
+            if (playerBlocked(field, Point(x, y))) {
+                open = false;
+                continue;
+            }
+            if (good(x))
+                return x;
+        }
+    }
+    return field.player.x;
+}
+
+// Sideways towards x, keeping the other keys.
+void steer(Keys& keys, const Field& field, int x) {
+    if (std::abs(x - field.player.x) <= 6)
+        return;
+    keys.left = x < field.player.x;
+    keys.right = x > field.player.x;
+}
+
+// The lowest the player's box may reach without entering the lane below it.
+int floorLine(const Field& field) {
+    const int bottom = field.player.y - field.side / 2 + field.side;
+    int floor = field.area.top + field.area.height;
+    for (const LaneView& lane : field.lanes)
+        if (lane.top >= bottom)
+            floor = std::min(floor, lane.top - 2);
+    return floor;
 }
 
 bool laneBetween(const Field& field, int y1, int y2) {
@@ -147,6 +193,10 @@ Decision Bot::fight(const Field& seen, const Forecast& forecast, int from, Point
         out.aim = centre;
         const ShotResult shot = predictShot(seen, forecast, turnedRotation(seen, out.aim));
         out.fire = seen.canFire && shot.what == ShotResult::Enemy;
+        if (std::getenv("AUTOPLAY_SHOT"))
+            std::fprintf(stderr, "cf %d rot %.1f want %.1f shot %d idx %d frames %d\n", seen.canFire,
+                         turnedRotation(seen, out.aim), angleTo(seen.player, centre), shot.what,
+                         shot.index, shot.frames);
         return out;
     }
     out.aim = Point(centre.x + aimError_.x, centre.y + aimError_.y);
@@ -171,11 +221,15 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
         foresight = random;
     const Forecast forecast(seen, from + horizon, foresight);
 
-    // Where the player stands after the next lane.
+    // Where the player will wait after the next lane: below the one after it, or at the top.
     const int line = waitLine(now, lane);
-    const Point next = lane >= 0 ? Point(now.player.x, now.lanes[static_cast<std::size_t>(lane)].top -
-                                                           now.side / 2 - 2)
-                                 : Point(now.player.x, 20);
+    Point next(now.player.x, 20);
+    if (lane >= 0) {
+        const int laneTop = now.lanes[static_cast<std::size_t>(lane)].top;
+        for (std::size_t i = 0; i < now.lanes.size(); ++i)
+            if (now.lanes[i].top < laneTop)
+                next.y = std::max(next.y, waitLine(now, static_cast<int>(i)));
+    }
     Field self = seen;
     self.player = now.player;
     self.rotation = now.rotation;
@@ -188,24 +242,56 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
         out.keys = *keys;
         return;
     }
+    // Within reach of an enemy: back down the band if that gets out of it.
+    const bool crossingNow = plan_ && planElapsed_ >= plan_->wait;
+    if (!crossingNow && threatened(seen, now.player)) {
+        const Point below(now.player.x, stepPlayer(now.player.y, 75, now.moveRate, now.dt));
+        if (below.y + now.side / 2 < floorLine(now) && !playerBlocked(now, below) &&
+            siege_ < (human_ ? siegeHuman : siegeFull)) {
+            ++siege_;
+            plan_.reset();
+            out.keys.down = true;
+            return;
+        }
+    }
+    // Walking up a band: stop where the enemies could reach the next step, and fight first.
+    if (lane < 0 || now.player.y > line + approachSlack) {
+        const Point ahead(now.player.x, stepPlayer(now.player.y, -50, now.moveRate, now.dt) - 4);
+        if (threatened(seen, ahead) && !threatened(seen, now.player) &&
+            siege_ < (human_ ? siegeHuman : siegeFull)) {
+            ++siege_;
+            steer(out.keys, now, shelterX(seen, now.player.y, chooseTarget(seen, next)));
+            return;
+        }
+    }
     if (lane < 0) {
         out.keys = walkUp(now);
         return;
     }
     if (now.player.y > line + approachSlack) {
         out.keys = walkUp(now);
-        // Stop short of the wait line.
+        // Stop short of the wait line, somewhere no tower reaches.
         if (out.keys.up && stepPlayer(now.player.y, -50, now.moveRate, now.dt) < line)
             out.keys.up = false;
+        if (out.keys.up)
+            steer(out.keys, now, shelterX(seen, line, -1));
         return;
     }
 
     // Fight first from where no one can fire back, unless it takes too long.
     const bool crossing = plan_ && planElapsed_ >= plan_->wait;
-    if (!crossing && threatened(seen, next) && !threatened(seen, now.player) &&
+    const Point landing(now.player.x,
+                        now.lanes[static_cast<std::size_t>(lane)].top - now.side / 2 - 2);
+    if (!crossing && threatened(seen, landing) && !threatened(seen, now.player) &&
         siege_ < (human_ ? siegeHuman : siegeFull)) {
+        if (std::getenv("AUTOPLAY_DEBUG") && siege_ % 300 == 0)
+            for (const EnemyView& e : seen.enemies)
+                if (canReach(seen, e, landing))
+                    std::fprintf(stderr, "siege %d: enemy at (%d,%d) tower %d life %d\n", siege_,
+                                 e.centre.x, e.centre.y, e.tower, e.life);
         ++siege_;
         plan_.reset();
+        steer(out.keys, now, shelterX(seen, now.player.y, chooseTarget(seen, next)));
         return;
     }
 

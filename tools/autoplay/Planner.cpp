@@ -207,6 +207,13 @@ Outcome tryPlan(const Field& field, const Forecast& forecast, int from, int lane
     return out;
 }
 
+bool towerReaches(const Field& field, Point at) {
+    for (const EnemyView& e : field.enemies)
+        if (e.tower && distance(e.centre, at) < e.range)
+            return true;
+    return false;
+}
+
 std::optional<Plan> bestPlan(const Field& field, const Forecast& forecast, int from, int lane,
                              int margin) {
     std::optional<Plan> best;
@@ -224,8 +231,10 @@ std::optional<Plan> bestPlan(const Field& field, const Forecast& forecast, int f
                 const Outcome o = tryPlan(field, forecast, from, lane, plan, margin);
                 if (!o.safe)
                     continue;
-                // Quick first; then stay away from the field's sides.
-                const double score = o.frames + 0.02 * std::abs(o.end.x - centreX);
+                // Quick first; then out of the towers' reach and away from the field's sides.
+                double score = o.frames + 0.02 * std::abs(o.end.x - centreX);
+                if (towerReaches(field, o.end))
+                    score += 30;
                 if (score < bestScore) {
                     bestScore = score;
                     best = plan;
@@ -296,30 +305,50 @@ ShotResult predictShot(const Field& field, const Forecast& forecast, double rota
     return result;
 }
 
-bool lineClear(const Field& field, const std::vector<LaneView>& lanes, Point from, Point to) {
+namespace {
+
+double segmentDistance(Point from, Point to, double cx, double cy) {
     const double dx = to.x - from.x, dy = to.y - from.y;
     const double len2 = std::max(1.0, dx * dx + dy * dy);
+    const double t = std::clamp(((cx - from.x) * dx + (cy - from.y) * dy) / len2, 0.0, 1.0);
+    return std::hypot(from.x + t * dx - cx, from.y + t * dy - cy);
+}
+
+} // namespace
+
+bool blocksClear(const Field& field, Point from, Point to) {
+    for (const Box& b : field.blocks)
+        if (segmentDistance(from, to, b.left + b.width / 2, b.top + b.height / 2) < 52)
+            return false;
+    return true;
+}
+
+bool lineClear(const Field& field, const std::vector<LaneView>& lanes, Point from, Point to) {
     for (const LaneView& lane : lanes)
         for (const TankView& tank : lane.tanks) {
             if (tank.kind == 3)
                 continue;
             const Box b = sizedBox(field, lane, tank);
-            const double cx = b.left + b.width / 2, cy = b.top + b.height / 2;
-            const double t = std::clamp(((cx - from.x) * dx + (cy - from.y) * dy) / len2, 0.0, 1.0);
-            if (std::hypot(from.x + t * dx - cx, from.y + t * dy - cy) < 67)
+            if (segmentDistance(from, to, b.left + b.width / 2, b.top + b.height / 2) < 67)
                 return false;
         }
-    return true;
+    return blocksClear(field, from, to);
+}
+
+bool canReach(const Field& field, const EnemyView& e, Point at) {
+    if (!e.armed)
+        return false;
+    if (distance(e.centre, at) < e.range)
+        return true;
+    // Enemy soldiers walk up to the player as far as the field's middle line, and near the top
+    // line they fire from anywhere.
+    const int lowest = field.area.top + field.area.height / 2;
+    return !e.tower && (at.y < 300 || at.y - lowest < e.range + 4);
 }
 
 bool threatened(const Field& field, Point at) {
-    for (const EnemyView& e : field.enemies) {
-        if (!e.armed)
-            continue;
-        if (distance(e.centre, at) < e.range || (!e.tower && at.y < 300))
-            return true;
-    }
-    return false;
+    return std::any_of(field.enemies.begin(), field.enemies.end(),
+                       [&](const EnemyView& e) { return canReach(field, e, at); });
 }
 
 int chooseTarget(const Field& field, Point next) {
@@ -327,15 +356,13 @@ int chooseTarget(const Field& field, Point next) {
     double bestScore = std::numeric_limits<double>::max();
     for (std::size_t i = 0; i < field.enemies.size(); ++i) {
         const EnemyView& e = field.enemies[i];
-        const double d = distance(e.centre, field.player);
-        double score = d;
-        const bool reachesHere = e.armed && (d < e.range || (!e.tower && field.player.y < 300));
-        const bool reachesNext =
-            e.armed && (distance(e.centre, next) < e.range || (!e.tower && next.y < 300));
-        if (reachesHere)
+        double score = distance(e.centre, field.player);
+        if (canReach(field, e, field.player))
             score -= 4000;
-        else if (reachesNext)
+        else if (canReach(field, e, next))
             score -= 2000;
+        if (!blocksClear(field, field.player, e.centre))
+            score += 1000;
         // Half-dead enemies first: every hit on them brings the end nearer.
         score -= 2.0 * (100 - e.life);
         if (score < bestScore) {

@@ -131,10 +131,16 @@ struct ShotResult {
 ShotResult predictShot(const Field& field, const Forecast& forecast, double rotation);
 // The rotation the player's sprite has after one more turn towards `aim`.
 double turnedRotation(const Field& field, Point aim);
-// True when no harmful tank of `lanes` would swallow a shot flying straight from `from` to `to`
-// (a tank takes every shot that passes within 67 px of its centre).
+// True when no block would swallow a shot flying straight from `from` to `to` (a block takes
+// every shot that passes within 50 px of its centre).
+bool blocksClear(const Field& field, Point from, Point to);
+// The same for blocks and the harmful tanks of `lanes` (a tank takes shots within 67 px).
 bool lineClear(const Field& field, const std::vector<LaneView>& lanes, Point from, Point to);
-// True when an armed enemy can fire at a player standing at `at`.
+// True when a tower can fire at a player standing at `at`.
+bool towerReaches(const Field& field, Point at);
+// True when the enemy can fire at a player standing at `at`, now or once it has walked up to it.
+bool canReach(const Field& field, const EnemyView& enemy, Point at);
+// True when some enemy can.
 bool threatened(const Field& field, Point at);
 // The enemy to fight next: those that can fire at the player where it stands or where it goes
 // next come first, then the nearest. -1 when none is left.
