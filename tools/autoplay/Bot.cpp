@@ -70,7 +70,7 @@ int shelterX(const Field& field, int y, int target) {
         if (towerReaches(field, at))
             return false;
         return target < 0 ||
-               blocksClear(field, at, field.enemies[static_cast<std::size_t>(target)].centre);
+               blocksClear(field, at, field.enemies[static_cast<std::size_t>(target)].centre, 64);
     };
     bool leftOpen = true, rightOpen = true;
     for (int d = 0; d < field.area.width && (leftOpen || rightOpen); d += 4) {
@@ -92,7 +92,7 @@ int shelterX(const Field& field, int y, int target) {
 
 // Sideways towards x, keeping the other keys.
 void steer(Keys& keys, const Field& field, int x) {
-    if (std::abs(x - field.player.x) <= 6)
+    if (std::abs(x - field.player.x) <= 2)
         return;
     keys.left = x < field.player.x;
     keys.right = x > field.player.x;
@@ -203,6 +203,10 @@ Decision Bot::fight(const Field& seen, const Forecast& forecast, int from, Point
     const double wanted = angleTo(seen.player, centre);
     const bool lined = angleGap(turnedRotation(seen, out.aim), wanted) < 4.0;
     out.fire = seen.canFire && lined && lineClear(seen, seen.lanes, seen.player, centre);
+    if (std::getenv("AUTOPLAY_SHOT"))
+        std::fprintf(stderr, "human cf %d lined %d clear %d blocks %d rot %.1f want %.1f\n",
+                     seen.canFire, lined, lineClear(seen, seen.lanes, seen.player, centre),
+                     blocksClear(seen, seen.player, centre), turnedRotation(seen, out.aim), wanted);
     return out;
 }
 
@@ -242,56 +246,53 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
         out.keys = *keys;
         return;
     }
-    // Within reach of an enemy: back down the band if that gets out of it.
-    const bool crossingNow = plan_ && planElapsed_ >= plan_->wait;
-    if (!crossingNow && threatened(seen, now.player)) {
-        const Point below(now.player.x, stepPlayer(now.player.y, 75, now.moveRate, now.dt));
-        if (below.y + now.side / 2 < floorLine(now) && !playerBlocked(now, below) &&
-            siege_ < (human_ ? siegeHuman : siegeFull)) {
+    const bool crossing = plan_ && planElapsed_ >= plan_->wait;
+    const int siegeLimit = human_ ? siegeHuman : siegeFull;
+    const bool approaching = lane < 0 || now.player.y > line + approachSlack;
+    const Point ahead(now.player.x, stepPlayer(now.player.y, -50, now.moveRate, now.dt) - 4);
+    const Point landing(now.player.x, lane < 0 ? 20
+                                                : now.lanes[static_cast<std::size_t>(lane)].top -
+                                                      now.side / 2 - 2);
+    if (!crossing) {
+        // Under fire where it stands: back down the band if that gets out of it.
+        if (threatened(seen, now.player) && siege_ < siegeLimit) {
+            const Point below(now.player.x, stepPlayer(now.player.y, 75, now.moveRate, now.dt));
+            if (below.y + now.side / 2 < floorLine(now) && !playerBlocked(now, below)) {
+                ++siege_;
+                plan_.reset();
+                out.keys.down = true;
+                return;
+            }
+        }
+        // Enemy soldiers come to the player wherever it goes: fight them from here, where they
+        // cannot reach it yet.
+        const Point step = approaching ? ahead : landing;
+        if (soldierThreat(seen, step) && !threatened(seen, now.player) && siege_ < siegeLimit) {
             ++siege_;
             plan_.reset();
-            out.keys.down = true;
-            return;
-        }
-    }
-    // Walking up a band: stop where the enemies could reach the next step, and fight first.
-    if (lane < 0 || now.player.y > line + approachSlack) {
-        const Point ahead(now.player.x, stepPlayer(now.player.y, -50, now.moveRate, now.dt) - 4);
-        if (threatened(seen, ahead) && !threatened(seen, now.player) &&
-            siege_ < (human_ ? siegeHuman : siegeFull)) {
-            ++siege_;
             steer(out.keys, now, shelterX(seen, now.player.y, chooseTarget(seen, next)));
             return;
         }
     }
-    if (lane < 0) {
+    if (approaching) {
+        // Towers stand still: walk up a column out of their reach, or fight them when there is
+        // none.
+        const int top = lane < 0 ? 20 : line;
+        const int column = columnX(seen, top, now.player.y);
+        if (column >= 0 && std::abs(column - now.player.x) > 2) {
+            steer(out.keys, now, column);
+            out.keys.up = !towerReaches(seen, ahead) && ahead.y >= top;
+            return;
+        }
+        if (column < 0 && towerReaches(seen, ahead) && !threatened(seen, now.player) &&
+            siege_ < siegeLimit) {
+            ++siege_;
+            steer(out.keys, now, shelterX(seen, now.player.y, chooseTarget(seen, next)));
+            return;
+        }
         out.keys = walkUp(now);
-        return;
-    }
-    if (now.player.y > line + approachSlack) {
-        out.keys = walkUp(now);
-        // Stop short of the wait line, somewhere no tower reaches.
-        if (out.keys.up && stepPlayer(now.player.y, -50, now.moveRate, now.dt) < line)
+        if (out.keys.up && lane >= 0 && stepPlayer(now.player.y, -50, now.moveRate, now.dt) < line)
             out.keys.up = false;
-        if (out.keys.up)
-            steer(out.keys, now, shelterX(seen, line, -1));
-        return;
-    }
-
-    // Fight first from where no one can fire back, unless it takes too long.
-    const bool crossing = plan_ && planElapsed_ >= plan_->wait;
-    const Point landing(now.player.x,
-                        now.lanes[static_cast<std::size_t>(lane)].top - now.side / 2 - 2);
-    if (!crossing && threatened(seen, landing) && !threatened(seen, now.player) &&
-        siege_ < (human_ ? siegeHuman : siegeFull)) {
-        if (std::getenv("AUTOPLAY_DEBUG") && siege_ % 300 == 0)
-            for (const EnemyView& e : seen.enemies)
-                if (canReach(seen, e, landing))
-                    std::fprintf(stderr, "siege %d: enemy at (%d,%d) tower %d life %d\n", siege_,
-                                 e.centre.x, e.centre.y, e.tower, e.life);
-        ++siege_;
-        plan_.reset();
-        steer(out.keys, now, shelterX(seen, now.player.y, chooseTarget(seen, next)));
         return;
     }
 

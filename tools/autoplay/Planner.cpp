@@ -234,7 +234,7 @@ std::optional<Plan> bestPlan(const Field& field, const Forecast& forecast, int f
                 // Quick first; then out of the towers' reach and away from the field's sides.
                 double score = o.frames + 0.02 * std::abs(o.end.x - centreX);
                 if (towerReaches(field, o.end))
-                    score += 30;
+                    score += 100;
                 if (score < bestScore) {
                     bestScore = score;
                     best = plan;
@@ -316,14 +316,19 @@ double segmentDistance(Point from, Point to, double cx, double cy) {
 
 } // namespace
 
-bool blocksClear(const Field& field, Point from, Point to) {
+bool blocksClear(const Field& field, Point from, Point to, double clearance) {
     for (const Box& b : field.blocks)
-        if (segmentDistance(from, to, b.left + b.width / 2, b.top + b.height / 2) < 52)
+        if (segmentDistance(from, to, b.left + b.width / 2, b.top + b.height / 2) < clearance)
             return false;
     return true;
 }
 
 bool lineClear(const Field& field, const std::vector<LaneView>& lanes, Point from, Point to) {
+    // A shot is first tested one step away from its shooter.
+    const double length = std::max(1.0, distance(from, to));
+    const double step = std::min(1.0, field.dt * 1000 / length);
+    from = Point(from.x + static_cast<int>((to.x - from.x) * step),
+                 from.y + static_cast<int>((to.y - from.y) * step));
     for (const LaneView& lane : lanes)
         for (const TankView& tank : lane.tanks) {
             if (tank.kind == 3)
@@ -349,6 +354,34 @@ bool canReach(const Field& field, const EnemyView& e, Point at) {
 bool threatened(const Field& field, Point at) {
     return std::any_of(field.enemies.begin(), field.enemies.end(),
                        [&](const EnemyView& e) { return canReach(field, e, at); });
+}
+
+bool soldierThreat(const Field& field, Point at) {
+    return std::any_of(field.enemies.begin(), field.enemies.end(),
+                       [&](const EnemyView& e) { return !e.tower && canReach(field, e, at); });
+}
+
+int columnX(const Field& field, int top, int bottom) {
+    const auto clear = [&](int x) {
+        for (int y = bottom; y >= top; y -= 6)
+            if (towerReaches(field, Point(x, y)) || playerBlocked(field, Point(x, y)))
+                return false;
+        return !towerReaches(field, Point(x, top)) && !playerBlocked(field, Point(x, top));
+    };
+    bool leftOpen = true, rightOpen = true;
+    for (int d = 0; d < field.area.width && (leftOpen || rightOpen); d += 4) {
+        for (int sign : {-1, 1}) {
+            bool& open = sign < 0 ? leftOpen : rightOpen;
+            const int x = field.player.x + sign * d;
+            if (!open || playerBlocked(field, Point(x, field.player.y))) {
+                open = false;
+                continue;
+            }
+            if (clear(x))
+                return x;
+        }
+    }
+    return -1;
 }
 
 int chooseTarget(const Field& field, Point next) {

@@ -132,16 +132,20 @@ ShotResult predictShot(const Field& field, const Forecast& forecast, double rota
 // The rotation the player's sprite has after one more turn towards `aim`.
 double turnedRotation(const Field& field, Point aim);
 // True when no block would swallow a shot flying straight from `from` to `to` (a block takes
-// every shot that passes within 50 px of its centre).
-bool blocksClear(const Field& field, Point from, Point to);
+// every shot that passes within 50 px of its centre; `clearance` adds room for error).
+bool blocksClear(const Field& field, Point from, Point to, double clearance = 52);
 // The same for blocks and the harmful tanks of `lanes` (a tank takes shots within 67 px).
 bool lineClear(const Field& field, const std::vector<LaneView>& lanes, Point from, Point to);
 // True when a tower can fire at a player standing at `at`.
 bool towerReaches(const Field& field, Point at);
 // True when the enemy can fire at a player standing at `at`, now or once it has walked up to it.
 bool canReach(const Field& field, const EnemyView& enemy, Point at);
-// True when some enemy can.
+// True when some enemy can; when some enemy soldier can.
 bool threatened(const Field& field, Point at);
+bool soldierThreat(const Field& field, Point at);
+// The nearest x, reachable sideways from where the player stands, from which it can walk straight
+// up from `bottom` to `top` out of every tower's reach and past every block; -1 when none.
+int columnX(const Field& field, int top, int bottom);
 // The enemy to fight next: those that can fire at the player where it stands or where it goes
 // next come first, then the nearest. -1 when none is left.
 int chooseTarget(const Field& field, Point next);
