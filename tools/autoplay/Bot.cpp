@@ -62,32 +62,49 @@ Keys walkUp(const Field& field) {
     return keys;
 }
 
-// The nearest x on the line `y`, reachable sideways from where the player stands, out of every
-// tower's reach and, when there is a target, with no block in the way of the shots at it.
-int shelterX(const Field& field, int y, int target) {
-    const auto good = [&](int x) {
-        const Point at(x, y);
-        if (towerReaches(field, at))
+// The lowest the player's box may reach without entering the lane below it.
+int floorLine(const Field& field) {
+    const int bottom = field.player.y - field.side / 2 + field.side;
+    int floor = field.area.top + field.area.height;
+    for (const LaneView& lane : field.lanes)
+        if (lane.top >= bottom)
+            floor = std::min(floor, lane.top - 2);
+    return floor;
+}
+
+// The nearest place at or below the player in its band (from which no enemy reaches it), out of
+// every tower's reach and, when there is a target, with no block in the way of the shots at it.
+// Reached by walking sideways first, then down.
+Point shelter(const Field& field, int floor, int target) {
+    const auto good = [&](Point at) {
+        if (playerBlocked(field, at) || threatened(field, at))
             return false;
         return target < 0 ||
                blocksClear(field, at, field.enemies[static_cast<std::size_t>(target)].centre, 64);
     };
-    bool leftOpen = true, rightOpen = true;
-    for (int d = 0; d < field.area.width && (leftOpen || rightOpen); d += 4) {
-        for (int sign : {-1, 1}) {
-            bool& open = sign < 0 ? leftOpen : rightOpen;
-            if (!open)
-                continue;
-            const int x = field.player.x + sign * d;
-            if (playerBlocked(field, Point(x, y))) {
-                open = false;
-                continue;
+    Point best = field.player;
+    int bestCost = 1 << 30;
+    for (int y = field.player.y; y + field.side / 2 < floor; y += 12) {
+        bool leftOpen = true, rightOpen = true;
+        for (int d = 0; d < field.area.width && (leftOpen || rightOpen); d += 4) {
+            for (int sign : {-1, 1}) {
+                bool& open = sign < 0 ? leftOpen : rightOpen;
+                const Point at(field.player.x + sign * d, y);
+                if (!open || playerBlocked(field, Point(at.x, field.player.y))) {
+                    open = false;
+                    continue;
+                }
+                const int cost = d + 2 * (y - field.player.y);
+                if (cost < bestCost && good(at)) {
+                    bestCost = cost;
+                    best = at;
+                }
             }
-            if (good(x))
-                return x;
         }
+        if (bestCost < 1 << 30)
+            break;
     }
-    return field.player.x;
+    return best;
 }
 
 // Sideways towards x, keeping the other keys.
@@ -98,14 +115,10 @@ void steer(Keys& keys, const Field& field, int x) {
     keys.right = x > field.player.x;
 }
 
-// The lowest the player's box may reach without entering the lane below it.
-int floorLine(const Field& field) {
-    const int bottom = field.player.y - field.side / 2 + field.side;
-    int floor = field.area.top + field.area.height;
-    for (const LaneView& lane : field.lanes)
-        if (lane.top >= bottom)
-            floor = std::min(floor, lane.top - 2);
-    return floor;
+// Sideways first, then down.
+void steer(Keys& keys, const Field& field, Point to) {
+    steer(keys, field, to.x);
+    keys.down = !keys.left && !keys.right && to.y > field.player.y + 2;
 }
 
 bool laneBetween(const Field& field, int y1, int y2) {
@@ -270,7 +283,7 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
         if (soldierThreat(seen, step) && !threatened(seen, now.player) && siege_ < siegeLimit) {
             ++siege_;
             plan_.reset();
-            steer(out.keys, now, shelterX(seen, now.player.y, chooseTarget(seen, next)));
+            steer(out.keys, now, shelter(seen, floorLine(now), chooseTarget(seen, next)));
             return;
         }
     }
@@ -281,13 +294,13 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
         const int column = columnX(seen, top, now.player.y);
         if (column >= 0 && std::abs(column - now.player.x) > 2) {
             steer(out.keys, now, column);
-            out.keys.up = !towerReaches(seen, ahead) && ahead.y >= top;
+            out.keys.up = !towerReaches(seen, ahead) && (lane < 0 || ahead.y >= top);
             return;
         }
         if (column < 0 && towerReaches(seen, ahead) && !threatened(seen, now.player) &&
             siege_ < siegeLimit) {
             ++siege_;
-            steer(out.keys, now, shelterX(seen, now.player.y, chooseTarget(seen, next)));
+            steer(out.keys, now, shelter(seen, floorLine(now), chooseTarget(seen, next)));
             return;
         }
         out.keys = walkUp(now);

@@ -15,6 +15,8 @@ namespace {
 
 constexpr float frameTime = 1.f / 30.f;
 
+} // namespace
+
 Field look(const Game& game) {
     Field f;
     f.area = game.mapArea;
@@ -57,8 +59,6 @@ Field look(const Game& game) {
         f.items.push_back({item.centre(), item.kind});
     return f;
 }
-
-} // namespace
 
 RunStats playRun(GameWindow& window, const RunOptions& options) {
     window.setFixedFrameTime(frameTime);

@@ -1,11 +1,17 @@
 #pragma once
 
+#include "tools/autoplay/Planner.hpp"
+
 #include <cstdint>
 #include <string>
 
+class Game;
 class GameWindow;
 
 namespace autoplay {
+
+// The field as the game holds it after its last update.
+Field look(const Game& game);
 
 struct RunOptions {
     int level = 1;        // the level played; 0 plays a whole game from level 1
