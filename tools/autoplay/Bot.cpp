@@ -270,10 +270,16 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
         // Under fire where it stands: back down the band if that gets out of it.
         if (threatened(seen, now.player) && siege_ < siegeLimit) {
             const Point below(now.player.x, stepPlayer(now.player.y, 75, now.moveRate, now.dt));
+            ++siege_;
+            plan_.reset();
             if (below.y + now.side / 2 < floorLine(now) && !playerBlocked(now, below)) {
-                ++siege_;
-                plan_.reset();
                 out.keys.down = true;
+                return;
+            }
+            // Or sideways out of it.
+            const Point away = shelter(seen, floorLine(now), -1);
+            if (away.x != now.player.x) {
+                steer(out.keys, now, away);
                 return;
             }
         }
@@ -283,7 +289,13 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
         if (soldierThreat(seen, step) && !threatened(seen, now.player) && siege_ < siegeLimit) {
             ++siege_;
             plan_.reset();
-            steer(out.keys, now, shelter(seen, floorLine(now), chooseTarget(seen, next)));
+            const int t = chooseTarget(seen, next);
+            const Point to = shelter(seen, floorLine(now), t);
+            if (std::getenv("AUTOPLAY_DEBUG") && siege_ % 100 == 0)
+                std::fprintf(stderr, "soldier siege at (%d,%d) target %d (%d,%d) shelter (%d,%d) floor %d\n",
+                             now.player.x, now.player.y, t, t >= 0 ? seen.enemies[t].centre.x : 0,
+                             t >= 0 ? seen.enemies[t].centre.y : 0, to.x, to.y, floorLine(now));
+            steer(out.keys, now, to);
             return;
         }
     }
@@ -294,7 +306,10 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
         const int column = columnX(seen, top, now.player.y);
         if (column >= 0 && std::abs(column - now.player.x) > 2) {
             steer(out.keys, now, column);
-            out.keys.up = !towerReaches(seen, ahead) && (lane < 0 || ahead.y >= top);
+            const int x = out.keys.left    ? stepPlayer(now.player.x, -50, now.moveRate, now.dt)
+                          : out.keys.right ? stepPlayer(now.player.x, 75, now.moveRate, now.dt)
+                                           : now.player.x;
+            out.keys.up = !towerReaches(seen, Point(x, ahead.y)) && (lane < 0 || ahead.y >= top);
             return;
         }
         if (column < 0 && towerReaches(seen, ahead) && !threatened(seen, now.player) &&

@@ -208,8 +208,9 @@ Outcome tryPlan(const Field& field, const Forecast& forecast, int from, int lane
 }
 
 bool towerReaches(const Field& field, Point at) {
+    // With room for a step: a tower fires the moment the player is in reach.
     for (const EnemyView& e : field.enemies)
-        if (e.tower && distance(e.centre, at) < e.range)
+        if (e.tower && distance(e.centre, at) < e.range + 12)
             return true;
     return false;
 }
@@ -343,7 +344,7 @@ bool lineClear(const Field& field, const std::vector<LaneView>& lanes, Point fro
 bool canReach(const Field& field, const EnemyView& e, Point at) {
     if (!e.armed)
         return false;
-    if (distance(e.centre, at) < e.range)
+    if (distance(e.centre, at) < e.range + 12)
         return true;
     // Enemy soldiers walk up to the player as far as the field's middle line, and near the top
     // line they fire from anywhere.

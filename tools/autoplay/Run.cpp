@@ -106,6 +106,14 @@ RunStats playRun(GameWindow& window, const RunOptions& options) {
         const Point start = game.startPoint();
         const bool atStartBefore = game.player->centre() == start;
         game.update();
+        if (std::getenv("AUTOPLAY_TRACE") && game.player->life < lifeBefore)
+            for (const Shot& shot : game.shots)
+                std::fprintf(stderr, "  shot (%d,%d) angle %.0f player %d\n", shot.x, shot.y,
+                             shot.angle, shot.fromPlayer);
+        if (std::getenv("AUTOPLAY_TRACE") && game.player->life < lifeBefore)
+            for (const auto& s : game.soldiers)
+                std::fprintf(stderr, "  soldier (%d,%d) life %d\n", s->centre().x, s->centre().y,
+                             s->life);
         if (std::getenv("AUTOPLAY_TRACE"))
             std::fprintf(stderr, "f%d (%d,%d) life %d keys %d%d%d%d fire %d aim (%d,%d)\n", frame,
                          game.player->centre().x, game.player->centre().y, game.player->life,
