@@ -300,20 +300,21 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
         }
     }
     if (approaching) {
-        // Towers stand still: walk up a column out of their reach, or fight them when there is
-        // none.
-        const int top = lane < 0 ? 20 : line;
-        const int column = columnX(seen, top, now.player.y);
-        if (column >= 0 && std::abs(column - now.player.x) > 2) {
-            steer(out.keys, now, column);
-            const int x = out.keys.left    ? stepPlayer(now.player.x, -50, now.moveRate, now.dt)
-                          : out.keys.right ? stepPlayer(now.player.x, 75, now.moveRate, now.dt)
-                                           : now.player.x;
-            out.keys.up = !towerReaches(seen, Point(x, ahead.y)) && (lane < 0 || ahead.y >= top);
+        // Towers stand still: walk round their reach, or fight them when there is no way round.
+        // Up to where the plan over the next lane takes over, and never into the lane below.
+        const int top = lane < 0 ? 20 : line + approachSlack / 2;
+        const int towers = static_cast<int>(seen.towerBases.size());
+        if (!route_ || routeTop_ != top || routeTowers_ != towers || ++routeAge_ > 30) {
+            route_.emplace(seen, top, floorLine(now) - now.side / 2 - 1);
+            routeTop_ = top;
+            routeTowers_ = towers;
+            routeAge_ = 0;
+        }
+        if (const auto keys = route_->step(now)) {
+            out.keys = *keys;
             return;
         }
-        if (column < 0 && towerReaches(seen, ahead) && !threatened(seen, now.player) &&
-            siege_ < siegeLimit) {
+        if (towerReaches(seen, ahead) && !threatened(seen, now.player) && siege_ < siegeLimit) {
             ++siege_;
             steer(out.keys, now, shelter(seen, floorLine(now), chooseTarget(seen, next)));
             return;

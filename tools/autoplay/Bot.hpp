@@ -43,6 +43,8 @@ class Bot {
     int stuck_ = 0;    // frames waiting below a lane without a way over it
     int siege_ = 0;    // frames spent holding back to fight first
     Point aimError_;
+    std::optional<Route> route_;
+    int routeTop_ = 0, routeTowers_ = -1, routeAge_ = 0;
     int lastPlayerY_ = 0;
 };
 

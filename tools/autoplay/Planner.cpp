@@ -156,8 +156,6 @@ Keys planKeys(const Field& field, int lane, const Plan& plan, int elapsed) {
     return keys;
 }
 
-namespace {
-
 // One frame of the player's own motion, each key tested on its own like the game does.
 Point movePlayer(const Field& field, Point at, const Keys& keys) {
     struct Step {
@@ -176,6 +174,8 @@ Point movePlayer(const Field& field, Point at, const Keys& keys) {
     }
     return at;
 }
+
+namespace {
 
 bool cleared(const Field& field, int lane, Point at) {
     if (lane < 0)
@@ -362,27 +362,69 @@ bool soldierThreat(const Field& field, Point at) {
                        [&](const EnemyView& e) { return !e.tower && canReach(field, e, at); });
 }
 
-int columnX(const Field& field, int top, int bottom) {
-    const auto clear = [&](int x) {
-        for (int y = bottom; y >= top; y -= 6)
-            if (towerReaches(field, Point(x, y)) || playerBlocked(field, Point(x, y)))
-                return false;
-        return !towerReaches(field, Point(x, top)) && !playerBlocked(field, Point(x, top));
+Route::Route(const Field& field, int top, int bottom) : left_(field.area.left), top_(top) {
+    cols_ = field.area.width / cell + 1;
+    rows_ = std::max(1, (bottom - top) / cell + 1);
+    distance_.assign(static_cast<std::size_t>(cols_ * rows_), -1);
+    const auto free = [&](int i, int j) {
+        const Point at(left_ + i * cell, top_ + j * cell);
+        return !playerBlocked(field, at) && !towerReaches(field, at);
     };
-    bool leftOpen = true, rightOpen = true;
-    for (int d = 0; d < field.area.width && (leftOpen || rightOpen); d += 4) {
-        for (int sign : {-1, 1}) {
-            bool& open = sign < 0 ? leftOpen : rightOpen;
-            const int x = field.player.x + sign * d;
-            if (!open || playerBlocked(field, Point(x, field.player.y))) {
-                open = false;
-                continue;
+    std::vector<char> open(distance_.size());
+    std::vector<int> queue;
+    for (int j = 0; j < rows_; ++j)
+        for (int i = 0; i < cols_; ++i) {
+            open[static_cast<std::size_t>(j * cols_ + i)] = free(i, j);
+            if (j == 0 && open[static_cast<std::size_t>(i)]) {
+                distance_[static_cast<std::size_t>(i)] = 0;
+                queue.push_back(i);
             }
-            if (clear(x))
-                return x;
+        }
+    for (std::size_t q = 0; q < queue.size(); ++q) {
+        const int i = queue[q] % cols_, j = queue[q] / cols_;
+        const int next[4][2] = {{i - 1, j}, {i + 1, j}, {i, j - 1}, {i, j + 1}};
+        for (const auto& n : next) {
+            if (n[0] < 0 || n[0] >= cols_ || n[1] < 0 || n[1] >= rows_)
+                continue;
+            const auto k = static_cast<std::size_t>(n[1] * cols_ + n[0]);
+            if (!open[k] || distance_[k] >= 0)
+                continue;
+            distance_[k] = distance_[static_cast<std::size_t>(queue[q])] + 1;
+            queue.push_back(n[1] * cols_ + n[0]);
         }
     }
-    return -1;
+}
+
+int Route::distanceAt(Point p) const {
+    if (p.y <= top_)
+        return 0;
+    const int i = (p.x - left_ + cell / 2) / cell, j = (p.y - top_ + cell / 2) / cell;
+    if (i < 0 || i >= cols_ || j < 0 || j >= rows_)
+        return -1;
+    return distance_[static_cast<std::size_t>(j * cols_ + i)];
+}
+
+std::optional<Keys> Route::step(const Field& field) const {
+    std::optional<Keys> best;
+    int bestDistance = distanceAt(field.player);
+    if (bestDistance < 0)
+        return best;
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            Keys keys;
+            keys.left = dx < 0;
+            keys.right = dx > 0;
+            keys.up = dy < 0;
+            keys.down = dy > 0;
+            const Point to = movePlayer(field, field.player, keys);
+            const int d = distanceAt(to);
+            // Ties go upwards.
+            if (d >= 0 && (d < bestDistance || (d == bestDistance && dy < 0 && best && !best->up))) {
+                bestDistance = d;
+                best = keys;
+            }
+        }
+    return best;
 }
 
 int chooseTarget(const Field& field, Point next) {

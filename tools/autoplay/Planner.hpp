@@ -107,6 +107,9 @@ int waitLine(const Field& field, int lane);
 // Keys for frame `elapsed` of the plan from where the player stands.
 Keys planKeys(const Field& field, int lane, const Plan& plan, int elapsed);
 
+// One frame of the player's own motion, each key tested on its own as the game does.
+Point movePlayer(const Field& field, Point at, const Keys& keys);
+
 struct Outcome {
     bool safe = false;
     int frames = 0; // until the lane is cleared
@@ -143,9 +146,21 @@ bool canReach(const Field& field, const EnemyView& enemy, Point at);
 // True when some enemy can; when some enemy soldier can.
 bool threatened(const Field& field, Point at);
 bool soldierThreat(const Field& field, Point at);
-// The nearest x, reachable sideways from where the player stands, from which it can walk straight
-// up from `bottom` to `top` out of every tower's reach and past every block; -1 when none.
-int columnX(const Field& field, int top, int bottom);
+
+// The ways up a band to the line `top`, round blocks and out of every tower's reach, on a grid.
+class Route {
+  public:
+    static constexpr int cell = 6;
+    Route(const Field& field, int top, int bottom);
+    // Grid steps to the top line, -1 when there is no way.
+    int distanceAt(Point p) const;
+    // The keys that bring the player nearer the top line, if it is on a way.
+    std::optional<Keys> step(const Field& field) const;
+
+  private:
+    int left_, top_, cols_ = 0, rows_ = 0;
+    std::vector<int> distance_;
+};
 // The enemy to fight next: those that can fire at the player where it stands or where it goes
 // next come first, then the nearest. -1 when none is left.
 int chooseTarget(const Field& field, Point next);
