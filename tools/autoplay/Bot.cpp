@@ -215,10 +215,10 @@ Decision Bot::fight(const Field& seen, const Forecast& forecast, int from, Point
     out.aim = Point(centre.x + aimError_.x, centre.y + aimError_.y);
     const double wanted = angleTo(seen.player, centre);
     const bool lined = angleGap(turnedRotation(seen, out.aim), wanted) < 4.0;
-    out.fire = seen.canFire && lined && lineClear(seen, seen.lanes, seen.player, centre);
+    out.fire = seen.canFire && lined && lineClear(seen, forecast, from, seen.player, centre, 8);
     if (std::getenv("AUTOPLAY_SHOT"))
         std::fprintf(stderr, "human cf %d lined %d clear %d blocks %d rot %.1f want %.1f\n",
-                     seen.canFire, lined, lineClear(seen, seen.lanes, seen.player, centre),
+                     seen.canFire, lined, lineClear(seen, forecast, from, seen.player, centre, 8),
                      blocksClear(seen, seen.player, centre), turnedRotation(seen, out.aim), wanted);
     return out;
 }

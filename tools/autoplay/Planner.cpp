@@ -324,21 +324,35 @@ bool blocksClear(const Field& field, Point from, Point to, double clearance) {
     return true;
 }
 
-bool lineClear(const Field& field, const std::vector<LaneView>& lanes, Point from, Point to) {
-    // A shot is first tested one step away from its shooter.
-    const double length = std::max(1.0, distance(from, to));
-    const double step = std::min(1.0, field.dt * 1000 / length);
-    from = Point(from.x + static_cast<int>((to.x - from.x) * step),
-                 from.y + static_cast<int>((to.y - from.y) * step));
-    for (const LaneView& lane : lanes)
-        for (const TankView& tank : lane.tanks) {
+bool lineClear(const Field& field, const Forecast& forecast, int from, Point a, Point b,
+               int margin) {
+    // A shot is first tested one step away from its shooter, and it covers 33 px a frame
+    // measured along both axes together.
+    const int speed = static_cast<int>(field.dt * 1000);
+    const double length = std::max(1.0, distance(a, b));
+    const double step = std::min(1.0, speed / length);
+    const Point start(a.x + static_cast<int>((b.x - a.x) * step),
+                      a.y + static_cast<int>((b.y - a.y) * step));
+    const double axes = std::max(1, std::abs(b.x - a.x) + std::abs(b.y - a.y));
+    const std::vector<LaneView>& now = forecast.at(from);
+    for (std::size_t l = 0; l < now.size(); ++l) {
+        const LaneView& lane = now[l];
+        const double laneY = lane.top + laneHeight(field) / 2.0;
+        if ((laneY < std::min(a.y, b.y) - 70) || (laneY > std::max(a.y, b.y) + 70))
+            continue;
+        const double across = std::abs(b.y - a.y) / axes * speed;
+        const int frames = across > 0 ? static_cast<int>(std::abs(laneY - a.y) / across) + 1 : 1;
+        const LaneView& then = forecast.at(from + frames)[l];
+        for (const TankView& tank : then.tanks) {
             if (tank.kind == 3)
                 continue;
-            const Box b = sizedBox(field, lane, tank);
-            if (segmentDistance(from, to, b.left + b.width / 2, b.top + b.height / 2) < 67)
+            const Box box = sizedBox(field, then, tank);
+            if (segmentDistance(start, b, box.left + box.width / 2, box.top + box.height / 2) <
+                67 + margin)
                 return false;
         }
-    return blocksClear(field, from, to);
+    }
+    return blocksClear(field, a, b);
 }
 
 bool canReach(const Field& field, const EnemyView& e, Point at) {

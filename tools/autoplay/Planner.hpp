@@ -137,8 +137,12 @@ double turnedRotation(const Field& field, Point aim);
 // True when no block would swallow a shot flying straight from `from` to `to` (a block takes
 // every shot that passes within 50 px of its centre; `clearance` adds room for error).
 bool blocksClear(const Field& field, Point from, Point to, double clearance = 52);
-// The same for blocks and the harmful tanks of `lanes` (a tank takes shots within 67 px).
-bool lineClear(const Field& field, const std::vector<LaneView>& lanes, Point from, Point to);
+// The same for blocks and the harmful tanks (a tank takes shots within 67 px of its centre), with
+// the tanks where the forecast has them when the shot fired at frame `from` crosses their lane:
+// the timing of a practised player, who sees the tanks drive but does not work out the flight of
+// each shot. `margin` widens the tanks' reach.
+bool lineClear(const Field& field, const Forecast& forecast, int from, Point a, Point b,
+               int margin);
 // True when a tower can fire at a player standing at `at`.
 bool towerReaches(const Field& field, Point at);
 // True when the enemy can fire at a player standing at `at`, now or once it has walked up to it.
