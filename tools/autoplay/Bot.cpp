@@ -314,9 +314,11 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
             out.keys = *keys;
             return;
         }
-        if (towerReaches(seen, ahead) && !threatened(seen, now.player) && siege_ < siegeLimit) {
+        if (towerReaches(seen, ahead)) {
+            // No way round: fight the tower from out of its reach, and never walk into it.
             ++siege_;
-            steer(out.keys, now, shelter(seen, floorLine(now), chooseTarget(seen, next)));
+            const int target = siege_ < siegeLimit ? chooseTarget(seen, next) : -1;
+            steer(out.keys, now, shelter(seen, floorLine(now), target));
             return;
         }
         out.keys = walkUp(now);

@@ -360,10 +360,10 @@ bool canReach(const Field& field, const EnemyView& e, Point at) {
         return false;
     if (distance(e.centre, at) < e.range + 12)
         return true;
-    // Enemy soldiers walk up to the player as far as the field's middle line, and near the top
-    // line they fire from anywhere.
+    // Enemy soldiers walk up to the player as far as the field's middle line, unless they are held
+    // fast, and near the top line they fire from anywhere.
     const int lowest = field.area.top + field.area.height / 2;
-    return !e.tower && (at.y < 300 || at.y - lowest < e.range + 4);
+    return !e.tower && (at.y < 300 || (e.walking && at.y - lowest < e.range + 4));
 }
 
 bool threatened(const Field& field, Point at) {

@@ -32,7 +32,8 @@ struct EnemyView {
     Point centre;
     int range = 0;
     bool tower = false;
-    bool armed = true; // an enemy soldier with no ammunition left is harmless
+    bool armed = true;   // an enemy soldier with no ammunition left is harmless
+    bool walking = true; // an enemy soldier that could not take its last step may be held fast
     int life = 100;
 };
 

@@ -3,6 +3,7 @@
 #include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/Text.hpp"
+#include "rules/Geometry.hpp"
 #include "tools/autoplay/Bot.hpp"
 
 #include <cstdio>
@@ -51,10 +52,13 @@ Field look(const Game& game) {
         f.blocks.push_back(block.box);
     for (const Tower& tower : game.towers) {
         f.towerBases.push_back(tower.centre());
-        f.enemies.push_back({tower.centre(), tower.range, true, true, tower.life});
+        f.enemies.push_back({tower.centre(), tower.range, true, true, false, tower.life});
     }
-    for (const auto& s : game.soldiers)
-        f.enemies.push_back({s->centre(), s->range, false, s->ammo > 0, s->life});
+    for (const auto& s : game.soldiers) {
+        // A soldier that stands still far from the player had its steps undone.
+        const bool walking = !(s->centre() == s->position) || distance(s->centre(), f.player) <= 100;
+        f.enemies.push_back({s->centre(), s->range, false, s->ammo > 0, walking, s->life});
+    }
     for (const Item& item : game.items)
         f.items.push_back({item.centre(), item.kind});
     return f;
