@@ -162,6 +162,7 @@ Decision Bot::decide(const Field& now, const RandomEngine& random) {
         seen_.clear();
         siege_ = 0;
         stuck_ = 0;
+        fetchStuck_ = 0;
     }
     lastPlayerY_ = now.player.y;
     seen_.push_back(now);
@@ -255,7 +256,10 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
     out.aim = fought.aim;
     out.fire = fought.fire;
 
-    if (const auto keys = fetchItem(now, lane)) {
+    if (const auto keys = fetchItem(now, lane); keys && fetchStuck_ < 30) {
+        // Give up an item it cannot get to.
+        fetchStuck_ = now.player == lastFetchFrom_ ? fetchStuck_ + 1 : 0;
+        lastFetchFrom_ = now.player;
         out.keys = *keys;
         return;
     }

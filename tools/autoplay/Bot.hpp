@@ -46,6 +46,8 @@ class Bot {
     std::optional<Route> route_;
     int routeTop_ = 0, routeTowers_ = -1, routeAge_ = 0;
     int lastPlayerY_ = 0;
+    int fetchStuck_ = 0; // frames without a step towards an item
+    Point lastFetchFrom_;
 };
 
 } // namespace autoplay

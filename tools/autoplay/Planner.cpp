@@ -453,6 +453,13 @@ int chooseTarget(const Field& field, Point next) {
             score -= 2000;
         if (!blocksClear(field, field.player, e.centre))
             score += 1000;
+        // Shots through a lane get through only between its tanks.
+        const int tallest = laneHeight(field);
+        for (const LaneView& lane : field.lanes) {
+            const int mid = lane.top + tallest / 2;
+            if (mid > std::min(e.centre.y, field.player.y) && mid < std::max(e.centre.y, field.player.y))
+                score += 1500;
+        }
         // Half-dead enemies first: every hit on them brings the end nearer.
         score -= 2.0 * (100 - e.life);
         if (score < bestScore) {
