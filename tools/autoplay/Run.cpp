@@ -70,6 +70,17 @@ RunStats playRun(GameWindow& window, const RunOptions& options) {
     game.assets = std::make_unique<AssetStore>();
     game.assets->loadAll();
     loadDefaultFont(game.builtinFont);
+    if (!options.shotFile.empty()) {
+        loadFontOrDefault(game.font, "sources/Fonts/TSalvacion.ttf");
+        game.text.setFont(game.font);
+        game.text.setCharacterSize(30);
+        game.text2.setFont(game.builtinFont);
+        game.text2.setCharacterSize(30);
+        game.curtainX = game.screenWidth / 2 + 50;
+        game.curtainY = game.screenHeight / 2 + 50;
+    }
+    const int shotFrame =
+        options.shotFile.empty() ? -1 : static_cast<int>(options.shotSecond / frameTime);
     game.clock = Stopwatch(game.gameClock);
     game.running = true;
 
@@ -138,6 +149,10 @@ RunStats playRun(GameWindow& window, const RunOptions& options) {
                     static_cast<int>(tanks[t]) - static_cast<int>(game.tracks[t].tanks.size());
         } else if (level <= 5) {
             ++stats.crossings;
+        }
+        if (frame == shotFrame) {
+            game.drawFrame();
+            window.screenshot().saveToFile(options.shotFile);
         }
         if (options.level > 0 && game.level != options.level)
             break; // the level is won

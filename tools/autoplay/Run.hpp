@@ -18,6 +18,8 @@ struct RunOptions {
     std::uint32_t seed = 1;
     double minutes = 10;  // of game time
     bool human = false;
+    std::string shotFile; // when set, the screen at `shotSecond` is drawn and saved there
+    double shotSecond = 20;
 };
 
 struct RunStats {

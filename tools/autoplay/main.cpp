@@ -1,7 +1,8 @@
-// velmarch-autoplay [--level N] [--seeds LIST] [--minutes M] [--game] [--human]
+// velmarch-autoplay [--level N]... [--seeds LIST] [--minutes M] [--game] [--human] [--shots DIR]
 // Plays levels (or whole games) through the real game rules and prints one line per run and a
-// summary per level. LIST is like 1-10 or 3,5,8. Needs an X server (DISPLAY) for the pictures;
-// run it from the game folder.
+// summary per level. LIST is like 1-10 or 3,5,8. --shots saves the screen 20 s into the first run
+// of each level as DIR/level-N.png. Needs an X server (DISPLAY) for the pictures; run it from the
+// game folder.
 #include "platform/GameWindow.hpp"
 #include "tools/autoplay/Run.hpp"
 
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
     std::vector<std::uint32_t> seeds = parseSeeds("1-10");
     double minutes = 10;
     bool game = false, human = false;
+    std::string shots;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--level" && i + 1 < argc)
@@ -80,9 +82,11 @@ int main(int argc, char** argv) {
             game = true;
         else if (arg == "--human")
             human = true;
+        else if (arg == "--shots" && i + 1 < argc)
+            shots = argv[++i];
         else {
             std::fprintf(stderr, "usage: %s [--level N]... [--seeds LIST] [--minutes M] [--game] "
-                                 "[--human]\n", argv[0]);
+                                 "[--human] [--shots DIR]\n", argv[0]);
             return 2;
         }
     }
@@ -106,6 +110,8 @@ int main(int argc, char** argv) {
             options.seed = seed;
             options.minutes = minutes;
             options.human = human;
+            if (!shots.empty() && seed == seeds.front())
+                options.shotFile = shots + "/" + (level == 0 ? std::string("game") : "level-" + std::to_string(level)) + ".png";
             runs.push_back(autoplay::playRun(window, options));
             allWon = allWon && runs.back().won;
             std::printf("%s seed %u: %s\n", name.c_str(), seed,
