@@ -207,20 +207,12 @@ Decision Bot::fight(const Field& seen, const Forecast& forecast, int from, Point
         out.aim = centre;
         const ShotResult shot = predictShot(seen, forecast, turnedRotation(seen, out.aim));
         out.fire = seen.canFire && shot.what == ShotResult::Enemy;
-        if (std::getenv("AUTOPLAY_SHOT"))
-            std::fprintf(stderr, "cf %d rot %.1f want %.1f shot %d idx %d frames %d\n", seen.canFire,
-                         turnedRotation(seen, out.aim), angleTo(seen.player, centre), shot.what,
-                         shot.index, shot.frames);
         return out;
     }
     out.aim = Point(centre.x + aimError_.x, centre.y + aimError_.y);
     const double wanted = angleTo(seen.player, centre);
     const bool lined = angleGap(turnedRotation(seen, out.aim), wanted) < 4.0;
     out.fire = seen.canFire && lined && lineClear(seen, forecast, from, seen.player, centre, 8);
-    if (std::getenv("AUTOPLAY_SHOT"))
-        std::fprintf(stderr, "human cf %d lined %d clear %d blocks %d rot %.1f want %.1f\n",
-                     seen.canFire, lined, lineClear(seen, forecast, from, seen.player, centre, 8),
-                     blocksClear(seen, seen.player, centre), turnedRotation(seen, out.aim), wanted);
     return out;
 }
 
@@ -268,8 +260,8 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
     const bool approaching = lane < 0 || now.player.y > line + approachSlack;
     const Point ahead(now.player.x, stepPlayer(now.player.y, -50, now.moveRate, now.dt) - 4);
     const Point landing(now.player.x, lane < 0 ? 20
-                                                : now.lanes[static_cast<std::size_t>(lane)].top -
-                                                      now.side / 2 - 2);
+                                               : now.lanes[static_cast<std::size_t>(lane)].top -
+                                                     now.side / 2 - 2);
     if (!crossing) {
         // Under fire where it stands: back down the band if that gets out of it.
         if (threatened(seen, now.player) && siege_ < siegeLimit) {
@@ -293,13 +285,7 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
         if (soldierThreat(seen, step) && !threatened(seen, now.player) && siege_ < siegeLimit) {
             ++siege_;
             plan_.reset();
-            const int t = chooseTarget(seen, next);
-            const Point to = shelter(seen, floorLine(now), t);
-            if (std::getenv("AUTOPLAY_DEBUG") && siege_ % 100 == 0)
-                std::fprintf(stderr, "soldier siege at (%d,%d) target %d (%d,%d) shelter (%d,%d) floor %d\n",
-                             now.player.x, now.player.y, t, t >= 0 ? seen.enemies[t].centre.x : 0,
-                             t >= 0 ? seen.enemies[t].centre.y : 0, to.x, to.y, floorLine(now));
-            steer(out.keys, now, to);
+            steer(out.keys, now, shelter(seen, floorLine(now), chooseTarget(seen, next)));
             return;
         }
     }
@@ -363,11 +349,6 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
     }
     stuck_ = 0;
     out.keys = planKeys(now, lane, *plan_, planElapsed_);
-    if (std::getenv("AUTOPLAY_DEBUG"))
-        std::fprintf(stderr, "p (%d,%d) lane %d top %d plan %d %d %d el %d keys %d%d%d\n",
-                     now.player.x, now.player.y, lane, now.lanes[std::size_t(lane)].top,
-                     plan_->wait, plan_->waitSide, plan_->crossSide, planElapsed_, out.keys.left,
-                     out.keys.right, out.keys.up);
     ++planElapsed_;
 }
 

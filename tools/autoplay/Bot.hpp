@@ -39,9 +39,9 @@ class Bot {
     std::optional<Plan> plan_;
     int planLane_ = -2;
     int planElapsed_ = 0;
-    int planAge_ = 0;  // frames since the human-paced player last thought
-    int stuck_ = 0;    // frames waiting below a lane without a way over it
-    int siege_ = 0;    // frames spent holding back to fight first
+    int planAge_ = 0; // frames since the human-paced player last thought
+    int stuck_ = 0;   // frames waiting below a lane without a way over it
+    int siege_ = 0;   // frames spent holding back to fight first
     Point aimError_;
     std::optional<Route> route_;
     int routeTop_ = 0, routeTowers_ = -1, routeAge_ = 0;

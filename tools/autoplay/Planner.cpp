@@ -187,8 +187,8 @@ constexpr int maxCrossFrames = 90;
 
 } // namespace
 
-Outcome tryPlan(const Field& field, const Forecast& forecast, int from, int lane,
-                const Plan& plan, int margin) {
+Outcome tryPlan(const Field& field, const Forecast& forecast, int from, int lane, const Plan& plan,
+                int margin) {
     Outcome out;
     Field moving = field;
     for (int f = 0; f < plan.wait + maxCrossFrames; ++f) {
@@ -433,7 +433,8 @@ std::optional<Keys> Route::step(const Field& field) const {
             const Point to = movePlayer(field, field.player, keys);
             const int d = distanceAt(to);
             // Ties go upwards.
-            if (d >= 0 && (d < bestDistance || (d == bestDistance && dy < 0 && best && !best->up))) {
+            if (d >= 0 &&
+                (d < bestDistance || (d == bestDistance && dy < 0 && best && !best->up))) {
                 bestDistance = d;
                 best = keys;
             }
@@ -457,7 +458,8 @@ int chooseTarget(const Field& field, Point next) {
         const int tallest = laneHeight(field);
         for (const LaneView& lane : field.lanes) {
             const int mid = lane.top + tallest / 2;
-            if (mid > std::min(e.centre.y, field.player.y) && mid < std::max(e.centre.y, field.player.y))
+            if (mid > std::min(e.centre.y, field.player.y) &&
+                mid < std::max(e.centre.y, field.player.y))
                 score += 1500;
         }
         // Half-dead enemies first: every hit on them brings the end nearer.

@@ -117,8 +117,8 @@ struct Outcome {
     Point end;
 };
 // Plays the plan on the forecast from frame `from` on (frame `from` is now).
-Outcome tryPlan(const Field& field, const Forecast& forecast, int from, int lane,
-                const Plan& plan, int margin);
+Outcome tryPlan(const Field& field, const Forecast& forecast, int from, int lane, const Plan& plan,
+                int margin);
 // The quickest safe plan, if any.
 std::optional<Plan> bestPlan(const Field& field, const Forecast& forecast, int from, int lane,
                              int margin);
@@ -126,8 +126,8 @@ std::optional<Plan> bestPlan(const Field& field, const Forecast& forecast, int f
 // --- Shooting ---
 struct ShotResult {
     enum What { Nothing, Enemy, Tank, Block } what = Nothing;
-    int index = -1;  // the enemy, or the lane of the tank
-    int tank = -1;   // the tank in its lane
+    int index = -1; // the enemy, or the lane of the tank
+    int tank = -1;  // the tank in its lane
     int frames = 0;
 };
 // Where a shot fired now at the sprite rotation `rotation` ends: the first thing it hits, tested

@@ -56,7 +56,8 @@ Field look(const Game& game) {
     }
     for (const auto& s : game.soldiers) {
         // A soldier that stands still far from the player had its steps undone.
-        const bool walking = !(s->centre() == s->position) || distance(s->centre(), f.player) <= 100;
+        const bool walking =
+            !(s->centre() == s->position) || distance(s->centre(), f.player) <= 100;
         f.enemies.push_back({s->centre(), s->range, false, s->ammo > 0, walking, s->life});
     }
     for (const Item& item : game.items)
@@ -121,29 +122,13 @@ RunStats playRun(GameWindow& window, const RunOptions& options) {
         const Point start = game.startPoint();
         const bool atStartBefore = game.player->centre() == start;
         game.update();
-        if (std::getenv("AUTOPLAY_TRACE") && game.player->life < lifeBefore)
-            for (const Shot& shot : game.shots)
-                std::fprintf(stderr, "  shot (%d,%d) angle %.0f player %d\n", shot.x, shot.y,
-                             shot.angle, shot.fromPlayer);
-        if (std::getenv("AUTOPLAY_TRACE") && game.player->life < lifeBefore)
-            for (const auto& s : game.soldiers)
-                std::fprintf(stderr, "  soldier (%d,%d) life %d\n", s->centre().x, s->centre().y,
-                             s->life);
-        if (std::getenv("AUTOPLAY_TRACE"))
-            std::fprintf(stderr, "f%d (%d,%d) life %d keys %d%d%d%d fire %d aim (%d,%d)\n", frame,
-                         game.player->centre().x, game.player->centre().y, game.player->life,
-                         d.keys.left, d.keys.right, d.keys.up, d.keys.down, d.fire, d.aim.x, d.aim.y);
 
         if (game.level == level &&
             game.levelProgress[static_cast<std::size_t>(std::min(level, 5))] == progress &&
             game.player.get() == player) {
             stats.lifeLost += std::max(0, lifeBefore - game.player->life);
-            if (game.player->centre() == start && !atStartBefore) {
+            if (game.player->centre() == start && !atStartBefore)
                 ++stats.tankHits;
-                if (std::getenv("AUTOPLAY_DEBUG"))
-                    std::fprintf(stderr, "hit at frame %d keys %d%d%d%d\n", frame, d.keys.left,
-                                 d.keys.right, d.keys.up, d.keys.down);
-            }
             for (std::size_t t = 0; t < tanks.size() && t < game.tracks.size(); ++t)
                 stats.tanksDestroyed +=
                     static_cast<int>(tanks[t]) - static_cast<int>(game.tracks[t].tanks.size());

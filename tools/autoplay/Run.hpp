@@ -14,9 +14,9 @@ namespace autoplay {
 Field look(const Game& game);
 
 struct RunOptions {
-    int level = 1;        // the level played; 0 plays a whole game from level 1
+    int level = 1; // the level played; 0 plays a whole game from level 1
     std::uint32_t seed = 1;
-    double minutes = 10;  // of game time
+    double minutes = 10; // of game time
     bool human = false;
     std::string shotFile; // when set, the screen at `shotSecond` is drawn and saved there
     double shotSecond = 20;
@@ -24,11 +24,11 @@ struct RunOptions {
 
 struct RunStats {
     bool won = false;
-    double seconds = 0;   // game time
-    int level = 0;        // where the run ended
+    double seconds = 0; // game time
+    int level = 0;      // where the run ended
     int crossings = 0;
-    int deaths = 0;       // the game lost
-    int tankHits = 0;     // thrown back by a tank
+    int deaths = 0;   // the game lost
+    int tankHits = 0; // thrown back by a tank
     int lifeLost = 0;
     int tanksDestroyed = 0;
     int shots = 0;

@@ -23,7 +23,8 @@ std::vector<std::uint32_t> parseSeeds(const std::string& list) {
     for (std::string part; std::getline(in, part, ',');) {
         const auto dash = part.find('-');
         const long first = std::atol(part.substr(0, dash).c_str());
-        const long last = dash == std::string::npos ? first : std::atol(part.substr(dash + 1).c_str());
+        const long last =
+            dash == std::string::npos ? first : std::atol(part.substr(dash + 1).c_str());
         for (long s = first; s <= last; ++s)
             seeds.push_back(static_cast<std::uint32_t>(s));
     }
@@ -57,8 +58,8 @@ void summarise(const std::string& name, const std::vector<autoplay::RunStats>& r
     std::printf("%s: won %d/%zu  median win %.0f s  deaths %d  crossings/min %.2f  life lost per "
                 "crossing %.1f  tank hits per run %.1f  tanks destroyed per run %.1f\n",
                 name.c_str(), wins, runs.size(), median(winTimes), deaths,
-                crossings / std::max(1.0, seconds / 60), lifeLost / std::max(1.0, double(crossings)),
-                hits / n, tanks / n);
+                crossings / std::max(1.0, seconds / 60),
+                lifeLost / std::max(1.0, double(crossings)), hits / n, tanks / n);
     std::fflush(stdout);
 }
 
@@ -85,8 +86,10 @@ int main(int argc, char** argv) {
         else if (arg == "--shots" && i + 1 < argc)
             shots = argv[++i];
         else {
-            std::fprintf(stderr, "usage: %s [--level N]... [--seeds LIST] [--minutes M] [--game] "
-                                 "[--human] [--shots DIR]\n", argv[0]);
+            std::fprintf(stderr,
+                         "usage: %s [--level N]... [--seeds LIST] [--minutes M] [--game] "
+                         "[--human] [--shots DIR]\n",
+                         argv[0]);
             return 2;
         }
     }
@@ -111,7 +114,9 @@ int main(int argc, char** argv) {
             options.minutes = minutes;
             options.human = human;
             if (!shots.empty() && seed == seeds.front())
-                options.shotFile = shots + "/" + (level == 0 ? std::string("game") : "level-" + std::to_string(level)) + ".png";
+                options.shotFile =
+                    shots + "/" +
+                    (level == 0 ? std::string("game") : "level-" + std::to_string(level)) + ".png";
             runs.push_back(autoplay::playRun(window, options));
             allWon = allWon && runs.back().won;
             std::printf("%s seed %u: %s\n", name.c_str(), seed,
