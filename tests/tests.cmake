@@ -12,6 +12,7 @@ include(tests/rules/tests.cmake)
 include(tests/render/tests.cmake)
 include(tests/lifecycle/tests.cmake)
 include(tests/fuzz/tests.cmake)
+include(tests/autoplay/tests.cmake)
 
 add_executable(velmarch-tests
     tests/main.cpp
@@ -25,9 +26,12 @@ add_executable(velmarch-tests
     ${VELMARCH_RENDER_TESTS}
     ${VELMARCH_LIFECYCLE_TESTS}
     ${VELMARCH_FUZZ_TESTS}
+    ${VELMARCH_AUTOPLAY_TESTS}
 )
 target_compile_options(velmarch-tests PRIVATE -Wall -Wextra)
 target_link_libraries(velmarch-tests PRIVATE velmarch_core GTest::gtest)
+# The autoplayer plays the shipped levels and its foresight is checked against the game.
+target_link_libraries(velmarch-tests PRIVATE velmarch_autoplay)
 # The content tests read what the build assembled and run the generator.
 add_dependencies(velmarch-tests velmarch-content-files)
 # Tests run where the game runs, so that they read the content the build assembled.

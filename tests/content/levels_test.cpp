@@ -1,3 +1,4 @@
+#include "game/LevelTables.hpp"
 #include "tests/content/ContentFiles.hpp"
 
 #include <cmath>
@@ -94,14 +95,17 @@ sf::Vector2u pictureSize(const std::string& path) {
 }
 
 struct Sizes {
-    int block, tankHeight, playerWidth[5];
+    int block, tankWidth, tankHeight, playerWidth[5];
     sf::Vector2u item[3];
     Sizes() {
         block = int(pictureSize("Images/Texture/Block.jpg").x);
-        tankHeight = 0;
-        for (int k = 1; k <= 3; ++k)
-            tankHeight = std::max(
-                tankHeight, int(pictureSize("Images/Tanks/Tank_0" + std::to_string(k) + ".png").y));
+        tankWidth = tankHeight = 0;
+        for (int k = 1; k <= 3; ++k) {
+            const sf::Vector2u tank =
+                pictureSize("Images/Tanks/Tank_0" + std::to_string(k) + ".png");
+            tankWidth = std::max(tankWidth, int(tank.x));
+            tankHeight = std::max(tankHeight, int(tank.y));
+        }
         for (int k = 1; k <= 5; ++k)
             playerWidth[k - 1] =
                 int(pictureSize("Images/Soldiers/Soldier_0" + std::to_string(k) + ".png").x);
@@ -172,12 +176,17 @@ TEST(Levels, EveryLevelIsWellFormedAndWinnable) {
             << "unknown line '" << level.strayLines.front() << "'";
         const int player = sizes.playerWidth[n - 1];
 
+        // Between two tanks of a lane a soldier walks through with room to spare: the gap is
+        // the lane's spacing less the widest picture.
+        EXPECT_GE(levels::rowSpacing(n) - sizes.tankWidth, player * 3 / 2)
+            << "gap between tanks against the player's box " << player;
+
         // Lanes: clear of the start (with room to spare) and far enough apart to wait between.
         std::vector<int> lanes = level.lanes;
         std::sort(lanes.begin(), lanes.end());
         for (std::size_t i = 0; i < lanes.size(); ++i) {
             EXPECT_GE(lanes[i], 0);
-            EXPECT_LE(lanes[i] + sizes.tankHeight, fieldH - 100)
+            EXPECT_LE(lanes[i] + sizes.tankHeight, fieldH - 60)
                 << "lane " << lanes[i] << " near the start";
             if (i > 0) {
                 EXPECT_GE(lanes[i] - (lanes[i - 1] + sizes.tankHeight), player + 4)

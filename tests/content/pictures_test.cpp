@@ -60,9 +60,9 @@ TEST(Pictures, SizesFitHowTheGameShowsThem) {
         {"Images/Texture/Armee.jpg", 128, 1024, 128, 1024}, // tiled at natural size
         {"Images/Texture/Door.png", 128, 1440, 128, 450},
         {"Images/Texture/Block.jpg", 40, 60, 40, 60},  // its size is its collision box
-        {"Images/Tanks/Tank_01.png", 60, 130, 40, 78}, // lanes 82 high, tanks 134 apart
-        {"Images/Tanks/Tank_02.png", 60, 130, 40, 78},
-        {"Images/Tanks/Tank_03.png", 60, 130, 40, 78},
+        {"Images/Tanks/Tank_01.png", 60, 100, 40, 78}, // lanes 82 high, tanks 154 apart at the
+        {"Images/Tanks/Tank_02.png", 60, 100, 40, 78}, // closest, with a soldier between
+        {"Images/Tanks/Tank_03.png", 60, 100, 40, 78},
         {"Images/Tanks/Tower_01.png", 42, 42, 96, 140},
         {"Images/Symbols/Visier.png", 100, 400, 100, 400},
     };

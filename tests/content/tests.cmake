@@ -5,6 +5,7 @@ set(VELMARCH_CONTENT_TESTS
     tests/content/pages_test.cpp
     tests/content/pictures_test.cpp
     tests/content/sounds_test.cpp
+    tests/content/winnable_test.cpp
 )
 # The generator test runs the generator binary itself.
 set_source_files_properties(tests/content/generator_test.cpp PROPERTIES

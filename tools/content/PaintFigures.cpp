@@ -305,7 +305,8 @@ Canvas paintTank(const TankLook& t) {
     }
     // Turret with shadow.
     const Vec2 tc{W * (t.heavy ? 0.50f : 0.48f), cy};
-    const float tr = t.heavy ? 23.f : 20.f;
+    // Compact hulls: the turret keeps its share of the hull's depth.
+    const float tr = (t.heavy ? 23.f : 20.f) * H / (t.heavy ? 78.f : 72.f);
     std::vector<Vec2> turretPts;
     if (t.heavy) {
         turretPts = {{tc.x - tr, tc.y - tr * 0.75f},
@@ -613,10 +614,10 @@ void paintFigures(std::vector<Picture>& out) {
         out.push_back({s.path, paintSoldier(s)});
 
     out.push_back(
-        {"Tanks/Tank_01.png", paintTank({"", 124, 72, rgb(98, 108, 64), rgb(72, 82, 48),
+        {"Tanks/Tank_01.png", paintTank({"", 90, 58, rgb(98, 108, 64), rgb(72, 82, 48),
                                          rgb(124, 114, 78), rgb(52, 52, 48), false, 11})});
-    out.push_back({"Tanks/Tank_02.png", paintTank({"", 130, 78, rgb(84, 88, 86), rgb(64, 68, 68),
+    out.push_back({"Tanks/Tank_02.png", paintTank({"", 94, 62, rgb(84, 88, 86), rgb(64, 68, 68),
                                                    rgb(100, 96, 84), rgb(44, 44, 42), true, 22})});
-    out.push_back({"Tanks/Tank_03.png", paintAmbulance(116, 62)});
+    out.push_back({"Tanks/Tank_03.png", paintAmbulance(86, 52)});
     out.push_back({"Tanks/Tower_01.png", paintTower()});
 }
