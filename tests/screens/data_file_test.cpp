@@ -2,7 +2,6 @@
 #include "screens/DataFile.hpp"
 #include "screens/HighscoreTable.hpp"
 
-#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <functional>
@@ -125,7 +124,6 @@ TEST(DataFile, AKilledSaveLeavesAWholeList) {
     std::mt19937 random(seed);
     SCOPED_TRACE("seed " + std::to_string(seed));
     int saved = 0;
-    const auto start = std::chrono::steady_clock::now();
     for (int kill = 0; kill < 200; ++kill) {
         const pid_t writer = ::fork();
         ASSERT_GE(writer, 0);
@@ -147,7 +145,6 @@ TEST(DataFile, AKilledSaveLeavesAWholeList) {
         saved = n;
     }
     EXPECT_GT(saved, 0);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 
     writeBytes("victim", "untouched");
     fs::remove(temporaryFile);
