@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <fstream>
+#include <iostream>
 
 namespace {
 
@@ -116,9 +117,17 @@ void HighscoreTable::load() {
     std::ifstream in(file_, std::ios::binary);
     if (in)
         records_ = parseHighscores(in, file_.string());
+    std::error_code error;
+    unreadable_ = in.bad() || (!in.is_open() && std::filesystem::exists(file_, error));
 }
 
 bool HighscoreTable::save() const {
+    // A list that is there but could not be read must not be replaced by what little was read.
+    if (unreadable_) {
+        std::cerr << "Velmarch: cannot save " << file_.string()
+                  << ": it could not be read, so it is kept as it is\n";
+        return false;
+    }
     return replaceFile(file_, formatHighscores(records_));
 }
 

@@ -56,7 +56,8 @@ class HighscoreTable {
     HighscoreTable& operator=(const HighscoreTable&) = delete;
 
     void load();
-    // False when the file could not be written; it then keeps its previous contents.
+    // False when the file could not be written, or could not be read and so is not written over;
+    // it then keeps its previous contents.
     bool save() const;
     void clear() { records_.clear(); }
     void add(const std::string& name, int points, int seconds);
@@ -66,4 +67,5 @@ class HighscoreTable {
   private:
     std::filesystem::path file_;
     std::vector<HighscoreRecord> records_;
+    bool unreadable_ = false;
 };

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Key 5 shows the stored list row by row; C empties it, and after Escape the file holds the
-# empty list.
+# empty list. With --read-only the game and data folders are marked read-only: the screens work
+# the same, the list stays as it was, a name is not stored but the game starts, and each failed
+# save is reported in one line.
+#   highscores.sh GAME_DIR [--read-only]
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/screens_lib.sh"
 e2e_setup "$1"
@@ -45,6 +48,8 @@ if [ "${2:-}" = --endless-files ]; then
 fi
 stored=$'3\nAlpha\n5300\n812\nBravo\n2100\n340\nCharlie\n900\n75'
 printf '%s' "$stored" >"$data/Highscores.data"
+readOnly=${2:-}
+[ -z "$readOnly" ] || chmod a-w "$data" "$E2E_GAME_DIR/sources"
 
 e2e_start
 e2e_wait_screen 60 "the menu" menu_shown
@@ -57,8 +62,24 @@ e2e_wait_screen 10 "the empty list" highscores_empty_shown
 [ "$(cat "$data/Highscores.data")" = "$stored" ] || e2e_fail "the file changed before the screen closed"
 e2e_key Escape
 e2e_wait_screen 20 "the menu after the highscores" menu_shown
-[ "$(od -An -c "$data/Highscores.data" | tr -s ' ')" = " 0 \n" ] ||
-    e2e_fail "file after clearing: $(od -An -c "$data/Highscores.data")"
+if [ -z "$readOnly" ]; then
+    [ "$(od -An -c "$data/Highscores.data" | tr -s ' ')" = " 0 \n" ] ||
+        e2e_fail "file after clearing: $(od -An -c "$data/Highscores.data")"
+else
+    [ "$(cat "$data/Highscores.data")" = "$stored" ] || e2e_fail "a read-only list changed"
+    [ "$(grep -c 'cannot save' "$E2E_WORK/stderr.log")" -eq 1 ] || e2e_fail "not one report"
+    # A name that cannot be stored still starts the game.
+    e2e_key 1
+    e2e_wait_screen 30 "the name entry" name_entry_shown
+    e2e_type "Nur Lesen"
+    e2e_key Return
+    e2e_wait_screen 90 "the game" field_open
+    [ ! -e "$data/Info.data" ] || e2e_fail "a name was stored"
+    [ "$(grep -c 'cannot save' "$E2E_WORK/stderr.log")" -eq 2 ] || e2e_fail "not one report for the name"
+    chmod u+w "$data" "$E2E_GAME_DIR/sources"
+    e2e_log "passed"
+    exit 0
+fi
 
 e2e_key 6
 e2e_wait_exit 15

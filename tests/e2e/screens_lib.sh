@@ -36,3 +36,6 @@ credits_pair_shown() {
     [ "$(e2e_count "$1" 560 225 150 36 "rgb(255,0,0)" 8%)" -ge 40 ] &&
         [ "$(e2e_count "$1" 730 225 150 36 "rgb(0,255,255)" 8%)" -ge 40 ]
 }
+
+# A game has opened: the HUD's yellow marker line across the field.
+field_open() { [ "$(e2e_count "$1" 420 58 640 10 "rgb(255,255,0)" 5%)" -ge 2000 ]; }

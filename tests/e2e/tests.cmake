@@ -32,3 +32,11 @@ set_tests_properties(e2e.menu e2e.menu_without_sources e2e.menu_with_damaged_sou
     e2e.highscores_with_endless_files e2e.pages e2e.game e2e.options e2e.sound_folders
     PROPERTIES
     LABELS e2e TIMEOUT 240 ENVIRONMENT "${VELMARCH_E2E_ENVIRONMENT}")
+
+# Saves and the long run: game after game in one process (two here: each takes over half a
+# minute of transitions); a read-only data folder.
+add_test(NAME e2e.many_games COMMAND bash ${VELMARCH_E2E_DIR}/many_games.sh ${VELMARCH_GAME_DIR} 2)
+add_test(NAME e2e.highscores_read_only
+         COMMAND bash ${VELMARCH_E2E_DIR}/highscores.sh ${VELMARCH_GAME_DIR} --read-only)
+set_tests_properties(e2e.many_games e2e.highscores_read_only PROPERTIES
+    LABELS e2e TIMEOUT 400 ENVIRONMENT "${VELMARCH_E2E_ENVIRONMENT}")

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Game after game in one run: each game (a name, the field, Escape) is followed by the fresh title
+# screen the program starts anew into. Starting anew must not pile up processes, open files or
+# memory: at the end one game process is left, no zombie, as many open files as after the first
+# game, and resident memory within 10% of what it was early on.
+#   many_games.sh GAME_DIR [GAMES]   (default 2)
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/screens_lib.sh"
+games=${2:-2}
+# Memory after the last game is compared with that after game 5 in a long run (past any warm-up),
+# after an early game in a short one.
+reference=$((games >= 10 ? 5 : games >= 3 ? 2 : 1))
+
+# The title screen ready for keys: its footer typed (checked first, it is the cheaper check) and
+# its entries shown.
+title_ready() { menu_footer_shown "$1" && menu_shown "$1"; }
+
+# Processes running this copy of the program (the pid survives starting anew).
+game_processes() {
+    local exe
+    for exe in /proc/[0-9]*/exe; do
+        [ "$(readlink "$exe" 2>/dev/null)" = "$E2E_GAME_DIR/velmarch" ] && echo "${exe//[^0-9]/}"
+    done
+}
+resident_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$E2E_GAME_PID/status"; }
+open_files() { find "/proc/$E2E_GAME_PID/fd" -mindepth 1 | wc -l; }
+zombies() { ps -o stat= --ppid "$E2E_GAME_PID" | grep -c '^Z'; }
+
+e2e_setup "$1"
+scores=$E2E_GAME_DIR/sources/Data/Highscores.data
+e2e_start
+started=$SECONDS
+for ((game = 1; game <= games; game++)); do
+    ((game > 1)) || e2e_wait_screen 90 "the title" title_ready
+    e2e_key 1
+    e2e_wait_screen 60 "the name entry" name_entry_shown
+    e2e_type "Runde $game"
+    e2e_key Return
+    e2e_wait_screen 90 "the field of game $game" field_open
+    e2e_key Escape
+    e2e_wait_screen 90 "the title after game $game" title_ready
+    rss[game]=$(resident_kb)
+    fds[game]=$(open_files)
+    e2e_log "game $game done: resident ${rss[game]} kB, ${fds[game]} open files"
+done
+e2e_log "$games games in $((SECONDS - started)) s"
+
+processes=$(game_processes | wc -l)
+[ "$processes" -eq 1 ] || e2e_fail "$processes game processes: $(game_processes | tr '\n' ' ')"
+[ "$(zombies)" -eq 0 ] || e2e_fail "zombies left: $(ps -o pid=,stat=,comm= --ppid "$E2E_GAME_PID")"
+[ "${fds[games]}" -le "${fds[1]}" ] || e2e_fail "open files grew from ${fds[1]} to ${fds[games]}"
+last=${rss[games]} early=${rss[reference]}
+((last * 10 <= early * 11)) ||
+    e2e_fail "resident memory grew from $early kB after game $reference to $last kB"
+# Aborted games record nothing; the list is written back as it was every time.
+[ "$(od -An -c "$scores" | tr -s ' ')" = " 0 \n" ] || e2e_fail "highscores: $(od -An -c "$scores")"
+
+e2e_key 6
+e2e_wait_exit 20
+[ "$E2E_EXIT" -eq 0 ] || e2e_fail "exit code $E2E_EXIT"
+e2e_quiet_stderr 20
+e2e_log "passed"

@@ -1,0 +1,178 @@
+#include "ScreenTestSupport.hpp"
+#include "screens/DataFile.hpp"
+#include "screens/HighscoreTable.hpp"
+
+#include <csignal>
+#include <fcntl.h>
+#include <functional>
+#include <gtest/gtest.h>
+#include <random>
+#include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path dataFile = "sources/Data/Highscores.data";
+const fs::path temporaryFile = "sources/Data/Highscores.data.tmp";
+const std::string stored = "1\nAlpha\n5300\n812";
+
+// What a save says on standard error.
+struct ErrorLines {
+    std::ostringstream captured;
+    std::streambuf* previous = std::cerr.rdbuf(captured.rdbuf());
+    ~ErrorLines() { std::cerr.rdbuf(previous); }
+    std::size_t count() const {
+        const std::string text = captured.str();
+        return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    }
+};
+
+unsigned modeOf(const fs::path& path) {
+    struct stat status {};
+    ::lstat(path.c_str(), &status);
+    return status.st_mode & 07777;
+}
+
+// A list of n records, long enough that writing it takes a moment.
+std::string listOf(int n) {
+    std::vector<HighscoreRecord> records;
+    for (int i = 0; i < n; ++i)
+        records.push_back({"Player " + std::string(200, 'a' + i % 26), std::to_string(100000 - i),
+                           std::to_string(i)});
+    return formatHighscores(records);
+}
+
+} // namespace
+
+TEST(DataFile, ReadOnlyFilesAndFoldersAreLeftAloneWithOneMessage) {
+    const struct {
+        const char* what;
+        std::function<void()> prepare;
+    } cases[] = {
+        {"read-only file", [] { fs::permissions(dataFile, fs::perms(0444)); }},
+        {"read-only folder", [] { fs::permissions("sources/Data", fs::perms(0555)); }},
+        {"read-only game folder and data folder",
+         [] {
+             fs::permissions("sources/Data", fs::perms(0555));
+             fs::permissions("sources", fs::perms(0555));
+         }},
+    };
+    for (const auto& c : cases) {
+        ScratchFolder folder;
+        writeBytes(dataFile, stored);
+        c.prepare();
+        const unsigned mode = modeOf(dataFile);
+        ErrorLines errors;
+        {
+            HighscoreTable table;
+            table.add("Bravo", 9000, 1);
+            EXPECT_FALSE(table.save()) << c.what;
+        }
+        EXPECT_EQ(errors.count(), 2u) << c.what << ": one line per save: " << errors.captured.str();
+        EXPECT_EQ(readBytes(dataFile), stored) << c.what;
+        EXPECT_EQ(modeOf(dataFile), mode) << c.what;
+        EXPECT_FALSE(fs::exists(temporaryFile)) << c.what;
+        // Nothing to change: nothing to say.
+        { HighscoreTable table; }
+        EXPECT_EQ(errors.count(), 2u) << c.what;
+    }
+}
+
+TEST(DataFile, MissingFoldersAreMadeOnlyWhereWritable) {
+    ScratchFolder folder;
+    fs::create_directory("sources");
+    fs::permissions("sources", fs::perms(0555));
+    ErrorLines errors;
+    EXPECT_FALSE(replaceFile(dataFile, stored));
+    EXPECT_FALSE(fs::exists("sources/Data"));
+    EXPECT_EQ(errors.count(), 1u);
+    // A file where the folder should be.
+    fs::permissions("sources", fs::perms(0755));
+    writeBytes("sources/Data", "");
+    EXPECT_FALSE(replaceFile(dataFile, stored));
+    EXPECT_EQ(errors.count(), 2u);
+    fs::remove("sources/Data");
+    EXPECT_TRUE(replaceFile(dataFile, stored));
+    EXPECT_EQ(readBytes(dataFile), stored);
+}
+
+TEST(DataFile, ALinkIsFollowedAndPermissionsAreKept) {
+    ScratchFolder folder;
+    writeBytes("elsewhere/list", stored);
+    fs::permissions("elsewhere/list", fs::perms(0640));
+    fs::create_directories("sources/Data");
+    fs::create_symlink("../../elsewhere/list", dataFile);
+    EXPECT_TRUE(replaceFile(dataFile, "0\n"));
+    EXPECT_TRUE(fs::is_symlink(dataFile));
+    EXPECT_EQ(readBytes("elsewhere/list"), "0\n");
+    EXPECT_EQ(modeOf("elsewhere/list"), 0640u);
+    EXPECT_FALSE(fs::exists("elsewhere/list.tmp"));
+    EXPECT_FALSE(fs::exists(temporaryFile));
+}
+
+// The writer is killed at random moments while it saves ever longer lists: each time the file
+// holds one whole list, never a mix, never nothing; what a killed save left behind is cleared
+// by the next save and is never written through.
+TEST(DataFile, AKilledSaveLeavesAWholeList) {
+    ScratchFolder folder;
+    const unsigned seed = std::random_device{}();
+    std::mt19937 random(seed);
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    int saved = 0;
+    for (int kill = 0; kill < 200; ++kill) {
+        const pid_t writer = ::fork();
+        ASSERT_GE(writer, 0);
+        if (writer == 0) {
+            for (int n = saved + 1;; ++n)
+                replaceFile(dataFile, listOf(n));
+        }
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, 4000)(random));
+        ::kill(writer, SIGKILL);
+        ::waitpid(writer, nullptr, 0);
+        if (!fs::exists(dataFile)) {
+            ASSERT_EQ(saved, 0) << "kill " << kill << ": the list is gone";
+            continue;
+        }
+        const std::string bytes = readBytes(dataFile);
+        const int n = std::atoi(bytes.c_str());
+        ASSERT_GE(n, saved) << "kill " << kill;
+        ASSERT_EQ(bytes, listOf(n)) << "kill " << kill << ": not a whole list";
+        saved = n;
+    }
+    EXPECT_GT(saved, 0);
+
+    writeBytes("victim", "untouched");
+    fs::remove(temporaryFile);
+    fs::create_symlink("../../victim", temporaryFile);
+    EXPECT_TRUE(replaceFile(dataFile, stored));
+    EXPECT_EQ(readBytes(dataFile), stored);
+    EXPECT_EQ(readBytes("victim"), "untouched");
+    EXPECT_FALSE(fs::exists(temporaryFile));
+}
+
+// A file-size limit stands for a full disk: the write stops half-way.
+TEST(DataFile, AFailedWriteKeepsTheOldBytesAndSaysSoOnce) {
+    ScratchFolder folder;
+    writeBytes(dataFile, stored);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::dup2(::open("errors", O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::_exit(replaceFile(dataFile, listOf(100)) ? 1 : 0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save reported success";
+    EXPECT_EQ(readBytes(dataFile), stored);
+    EXPECT_FALSE(fs::exists(temporaryFile));
+    const std::string errors = readBytes("errors");
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+}
