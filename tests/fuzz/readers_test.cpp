@@ -55,6 +55,9 @@ TEST(FuzzInputs, KeptInputsPassTheirChecks) {
     for (const auto& [reader, check] : readers) {
         std::size_t replayed = 0;
         for (const char* kind : {"seeds", "regressions"}) {
+            // A reader without findings has no regressions folder (git keeps no empty folders).
+            if (!fs::is_directory(inputs / kind / reader))
+                continue;
             for (const auto& entry : fs::directory_iterator(inputs / kind / reader)) {
                 EXPECT_EQ(check(bytesOf(entry.path())), "") << entry.path();
                 ++replayed;
