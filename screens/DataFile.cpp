@@ -94,6 +94,11 @@ bool replace(const fs::path& file, std::string_view contents, std::string& why) 
     }
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
+    // Only a plain file is ever replaced: a link may lead to a device such as /dev/zero.
+    if (existed && !S_ISREG(old.st_mode)) {
+        why = "it is not a plain file";
+        return false;
+    }
     if (existed && !markedWritable(target)) {
         why = "the file is read-only";
         return false;

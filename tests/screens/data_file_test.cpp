@@ -113,6 +113,16 @@ TEST(DataFile, ALinkIsFollowedAndPermissionsAreKept) {
     EXPECT_EQ(modeOf("elsewhere/list"), 0640u);
     EXPECT_FALSE(fs::exists("elsewhere/list.tmp"));
     EXPECT_FALSE(fs::exists(temporaryFile));
+
+    // A link to something that is not a plain file (here a pipe; /dev/zero in the wild) is
+    // never replaced.
+    ASSERT_EQ(::mkfifo("elsewhere/pipe", 0666), 0);
+    fs::remove(dataFile);
+    fs::create_symlink("../../elsewhere/pipe", dataFile);
+    ErrorLines errors;
+    EXPECT_FALSE(replaceFile(dataFile, "0\n"));
+    EXPECT_EQ(errors.count(), 1u);
+    EXPECT_TRUE(fs::is_fifo("elsewhere/pipe"));
 }
 
 // The writer is killed at random moments while it saves ever longer lists: each time the file
