@@ -16,8 +16,6 @@ add_test(NAME e2e.highscores_with_endless_files
 add_test(NAME e2e.game COMMAND bash ${VELMARCH_E2E_DIR}/game.sh ${VELMARCH_GAME_DIR})
 add_test(NAME e2e.pages COMMAND bash ${VELMARCH_E2E_DIR}/pages.sh ${VELMARCH_GAME_DIR})
 add_test(NAME e2e.options COMMAND bash ${VELMARCH_E2E_DIR}/options.sh ${VELMARCH_GAME_DIR})
-add_test(NAME e2e.sound_folders
-         COMMAND bash ${VELMARCH_E2E_DIR}/sound_folders.sh ${VELMARCH_GAME_DIR})
 
 set(VELMARCH_E2E_ENVIRONMENT "ALSOFT_DRIVERS=null")
 if(VELMARCH_SANITIZE)
@@ -29,14 +27,21 @@ endif()
 
 set_tests_properties(e2e.menu e2e.menu_without_sources e2e.menu_with_damaged_sources
     e2e.menu_with_system_audio e2e.letterbox e2e.name_entry e2e.highscores
-    e2e.highscores_with_endless_files e2e.pages e2e.game e2e.options e2e.sound_folders
+    e2e.highscores_with_endless_files e2e.pages e2e.game e2e.options
     PROPERTIES
     LABELS e2e TIMEOUT 240 ENVIRONMENT "${VELMARCH_E2E_ENVIRONMENT}")
 
-# Saves and the long run: game after game in one process (two here: each takes over half a
-# minute of transitions); a read-only data folder.
-add_test(NAME e2e.many_games COMMAND bash ${VELMARCH_E2E_DIR}/many_games.sh ${VELMARCH_GAME_DIR} 2)
-add_test(NAME e2e.highscores_read_only
-         COMMAND bash ${VELMARCH_E2E_DIR}/highscores.sh ${VELMARCH_GAME_DIR} --read-only)
-set_tests_properties(e2e.many_games e2e.highscores_read_only PROPERTIES
-    LABELS e2e TIMEOUT 400 ENVIRONMENT "${VELMARCH_E2E_ENVIRONMENT}")
+# Long runs that check behaviour more than memory: the normal build runs them, the sanitized game
+# is soaked with random input instead (scripts/soak). Sound files replaced by folders; game after
+# game in one process (two here: each takes over half a minute of transitions); a read-only data
+# folder.
+if(NOT VELMARCH_SANITIZE)
+    add_test(NAME e2e.sound_folders
+             COMMAND bash ${VELMARCH_E2E_DIR}/sound_folders.sh ${VELMARCH_GAME_DIR})
+    add_test(NAME e2e.many_games
+             COMMAND bash ${VELMARCH_E2E_DIR}/many_games.sh ${VELMARCH_GAME_DIR} 2)
+    add_test(NAME e2e.highscores_read_only
+             COMMAND bash ${VELMARCH_E2E_DIR}/highscores.sh ${VELMARCH_GAME_DIR} --read-only)
+    set_tests_properties(e2e.sound_folders e2e.many_games e2e.highscores_read_only PROPERTIES
+        LABELS e2e TIMEOUT 400 ENVIRONMENT "${VELMARCH_E2E_ENVIRONMENT}")
+endif()
