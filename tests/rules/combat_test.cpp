@@ -124,18 +124,16 @@ TEST(Hits, DamagePointsAndTheDestructionBonus) {
     EXPECT_EQ(game.explosions[1].position, game.popups[0]->start);
     EXPECT_NE(game.popups[0]->start, last);
     EXPECT_EQ(world.lastSound(), DamageSound);
-}
 
-TEST(Destruction, AtMostOnePerContainerPerFrame) {
-    World world;
+    // At most one destruction per container and frame.
     world.load("tower\n100\n100\ntower\n300\n100\nblock\n100\n400\nblock\n300\n400\n");
-    Game& game = world.game;
     world.player().setPosition(600, 880);
+    game.points = 0;
+    game.popups.clear();
     for (Tower& tower : game.towers)
         tower.life = 0;
     for (Block& block : game.blocks)
         block.life = -10;
-
     game.updateTowers();
     game.updateBlocks();
     EXPECT_EQ(game.towers.size(), 1u);
@@ -179,16 +177,12 @@ TEST(Effects, ExplosionsEndTogetherPopupsOneAFrame) {
     EXPECT_EQ(game.popups.size(), 1u);
     game.updatePopups();
     EXPECT_EQ(game.popups.size(), 1u);
-}
 
-TEST(Effects, AnExplosionMadeDuringTheUpdateShowsItsFirstPicture) {
-    World world;
+    // An explosion made during the update shows its first picture: a shot flies 33 up first,
+    // still within reach of the block's centre.
     world.load("block\n100\n400\n");
-    Game& game = world.game;
     world.player().setPosition(600, 880);
     game.shots.push_back(playerShotAt(game.blocks[0].centre()));
-    game.shots.back().angle = 0.0;
-    // Flying 33 up first, still within reach of the block's centre.
     world.step();
     ASSERT_EQ(game.explosions.size(), 1u);
     EXPECT_EQ(game.explosions[0].frame, 0);

@@ -10,25 +10,18 @@ TEST(AdvanceCounters, ScanLinesWrapAndShownPointsCountUp) {
     World world;
     Game& game = world.game;
     game.points = 100;
+    std::vector<int> xs, ys, shown;
     for (int frame = 1; frame <= 160; ++frame) {
         game.advanceCounters();
-        if (frame == 120) {
-            EXPECT_EQ(game.scanX, 360);
-        }
-        if (frame == 121) {
-            EXPECT_EQ(game.scanX, 0); // 363 exceeds 1440 / 4
-        }
-        if (frame == 158) {
-            EXPECT_EQ(game.scanY, 948);
-        }
-        if (frame == 159) {
-            EXPECT_EQ(game.scanY, 0); // 954 exceeds 900 + 50
-        }
-        if (frame == 99) {
-            EXPECT_EQ(game.shownPoints, 99);
-        }
+        xs.push_back(game.scanX);
+        ys.push_back(game.scanY);
+        shown.push_back(game.shownPoints);
     }
-    EXPECT_EQ(game.shownPoints, 100);
+    // Frame n is at index n - 1: 363 exceeds 1440 / 4, 954 exceeds 900 + 50.
+    EXPECT_EQ(std::vector<int>(xs.begin() + 119, xs.begin() + 121), (std::vector<int>{360, 0}));
+    EXPECT_EQ(std::vector<int>(ys.begin() + 157, ys.begin() + 159), (std::vector<int>{948, 0}));
+    EXPECT_EQ(shown[98], 99);
+    EXPECT_EQ(shown.back(), 100);
 
     world.advanceTime(0.3);
     game.advanceCounters();
@@ -36,6 +29,8 @@ TEST(AdvanceCounters, ScanLinesWrapAndShownPointsCountUp) {
 }
 
 TEST(ControlPlayer, ArrowsStepEachAxisOnItsOwn) {
+    World world;
+    world.load("block\n340\n500\n"); // 365..405 x 500..540
     const struct {
         const char* name;
         Point from;
@@ -50,21 +45,14 @@ TEST(ControlPlayer, ArrowsStepEachAxisOnItsOwn) {
         {"up from the start", {385, 900}, holding(true), {385, 898}},
         {"down onto the bottom edge", {385, 898}, holding(false, false, false, true), {385, 898}},
         {"nothing held", {385, 600}, holding(false), {385, 600}},
+        // Up would overlap the block by a pixel; left still moves.
+        {"slides along a block", {385, 561}, holding(true, true), {383, 561}},
     };
     for (const auto& c : cases) {
-        World world;
-        world.load("");
         world.player().setPosition(c.from.x, c.from.y);
         world.game.controlPlayer(c.input);
         EXPECT_EQ(world.player().centre(), c.to) << c.name;
     }
-
-    // A block stops the step into it, the other axis still moves.
-    World world;
-    world.load("block\n340\n500\n");               // 365..405 x 500..540
-    world.player().setPosition(385, 561);          // box 365..405 x 541..581
-    world.game.controlPlayer(holding(true, true)); // left to 383; up would overlap by a pixel
-    EXPECT_EQ(world.player().centre(), Point(383, 561));
 }
 
 TEST(ControlPlayer, FiresOncePerFrameWithAmmunition) {
@@ -73,34 +61,30 @@ TEST(ControlPlayer, FiresOncePerFrameWithAmmunition) {
     Game& game = world.game;
     world.player().setPosition(385, 600);
     game.mouse = Point(485, 600);
-    world.advanceTime(1.01); // level 1 fires once a second
-
-    HeldInput both;
-    both.space = true;
-    both.leftButton = true;
-    game.controlPlayer(both);
-    ASSERT_EQ(game.shots.size(), 1u);
+    HeldInput both, button;
+    both.space = both.leftButton = button.leftButton = true;
+    const struct {
+        HeldInput input;
+        int ammo, ammoAfter;
+        std::size_t shots;
+    } frames[] = {{both, 100, 99, 1}, {button, 100, 99, 2}, {both, 0, 0, 2}};
+    for (const auto& f : frames) {
+        world.advanceTime(1.01); // level 1 fires once a second
+        world.player().ammo = f.ammo;
+        game.controlPlayer(f.input);
+        EXPECT_EQ(game.shots.size(), f.shots);
+        EXPECT_EQ(world.player().ammo, f.ammoAfter);
+    }
     const Shot& shot = game.shots[0];
     EXPECT_EQ(Point(shot.x, shot.y), Point(385, 600));
     EXPECT_DOUBLE_EQ(shot.angle, 359.0); // one step towards the mouse
     EXPECT_EQ(shot.damage, 1);
     EXPECT_EQ(shot.shotKind, 1);
     EXPECT_TRUE(shot.fromPlayer);
-    EXPECT_EQ(world.player().ammo, 99);
+    EXPECT_EQ(game.sounds->playing.size(), 2u);
     EXPECT_LE(world.lastSound(), ShotSounds);
     EXPECT_GE(world.lastSound(), 0);
-
-    HeldInput button;
-    button.leftButton = true;
-    world.advanceTime(1.01);
-    game.controlPlayer(button);
-    EXPECT_EQ(game.shots.size(), 2u);
-
-    world.advanceTime(1.01);
-    world.player().ammo = 0;
-    game.controlPlayer(both);
-    EXPECT_EQ(game.shots.size(), 2u);
-    // The player still turns towards the mouse every frame.
+    // The player turns towards the mouse every frame, firing or not.
     EXPECT_FLOAT_EQ(world.player().getRotation(), 357.f);
 }
 
@@ -116,8 +100,7 @@ TEST(Update, PlayerShotsFlyAtOnceEnemyShotsWaitAFrame) {
     HeldInput fire;
     fire.space = true;
     world.step(fire);
-    // The tower fired in step 6: its shot still stands at its centre. The player's shot has
-    // made its first flight step.
+    // The tower fired after the shots flew: its shot still stands at its centre.
     ASSERT_EQ(game.shots.size(), 2u);
     EXPECT_TRUE(game.shots[0].fromPlayer);
     EXPECT_LT(game.shots[0].y, 600 - 30);
@@ -125,7 +108,7 @@ TEST(Update, PlayerShotsFlyAtOnceEnemyShotsWaitAFrame) {
     EXPECT_EQ(Point(game.shots[1].x, game.shots[1].y), Point(425, 600));
     EXPECT_EQ(world.player().life, 100);
 
-    // Next frame step 2 tests it against the player before it moves.
+    // Next frame the player is hit before that shot moves.
     world.step();
     EXPECT_EQ(world.player().life, 90);
     ASSERT_FALSE(game.explosions.empty());

@@ -14,13 +14,14 @@ std::size_t enemyShots(const Game& game) {
 } // namespace
 
 TEST(Towers, EngageOnlyWithinTheirRange) {
+    World world;
     const struct {
         int level;
         int gap; // pixels from the tower's centre to the player's, straight below
         bool engages;
     } cases[] = {{1, 50, false}, {1, 49, true}, {5, 250, false}, {5, 249, true}};
     for (const auto& c : cases) {
-        World world(c.level);
+        world.game.level = c.level;
         world.load("tower\n360\n100\n"); // centre (385, 100)
         world.player().setPosition(385, 100 + c.gap);
         world.advanceTime(1.01);
@@ -32,13 +33,13 @@ TEST(Towers, EngageOnlyWithinTheirRange) {
 }
 
 TEST(Soldiers, FireAtAnyDistanceWhileThePlayerIsNearTheTop) {
+    World world;
     const struct {
         int playerY;
         int ammo;
         std::size_t shots;
     } cases[] = {{299, 100, 2}, {300, 100, 1}, {299, 0, 0}};
     for (const auto& c : cases) {
-        World world;
         // One soldier far from the player, one within its range of 100.
         world.load("soldier\n0\n50\nsoldier\n600\n250\n");
         world.player().setPosition(700, c.playerY);
@@ -54,7 +55,10 @@ TEST(Soldiers, FireAtAnyDistanceWhileThePlayerIsNearTheTop) {
     }
 }
 
-TEST(Soldiers, WalkTowardsThePlayerSlowingWhenLinedUp) {
+TEST(Soldiers, WalkTowardsThePlayerSlowingWhenLinedUpAndKeepApart) {
+    World world;
+    world.load("soldier\n0\n0\n");
+    Soldier& soldier = *world.game.soldiers[0];
     const struct {
         const char* name;
         Point soldier;
@@ -71,18 +75,12 @@ TEST(Soldiers, WalkTowardsThePlayerSlowingWhenLinedUp) {
         {"a step below the middle line is undone", {200, 450}, {200, 800}, {200, 450}},
     };
     for (const auto& c : cases) {
-        World world;
-        world.load("soldier\n0\n0\n");
-        Soldier& soldier = *world.game.soldiers[0];
         soldier.setPosition(c.soldier.x, c.soldier.y);
         world.player().setPosition(c.player.x, c.player.y);
         world.game.updateSoldiers();
         EXPECT_EQ(soldier.centre(), c.after) << c.name;
     }
-}
 
-TEST(Soldiers, KeepApartFromEachOther) {
-    World world;
     // The second soldier stands by the player and does not walk; the first comes up to 100.
     world.load("soldier\n375\n100\nsoldier\n600\n100\n");
     world.player().setPosition(700, 120);

@@ -74,55 +74,41 @@ TEST(Geometry, StrictContainmentAndTouchingBoxes) {
     }
 }
 
-TEST(Geometry, SoldiersTurnOneStepPerUpdateTheShortWay) {
+TEST(Geometry, SoldiersAndTowersTurnOneStepPerUpdateTheShortWay) {
     World world;
-    Soldier soldier("1", world.game.gameClock); // turnRate 1
-    soldier.setPosition(100, 100);
-    // Target to the right: goal -90, reached through 359, 358, ...
-    soldier.aimAt({200, 100});
-    EXPECT_FLOAT_EQ(soldier.getRotation(), 359.f);
-    for (int i = 0; i < 88; ++i)
-        soldier.aimAt({200, 100});
-    EXPECT_FLOAT_EQ(soldier.getRotation(), 271.f);
-    soldier.aimAt({200, 100});
-    EXPECT_FLOAT_EQ(soldier.getRotation(), 270.f);
-    // On the goal the step still goes back one turn, and the next one returns.
-    soldier.aimAt({200, 100});
-    EXPECT_FLOAT_EQ(soldier.getRotation(), 269.f);
-    soldier.aimAt({200, 100});
-    EXPECT_FLOAT_EQ(soldier.getRotation(), 270.f);
-
-    // Straight below from 0: counter-clockwise to 180.
-    Soldier other("3", world.game.gameClock); // turnRate 3
-    other.setPosition(100, 100);
-    other.aimAt({100, 300});
-    EXPECT_FLOAT_EQ(other.getRotation(), 3.f);
-    for (int i = 0; i < 59; ++i)
-        other.aimAt({100, 300});
-    EXPECT_FLOAT_EQ(other.getRotation(), 180.f);
-
-    // Exactly opposite: the tie goes to a1 + 360.
-    other.setRotation(270.f);
-    other.aimAt({0, 100}); // a1 = 90, a2 = 450
-    EXPECT_FLOAT_EQ(other.getRotation(), 273.f);
-
-    // Within one step of the goal: snaps onto it.
-    other.setRotation(88.5f);
-    other.aimAt({0, 100});
-    EXPECT_FLOAT_EQ(other.getRotation(), 90.f);
-}
-
-TEST(Geometry, TowersTurnByTheirWholeStep) {
-    World world;
+    Soldier slow("1", world.game.gameClock);                  // turnRate 1
+    Soldier quick("3", world.game.gameClock);                 // turnRate 3
     Tower tower(*world.game.assets, 2, world.game.gameClock); // turnRate 4, facing 90
+    slow.setPosition(100, 100);
+    quick.setPosition(100, 100);
     tower.setPosition(100, 100);
-    tower.aimAt({100, 300}); // below: 180
-    EXPECT_FLOAT_EQ(tower.getRotation(), 94.f);
-    for (int i = 0; i < 20; ++i)
-        tower.aimAt({100, 300});
-    EXPECT_FLOAT_EQ(tower.getRotation(), 174.f);
-    tower.aimAt({100, 300}); // 178 lies within one step: onto the goal
-    EXPECT_FLOAT_EQ(tower.getRotation(), 180.f);
+    const auto turns = [](auto& who, Point target, int updates) {
+        std::vector<float> seen;
+        for (int i = 0; i < updates; ++i) {
+            who.aimAt(target);
+            seen.push_back(who.getRotation());
+        }
+        return seen;
+    };
+    // To the right the goal is -90, reached through 359, 358, ...; on the goal the step still
+    // goes back one turn, and the next one returns.
+    std::vector<float> right = turns(slow, {200, 100}, 92);
+    EXPECT_EQ(right.front(), 359.f);
+    EXPECT_EQ(std::vector<float>(right.end() - 4, right.end()),
+              (std::vector<float>{271, 270, 269, 270}));
+    // Straight below from 0: counter-clockwise to 180.
+    EXPECT_EQ(turns(quick, {100, 300}, 60).back(), 180.f);
+    EXPECT_EQ(quick.getRotation(), 180.f);
+    // Exactly opposite: the tie goes to a1 + 360.
+    quick.setRotation(270.f);
+    EXPECT_EQ(turns(quick, {0, 100}, 1).back(), 273.f); // a1 = 90, a2 = 450
+    // Within one step of the goal: snaps onto it.
+    quick.setRotation(88.5f);
+    EXPECT_EQ(turns(quick, {0, 100}, 1).back(), 90.f);
+    // Towers turn by their whole step; 178 lies within one step of 180.
+    const std::vector<float> below = turns(tower, {100, 300}, 22);
+    EXPECT_EQ(below.front(), 94.f);
+    EXPECT_EQ(std::vector<float>(below.end() - 2, below.end()), (std::vector<float>{174, 180}));
 }
 
 TEST(Geometry, WalkingStepsAreTruncated) {

@@ -54,37 +54,12 @@ TEST(Lanes, NeverTwoHarmlessTanks) {
     }
 }
 
-TEST(Lanes, DestroyedTanksAreNotReplaced) {
+TEST(Lanes, PlayerShotsHitTanksButNotTheHarmlessOnesAndWrecksAreNotReplaced) {
     World world;
     world.load("track\ntrue\n300\n");
     Game& game = world.game;
     world.player().setPosition(385, 800);
     Track& track = game.tracks[0];
-    // One tank leaves in this frame while another has no life left.
-    track.tanks[0].setPosition(928, 300);
-    track.tanks[2].kind = 1;
-    track.tanks[2].life = 0;
-    const Point wreck = Point(track.tanks[2].box.left + 2 + tankWidth / 2, 300 + tankHeight / 2);
-    const std::size_t before = track.tanks.size();
-    game.updateTracks();
-    EXPECT_EQ(track.tanks.size(), before - 1);
-    EXPECT_TRUE(std::none_of(track.tanks.begin(), track.tanks.end(),
-                             [](const Tank& t) { return t.life < 1; }));
-    ASSERT_EQ(game.explosions.size(), 1u);
-    EXPECT_TRUE(game.explosions[0].fullSize);
-    EXPECT_EQ(game.explosions[0].position, wreck);
-    EXPECT_EQ(game.points, 0);
-    EXPECT_TRUE(game.popups.empty());
-    EXPECT_EQ(world.lastSound(), DamageSound);
-}
-
-TEST(Lanes, PlayerShotsHitTanksButNotTheHarmlessOnes) {
-    World world;
-    world.load("track\ntrue\n300\n");
-    Game& game = world.game;
-    world.player().setPosition(385, 800);
-    Track& track = game.tracks[0];
-    track.tanks.erase(track.tanks.begin() + 2, track.tanks.end());
     track.tanks[0].kind = 3;
     track.tanks[1].kind = 2;
     // Shots waiting 66 pixels from where each tank's centre will be after its move.
@@ -93,12 +68,27 @@ TEST(Lanes, PlayerShotsHitTanksButNotTheHarmlessOnes) {
     game.shots.push_back(playerShotAt({c0.x, c0.y - 66}));
     game.shots.push_back(enemyShotAt({c1.x, c1.y + 66}));
     game.shots.push_back(playerShotAt({c1.x, c1.y + 66}));
+    // One tank leaves in this frame while another has no life left.
+    track.tanks[4].setPosition(928, 300);
+    track.tanks[2].kind = 1;
+    track.tanks[2].life = 0;
+    const Point wreck = Point(track.tanks[2].box.left + 2 + tankWidth / 2, 300 + tankHeight / 2);
     game.updateTracks();
     EXPECT_EQ(track.tanks[0].life, 100);
     EXPECT_EQ(track.tanks[1].life, 90);
     ASSERT_EQ(game.shots.size(), 2u);
     EXPECT_TRUE(game.shots[0].fromPlayer);
     EXPECT_FALSE(game.shots[1].fromPlayer);
+
+    EXPECT_EQ(track.tanks.size(), 4u);
+    EXPECT_TRUE(std::none_of(track.tanks.begin(), track.tanks.end(),
+                             [](const Tank& t) { return t.life < 1; }));
+    ASSERT_EQ(game.explosions.size(), 2u); // the hit, then the wreck
+    EXPECT_TRUE(game.explosions[1].fullSize);
+    EXPECT_EQ(game.explosions[1].position, wreck);
+    EXPECT_EQ(game.points, 0);
+    EXPECT_TRUE(game.popups.empty());
+    EXPECT_EQ(world.lastSound(), DamageSound);
 }
 
 TEST(Lanes, TouchingATankThrowsThePlayerBack) {
@@ -107,8 +97,8 @@ TEST(Lanes, TouchingATankThrowsThePlayerBack) {
         int life;
         Point player;
     } cases[] = {{1, 90, {385, 900}}, {2, 90, {385, 900}}, {3, 100, {300, 330}}};
+    World world;
     for (const auto& c : cases) {
-        World world;
         world.load("track\ntrue\n300\n");
         Game& game = world.game;
         Track& track = game.tracks[0];

@@ -53,19 +53,14 @@ TEST(HighscoreNumbers, ReadAsAtolWouldButClamped) {
         {"99999999999999999999999", LONG_MAX},
         {"-99999999999999999999999", LONG_MIN},
         {"9223372036854775807", LONG_MAX},
+        {"9223372036854775806", LONG_MAX - 1},
+        {"9223372036854775808", LONG_MAX},
         {"-9223372036854775808", LONG_MIN},
+        {"-9223372036854775807", LONG_MIN + 1},
+        {"-9223372036854775809", LONG_MIN},
     };
     for (const auto& c : cases)
         EXPECT_EQ(readNumber(c.text), c.expected) << '"' << c.text << '"';
-}
-
-TEST(HighscoreFormat, WritesCountThenFieldsWithoutFinalLineBreak) {
-    EXPECT_EQ(formatHighscores({}), "0\n");
-    EXPECT_EQ(formatHighscores({{"Alpha", "5300", "812"}}), "1\nAlpha\n5300\n812");
-    EXPECT_EQ(formatHighscores({{"Alpha", "5300", "812"}, {"Bravo", "2100", "340"}}),
-              "2\nAlpha\n5300\n812\nBravo\n2100\n340");
-    // Fields are stored byte for byte, nothing escaped.
-    EXPECT_EQ(formatHighscores({{"a\xFF b", "x", ""}}), "1\na\xFF b\nx\n");
 }
 
 TEST(HighscoreFormat, ReadsWhatIsThereWhateverTheCountSays) {
@@ -88,21 +83,21 @@ TEST(HighscoreFormat, ReadsWhatIsThereWhateverTheCountSays) {
          "1\nAlpha\n5300",
          {{"Alpha", "5300", "5300"}}},
         {"cut after a name", "2\nAlpha\n5300\n812\nBravo", {alpha, {"Bravo", "Bravo", "Bravo"}}},
+        // A line break after the last record adds no empty record; one not last is kept.
+        {"final line break", "1\nAlpha\n5300\n812\n", {alpha}},
+        {"final CR LF", "1\r\nAlpha\r\n5300\r\n812\r\n", {alpha}},
+        {"only a count and a line break", "3\n", {}},
+        {"an empty record first", "2\n\n\n\nAlpha\n5300\n812", {{"", "", ""}, alpha}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parse(c.text), c.expected) << c.what;
-}
 
-TEST(HighscoreFormat, ALineBreakAfterTheLastRecordAddsNoEmptyRecord) {
-    const HighscoreRecord alpha{"Alpha", "5300", "812"};
-    EXPECT_EQ(parse("1\nAlpha\n5300\n812\n"), std::vector<HighscoreRecord>{alpha});
-    EXPECT_EQ(parse("1\r\nAlpha\r\n5300\r\n812\r\n"), std::vector<HighscoreRecord>{alpha});
-    EXPECT_EQ(parse("3\n"), std::vector<HighscoreRecord>{});
-    // A record that is empty but not last is kept as it stands.
-    const std::vector<HighscoreRecord> withGap = {{"", "", ""}, alpha};
-    EXPECT_EQ(parse(formatHighscores(withGap)), withGap);
-    // And none is ever written back at the end.
-    EXPECT_EQ(formatHighscores({alpha, {"", "", ""}}), "1\nAlpha\n5300\n812");
+    // Written: the count, then the fields byte for byte, without a final line break and without
+    // empty records at the end.
+    EXPECT_EQ(formatHighscores({}), "0\n");
+    EXPECT_EQ(formatHighscores({alpha, bravo, {"", "", ""}}),
+              "2\nAlpha\n5300\n812\nBravo\n2100\n340");
+    EXPECT_EQ(formatHighscores({{"", "", ""}, {"a\xFF b", "x", ""}}), "2\n\n\n\na\xFF b\nx\n");
 }
 
 TEST(HighscoreFormat, AnyBytesLoadAndComeBackTheSame) {
@@ -130,15 +125,6 @@ TEST(HighscorePlacement, BeforeTheFirstWithFewerPointsSoTiesGoAfter) {
     // Points that are no number count as 0.
     EXPECT_EQ(placementOf({{"x", "junk", "1"}}, 1), 0u);
     EXPECT_EQ(placementOf({{"x", "junk", "1"}}, 0), 1u);
-}
-
-TEST(HighscoreTable, AddingToAnEmptyTableStoresOneRecord) {
-    ScratchFolder folder;
-    {
-        HighscoreTable table;
-        table.add("Alpha", 5300, 812);
-    }
-    EXPECT_EQ(readBytes(dataFile), "1\nAlpha\n5300\n812");
 }
 
 TEST(HighscoreTable, AddsInPlaceAndTrimsOnlyAtExactly21) {
@@ -179,36 +165,21 @@ TEST(HighscoreTable, AddsInPlaceAndTrimsOnlyAtExactly21) {
     }
 }
 
-TEST(HighscoreTable, EveryUseRewritesTheFile) {
+TEST(HighscoreTable, EveryUseRewritesTheFileAndAFailedSaveKeepsTheStoredList) {
     ScratchFolder folder;
+    {
+        HighscoreTable table; // the missing folder is made
+        EXPECT_TRUE(table.records().empty());
+        table.add("Alpha", 5300, 812);
+    }
+    EXPECT_EQ(readBytes(dataFile), "1\nAlpha\n5300\n812");
     writeBytes(dataFile, "0\nAlpha\n5300\n812");
     { HighscoreTable table; }
     EXPECT_EQ(readBytes(dataFile), "0\n");
-
     writeBytes(dataFile, "2\r\nAlpha\r\n5300\r\n812\r\nBravo\r\n2100\r\n340\r\n");
     { HighscoreTable table; }
     EXPECT_EQ(readBytes(dataFile), "2\nAlpha\n5300\n812\nBravo\n2100\n340");
 
-    {
-        HighscoreTable table;
-        table.clear();
-    }
-    EXPECT_EQ(readBytes(dataFile), "0\n");
-}
-
-TEST(HighscoreTable, AMissingFolderIsCreated) {
-    ScratchFolder folder;
-    ASSERT_FALSE(std::filesystem::exists("sources"));
-    {
-        HighscoreTable table;
-        EXPECT_TRUE(table.records().empty());
-        table.add("First", 10, 3);
-    }
-    EXPECT_EQ(readBytes(dataFile), "1\nFirst\n10\n3");
-}
-
-TEST(HighscoreTable, AFailedSaveKeepsTheStoredList) {
-    ScratchFolder folder;
     const std::string stored = "1\nAlpha\n5300\n812";
     writeBytes(dataFile, stored);
     // Something that is no file where the new list would be written first.
@@ -220,17 +191,17 @@ TEST(HighscoreTable, AFailedSaveKeepsTheStoredList) {
     }
     EXPECT_EQ(readBytes(dataFile), stored);
     EXPECT_TRUE(std::filesystem::is_directory("sources/Data/Highscores.data.tmp"));
-
     // Once the way is clear the next save goes through and leaves no temporary file.
     std::filesystem::remove_all("sources/Data/Highscores.data.tmp");
-    { HighscoreTable table; }
-    EXPECT_EQ(readBytes(dataFile), stored);
+    {
+        HighscoreTable table;
+        table.clear();
+    }
+    EXPECT_EQ(readBytes(dataFile), "0\n");
     EXPECT_FALSE(std::filesystem::exists("sources/Data/Highscores.data.tmp"));
-}
 
-TEST(HighscoreTable, AFailedRenameLeavesNoTemporaryFile) {
-    ScratchFolder folder;
     // A non-empty folder under the file's own name cannot be replaced.
+    std::filesystem::remove(dataFile);
     std::filesystem::create_directories("sources/Data/Highscores.data/inside");
     EXPECT_FALSE(replaceFile(dataFile, "0\n"));
     EXPECT_FALSE(std::filesystem::exists("sources/Data/Highscores.data.tmp"));
