@@ -109,6 +109,16 @@ inline void fillAssets(AssetStore& assets) {
     makeTexture(assets.munnitionSymbol, itemSide, itemSide);
 }
 
+// Indexes of the sound board's buffers: the shot sounds are 0..3.
+enum SoundIndex { DamageSound = 4, CollectSound, RefillSound, NextLevelSound };
+
+inline Shot playerShotAt(Point p, double damage = 1.0) {
+    return Shot(p.x, p.y, 0.0, damage, 1, true);
+}
+inline Shot enemyShotAt(Point p, double damage = 1.0) {
+    return Shot(p.x, p.y, 0.0, damage, 1, false);
+}
+
 inline HeldInput holding(bool up, bool left = false, bool right = false, bool down = false) {
     HeldInput input;
     input.up = up;

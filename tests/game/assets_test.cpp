@@ -7,8 +7,6 @@ using namespace testworld;
 
 namespace {
 
-enum Buffer { Damage = 4, Collect = 5, Refill = 6, NextLevel = 7 };
-
 int bufferIndex(const SoundBoard& board, const sf::Sound& sound) {
     for (std::size_t i = 0; i < board.buffers.size(); ++i)
         if (board.buffers[i].get() == sound.getBuffer())
@@ -76,8 +74,9 @@ TEST(SoundBoard, EveryRequestStartsItsOwnSoundReleasedOneAFrame) {
     const struct {
         const char* name;
         int buffer;
-    } named[] = {{"damage", Damage},       {"collect", Collect}, {"refill", Refill},
-                 {"nextlevel", NextLevel}, {"Shoot", -1},        {"", -1}};
+    } named[] = {{"damage", DamageSound}, {"collect", CollectSound},
+                 {"refill", RefillSound}, {"nextlevel", NextLevelSound},
+                 {"Shoot", -1},           {"", -1}};
     for (const auto& n : named) {
         board.play(n.name);
         EXPECT_EQ(world.lastSound(), n.buffer) << n.name;
@@ -128,7 +127,7 @@ TEST(SoundBoard, NeverHoldsMoreThanItsLimit) {
     board.play("damage");
     EXPECT_EQ(board.playing.size(), SoundBoard::maxSounds);
     EXPECT_EQ(board.playing[10].get(), after);
-    EXPECT_EQ(world.lastSound(), Damage);
+    EXPECT_EQ(world.lastSound(), DamageSound);
 
     // Heavy fire over many frames stays within the limit.
     for (int frame = 0; frame < 300; ++frame) {

@@ -160,6 +160,7 @@ TEST(Tank, DrivesFasterPastTheOriginFasterByLevel) {
         {1, true, -1, 0, 0.02f},     // tentative 0 is not past: -1 + 1.0
         {1, false, 1, 0, 0.02f},     // tentative 0 is not below: 1 - 1.0
         {5, true, -2, 2, 0.02f},     // tentative 1 is past: -2 + 4.5
+        {1, true, -1, 1, 0.03f},     // tentative 0.5 is past: -1 + 2.25
         {1, true, 0, 7, 0.1f},       // 7.5: speed 1
         {2, true, 0, 11, 0.1f},      // 11.25: speed 1.5
         {3, true, 0, 15, 0.1f},      {4, true, 0, 18, 0.1f}, {5, true, 0, 22, 0.1f},
@@ -198,12 +199,10 @@ TEST(Block, FadesWithItsLife) {
     EXPECT_EQ(alphas, (std::vector<int>{237, 225, 212, 200, 187, 175, 162, 150, 137, 125, 112}));
 }
 
-TEST(Shot, DamageIsTruncated) {
+TEST(ShotExplosionAndPopup, DamageTruncatedPicturesEveryTwentiethPopupsRiseAndDarken) {
     EXPECT_EQ(Shot(1, 2, 45.0, 2.9, 3, true).damage, 2);
     EXPECT_EQ(Shot(1, 2, 45.0, -1.5, 3, true).damage, -1);
-}
 
-TEST(Explosion, NextPictureAfterMoreThanATwentiethOfASecond) {
     GameClock clock;
     Explosion explosion(Point(3, 4), true, clock);
     std::vector<int> frames;
@@ -212,13 +211,11 @@ TEST(Explosion, NextPictureAfterMoreThanATwentiethOfASecond) {
         explosion.advance();
         frames.push_back(explosion.frame);
     }
+    // The next picture after more than a twentieth of a second.
     EXPECT_EQ(frames, (std::vector<int>{0, 1, 1, 2, 2, 3}));
-}
 
-TEST(ScorePopup, RisesAndDarkensAsItAges) {
     sf::Font font;
     loadDefaultFont(font);
-    GameClock clock;
     ScorePopup popup("500", 200, 400, font, clock);
     EXPECT_EQ(popup.getString().toAnsiString(), "+500");
     EXPECT_EQ(popup.getCharacterSize(), 30u);

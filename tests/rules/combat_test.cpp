@@ -1,4 +1,4 @@
-#include "tests/rules/RulesTestSupport.hpp"
+#include "tests/game/TestWorld.hpp"
 
 #include <gtest/gtest.h>
 
@@ -116,7 +116,7 @@ TEST(Hits, DamagePointsAndTheDestructionBonus) {
     EXPECT_TRUE(game.soldiers.empty());
     EXPECT_EQ(game.points, 100);
     ASSERT_EQ(game.popups.size(), 1u);
-    EXPECT_EQ(popupText(*game.popups[0]), "+100");
+    EXPECT_EQ(game.popups[0]->getString().toAnsiString(), "+100");
     ASSERT_EQ(game.explosions.size(), 2u); // the impact, then the destruction
     EXPECT_FALSE(game.explosions[0].fullSize);
     EXPECT_EQ(game.explosions[0].position, last);
@@ -178,13 +178,16 @@ TEST(Effects, ExplosionsEndTogetherPopupsOneAFrame) {
     game.updatePopups();
     EXPECT_EQ(game.popups.size(), 1u);
 
-    // An explosion made during the update shows its first picture: a shot flies 33 up first,
-    // still within reach of the block's centre.
+    // An explosion made during the update shows its first picture (the shot flies 33 up first,
+    // still within reach of the block's centre); an older one moves on.
     world.load("block\n100\n400\n");
     world.player().setPosition(600, 880);
     game.shots.push_back(playerShotAt(game.blocks[0].centre()));
+    game.explosions.emplace_back(Point(1, 1), false, game.gameClock);
+    world.advanceTime(0.03);
     world.step();
-    ASSERT_EQ(game.explosions.size(), 1u);
-    EXPECT_EQ(game.explosions[0].frame, 0);
+    ASSERT_EQ(game.explosions.size(), 2u);
+    EXPECT_EQ(game.explosions[0].frame, 1);
+    EXPECT_EQ(game.explosions[1].frame, 0);
     EXPECT_EQ(game.blocks[0].life, 90);
 }

@@ -1,5 +1,5 @@
 #include "rules/Geometry.hpp"
-#include "tests/rules/RulesTestSupport.hpp"
+#include "tests/game/TestWorld.hpp"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -82,7 +82,7 @@ TEST(ControlPlayer, FiresOncePerFrameWithAmmunition) {
     EXPECT_EQ(shot.shotKind, 1);
     EXPECT_TRUE(shot.fromPlayer);
     EXPECT_EQ(game.sounds->playing.size(), 2u);
-    EXPECT_LE(world.lastSound(), ShotSounds);
+    EXPECT_LE(world.lastSound(), 3);
     EXPECT_GE(world.lastSound(), 0);
     // The player turns towards the mouse every frame, firing or not.
     EXPECT_FLOAT_EQ(world.player().getRotation(), 357.f);

@@ -1,4 +1,4 @@
-#include "tests/rules/RulesTestSupport.hpp"
+#include "tests/game/TestWorld.hpp"
 
 #include <gtest/gtest.h>
 

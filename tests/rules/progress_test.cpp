@@ -1,4 +1,4 @@
-#include "tests/rules/RulesTestSupport.hpp"
+#include "tests/game/TestWorld.hpp"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ TEST(PickUps, WhatEachItemGives) {
         EXPECT_EQ(world.player().ammo, c.ammo) << c.kind;
         EXPECT_EQ(world.game.points, c.points) << c.kind;
         ASSERT_EQ(world.game.popups.size(), 1u);
-        EXPECT_EQ(popupText(*world.game.popups[0]), c.popup);
+        EXPECT_EQ(world.game.popups[0]->getString().toAnsiString(), c.popup);
         EXPECT_EQ(world.game.popups[0]->start, Point(385, 600));
         EXPECT_EQ(world.lastSound(), c.sound) << c.kind; // -1: none
     }
@@ -46,8 +46,8 @@ TEST(PickUps, WhatEachItemGives) {
 
 TEST(PickUps, OneAFrameInTheirOrder) {
     World world;
-    // Two ammunition items in reach (47 and 29 pixels away), a points item far off.
-    world.load("item\n3\n330\n540\nitem\n3\n345\n556\nitem\n2\n345\n100\n");
+    // Two ammunition items in reach (47 and 29 pixels away), a points item just out of it.
+    world.load("item\n3\n330\n540\nitem\n3\n345\n556\nitem\n2\n345\n535\n");
     world.player().setPosition(385, 600);
     world.game.updatePlayer();
     // The first in order goes first, though the second is nearer.
@@ -56,32 +56,10 @@ TEST(PickUps, OneAFrameInTheirOrder) {
     EXPECT_EQ(world.player().ammo, 150);
     world.game.updatePlayer();
     EXPECT_EQ(world.player().ammo, 200); // no upper limit
+    world.game.updatePlayer();
     ASSERT_EQ(world.game.items.size(), 1u);
     EXPECT_EQ(world.game.items[0].kind, ItemKind::Points);
     EXPECT_EQ(world.game.points, 200);
-}
-
-TEST(Crossing, ReloadsTheLevelAndScores) {
-    World world;
-    world.load("block\n0\n0\nitem\n1\n600\n600\n");
-    Game& game = world.game;
-    game.items.clear();
-    game.blocks[0].life = 10;
-    world.player().setPosition(385, 20);
-    world.player().life = 40;
-    game.updatePlayer();
-    EXPECT_EQ(game.levelProgress[1], 1);
-    EXPECT_EQ(game.points, 100);
-    EXPECT_EQ(game.items.size(), 1u);
-    EXPECT_EQ(game.blocks[0].life, 100);
-    EXPECT_EQ(world.player().life, 100);
-    EXPECT_EQ(world.player().centre(), Point(385, 900));
-    EXPECT_EQ(world.lastSound(), NextLevelSound);
-    EXPECT_TRUE(game.running);
-
-    world.player().setPosition(385, 21);
-    game.updatePlayer();
-    EXPECT_EQ(game.levelProgress[1], 1);
 }
 
 TEST(Death, TheUpdateThatTakesTheLastLifeEndsTheGameUnlessItCrosses) {
@@ -97,15 +75,18 @@ TEST(Death, TheUpdateThatTakesTheLastLifeEndsTheGameUnlessItCrosses) {
     EXPECT_EQ(game.levelProgress[1], 1);
     EXPECT_EQ(game.points, 100);
 
+    // One enemy hit per frame; the game ends when the life drops below 1.
     world.player().setPosition(385, 500);
-    world.player().life = 10;
+    world.player().life = 11;
     game.shots.push_back(enemyShotAt({385, 520}));
-    game.shots.push_back(enemyShotAt({385, 480}));
+    game.shots.push_back(enemyShotAt({385, 530}));
+    world.step();
+    EXPECT_TRUE(game.running);
+    EXPECT_EQ(world.player().life, 1);
     world.step();
     EXPECT_FALSE(game.running);
-    EXPECT_EQ(world.player().life, 0);
+    EXPECT_EQ(world.player().life, -9);
     EXPECT_EQ(game.points, 100);
-    EXPECT_EQ(game.shots.size(), 1u); // one enemy hit per frame
     EXPECT_FALSE(game.aborted);
 }
 

@@ -1,4 +1,4 @@
-#include "tests/rules/RulesTestSupport.hpp"
+#include "tests/game/TestWorld.hpp"
 
 #include <gtest/gtest.h>
 
@@ -6,26 +6,32 @@ using namespace testworld;
 
 // Whole frames as the game runs them, with a seeded engine and a fixed frame time.
 
-TEST(Scenario, WalkingUpAnEmptyFieldCrossesAfter440Frames) {
+TEST(Scenario, WalkingUpCrossesAfter440FramesTheFifthCrossingLoadsLevelTwo) {
     World world;
-    world.load("");
+    world.load("block\n0\n0\nitem\n1\n600\n600\n");
+    ContentDir::writeLevel(2, "block\n10\n10\nblock\n90\n10\n");
     Game& game = world.game;
+    game.items.clear();
+    game.blocks[0].life = 10;
+    world.player().life = 40;
     // Two pixels a frame from y 900 to y 20.
     for (int frame = 1; frame < 440; ++frame)
         world.step(holding(true));
     EXPECT_EQ(world.player().centre(), Point(385, 22));
+    world.player().setPosition(385, 21);
+    game.updatePlayer();
     EXPECT_EQ(game.levelProgress[1], 0);
+    world.player().setPosition(385, 22);
     world.step(holding(true));
+    // Across: the level starts afresh with a fresh player.
     EXPECT_EQ(game.levelProgress[1], 1);
     EXPECT_EQ(game.points, 100);
+    EXPECT_EQ(game.items.size(), 1u);
+    EXPECT_EQ(game.blocks[0].life, 100);
+    EXPECT_EQ(world.player().life, 100);
     EXPECT_EQ(world.player().centre(), Point(385, 900));
-}
+    EXPECT_EQ(world.lastSound(), NextLevelSound);
 
-TEST(Scenario, TheFifthCrossingOnLevelOneLoadsLevelTwo) {
-    World world;
-    world.load("tower\n600\n600\n");
-    ContentDir::writeLevel(2, "block\n10\n10\nblock\n90\n10\n");
-    Game& game = world.game;
     game.levelProgress[1] = 4;
     game.points = 300;
     world.player().setPosition(385, 22);
@@ -35,7 +41,7 @@ TEST(Scenario, TheFifthCrossingOnLevelOneLoadsLevelTwo) {
     EXPECT_EQ(game.levelProgress[1], 5);
     EXPECT_EQ(game.levelProgress[2], 0);
     EXPECT_EQ(game.blocks.size(), 2u);
-    EXPECT_TRUE(game.towers.empty());
+    EXPECT_TRUE(game.items.empty());
     EXPECT_EQ(world.player().kind, 2);
     EXPECT_EQ(world.player().centre(), Point(385, 900));
     EXPECT_TRUE(game.running);

@@ -109,10 +109,18 @@ TEST(DataFile, ALinkIsFollowedAndPermissionsAreKept) {
     fs::permissions("elsewhere/list", fs::perms(0640));
     fs::create_directories("sources/Data");
     fs::create_symlink("../../elsewhere/list", dataFile);
+    // Where the system allows it, the owner stays too.
+    const bool owners = ::geteuid() == 0 && ::lchown("elsewhere/list", 4321, 4322) == 0;
     EXPECT_TRUE(replaceFile(dataFile, "0\n"));
     EXPECT_TRUE(fs::is_symlink(dataFile));
     EXPECT_EQ(readBytes("elsewhere/list"), "0\n");
     EXPECT_EQ(modeOf("elsewhere/list"), 0640u);
+    struct stat list {};
+    ::stat("elsewhere/list", &list);
+    if (owners) {
+        EXPECT_EQ(list.st_uid, 4321u);
+        EXPECT_EQ(list.st_gid, 4322u);
+    }
     EXPECT_FALSE(fs::exists("elsewhere/list.tmp"));
     EXPECT_FALSE(fs::exists(temporaryFile));
 

@@ -15,23 +15,12 @@ std::vector<HighscoreRecord> parse(const std::string& text) {
     return parseHighscores(in);
 }
 
-std::vector<HighscoreRecord> recordsWithPoints(std::initializer_list<int> points) {
+// Records P0, P1, ... with the given points.
+std::vector<HighscoreRecord> withPoints(const std::vector<int>& points) {
     std::vector<HighscoreRecord> records;
-    int n = 0;
     for (int p : points)
-        records.push_back({std::string("P").append(std::to_string(n++)), std::to_string(p), "10"});
+        records.push_back({"P" + std::to_string(records.size()), std::to_string(p), "1"});
     return records;
-}
-
-std::string fileWithPoints(std::initializer_list<int> points) {
-    return formatHighscores(recordsWithPoints(points));
-}
-
-std::vector<std::string> pointsOf(const HighscoreTable& table) {
-    std::vector<std::string> out;
-    for (const HighscoreRecord& record : table.records())
-        out.push_back(record.points);
-    return out;
 }
 
 } // namespace
@@ -98,52 +87,36 @@ TEST(HighscoreFormat, ReadsWhatIsThereWhateverTheCountSays) {
     EXPECT_EQ(formatHighscores({alpha, bravo, {"", "", ""}}),
               "2\nAlpha\n5300\n812\nBravo\n2100\n340");
     EXPECT_EQ(formatHighscores({{"", "", ""}, {"a\xFF b", "x", ""}}), "2\n\n\n\na\xFF b\nx\n");
-}
 
-TEST(HighscoreFormat, AnyBytesLoadAndComeBackTheSame) {
-    std::string binary = "7\n";
-    for (int i = 0; i < 4096; ++i)
-        binary += static_cast<char>((i * 37) & 0xFF);
-    const std::vector<HighscoreRecord> records = parse(binary);
-    EXPECT_FALSE(records.empty());
-    // What was loaded is written and read back unchanged, control bytes and all.
-    EXPECT_EQ(parse(formatHighscores(records)), records);
-
-    const std::string hugeLine(100 * 1024, 'x');
-    const std::vector<HighscoreRecord> huge = parse("1\n" + hugeLine + "\n1\n2");
     // Only the start of a field longer than any name is kept; the next line is the next field.
-    EXPECT_EQ(huge, (std::vector<HighscoreRecord>{{std::string(maxFieldLength, 'x'), "1", "2"}}));
+    EXPECT_EQ(parse("1\n" + std::string(100 * 1024, 'x') + "\n1\n2"),
+              (std::vector<HighscoreRecord>{{std::string(maxFieldLength, 'x'), "1", "2"}}));
 }
 
-TEST(HighscorePlacement, BeforeTheFirstWithFewerPointsSoTiesGoAfter) {
-    const auto records = recordsWithPoints({1000, 800});
-    EXPECT_EQ(placementOf(records, 900), 1u);
-    EXPECT_EQ(placementOf(records, 1000), 1u);
-    EXPECT_EQ(placementOf(records, 1001), 0u);
-    EXPECT_EQ(placementOf(records, 800), 2u);
-    EXPECT_EQ(placementOf(records, 5), 2u);
+TEST(HighscoreTable, AddsBeforeTheFirstWithFewerPointsAndTrimsOnlyAtExactly21) {
+    const auto records = withPoints({1000, 800});
+    const std::pair<int, std::size_t> places[] = {{900, 1}, {1000, 1}, {1001, 0}, {800, 2}, {5, 2}};
+    for (auto [points, place] : places)
+        EXPECT_EQ(placementOf(records, points), place) << points;
     // Points that are no number count as 0.
     EXPECT_EQ(placementOf({{"x", "junk", "1"}}, 1), 0u);
     EXPECT_EQ(placementOf({{"x", "junk", "1"}}, 0), 1u);
-}
 
-TEST(HighscoreTable, AddsInPlaceAndTrimsOnlyAtExactly21) {
     ScratchFolder folder;
     {
-        writeBytes(dataFile, fileWithPoints({1000, 800}));
+        writeBytes(dataFile, formatHighscores(records));
         HighscoreTable table;
         table.add("New", 900, 1);
         table.add("Tie", 1000, 2);
-        EXPECT_EQ(pointsOf(table), (std::vector<std::string>{"1000", "1000", "900", "800"}));
-        EXPECT_EQ(table.records()[1].name, "Tie");
+        EXPECT_EQ(table.records(),
+                  (std::vector<HighscoreRecord>{
+                      records[0], {"Tie", "1000", "2"}, {"New", "900", "1"}, records[1]}));
     }
     {
-        // Twenty records, the last at 100.
-        std::vector<HighscoreRecord> full;
+        std::vector<int> points;
         for (int i = 0; i < 20; ++i)
-            full.push_back(
-                {std::string("P").append(std::to_string(i)), std::to_string(2000 - i * 100), "1"});
-        ASSERT_EQ(full.back().points, "100");
+            points.push_back(2000 - i * 100); // the last at 100
+        const auto full = withPoints(points);
         writeBytes(dataFile, formatHighscores(full));
         HighscoreTable table;
         table.add("Low", 50, 1);
@@ -179,6 +152,9 @@ TEST(HighscoreTable, EveryUseRewritesTheFileAndAFailedSaveKeepsTheStoredList) {
     writeBytes(dataFile, "2\r\nAlpha\r\n5300\r\n812\r\nBravo\r\n2100\r\n340\r\n");
     { HighscoreTable table; }
     EXPECT_EQ(readBytes(dataFile), "2\nAlpha\n5300\n812\nBravo\n2100\n340");
+    writeBytes(dataFile, "0\nX");
+    EXPECT_TRUE(replaceFile(dataFile, "0\nY")); // as long, other bytes
+    EXPECT_EQ(readBytes(dataFile), "0\nY");
 
     const std::string stored = "1\nAlpha\n5300\n812";
     writeBytes(dataFile, stored);
