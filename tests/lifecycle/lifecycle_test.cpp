@@ -22,11 +22,8 @@ void writeFile(const std::string& path, const std::string& bytes) {
 std::vector<std::string> linesOf(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    for (std::string line; std::getline(in, line);)
         lines.push_back(line);
-    }
     return lines;
 }
 
@@ -47,6 +44,13 @@ struct BareGame {
 
 const char* const highscores = "sources/Data/Highscores.data";
 
+sf::Event keyPressed(sf::Keyboard::Key code) {
+    sf::Event event;
+    event.type = sf::Event::KeyPressed;
+    event.key = {code, false, false, false, false};
+    return event;
+}
+
 } // namespace
 
 TEST(PlayerName, FirstLineOfInfoData) {
@@ -64,39 +68,6 @@ TEST(PlayerName, FirstLineOfInfoData) {
     std::filesystem::remove("sources/Data/Info.data");
     EXPECT_EQ(readPlayerName(), "");
     EXPECT_EQ(readPlayerName("sources/Data"), ""); // a folder cannot be read as the file
-}
-
-TEST(GameInput, PauseQuitAndTheMouse) {
-    TempDir dir;
-    GameWindow window(GameWindow::Mode::Offscreen);
-    Game game(window, 3u);
-    game.running = true;
-    auto key = [](sf::Keyboard::Key code) {
-        sf::Event event;
-        event.type = sf::Event::KeyPressed;
-        event.key = {code, false, false, false, false};
-        return event;
-    };
-    sf::Event move;
-    move.type = sf::Event::MouseMoved;
-    move.mouseMove = {412, 77};
-    sf::Event closed;
-    closed.type = sf::Event::Closed;
-
-    game.handleEvent(key(sf::Keyboard::P));
-    EXPECT_TRUE(game.paused);
-    game.handleEvent(move); // followed while paused too
-    EXPECT_EQ(game.mouse, Point(412, 77));
-    game.handleEvent(closed); // the window's close is no way out
-    game.handleEvent(key(sf::Keyboard::Q));
-    EXPECT_TRUE(game.running);
-    game.handleEvent(key(sf::Keyboard::P));
-    EXPECT_FALSE(game.paused);
-    game.handleEvent(key(sf::Keyboard::P));
-    game.handleEvent(key(sf::Keyboard::Escape));
-    EXPECT_FALSE(game.running);
-    EXPECT_TRUE(game.aborted);
-    EXPECT_TRUE(game.paused); // Escape while paused leaves the pause on
 }
 
 TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) {
@@ -119,17 +90,28 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     game.frame();
     EXPECT_EQ(game.scanX, 3);
     EXPECT_EQ(game.scanY, 6);
-    // Paused frames are drawn as the pause screen, but nothing moves.
-    game.paused = true;
+    // P pauses: paused frames are drawn as the pause screen, but nothing moves. The mouse is
+    // followed all the same; the window's close and Q are no way out.
+    sf::Event move, closed;
+    move.type = sf::Event::MouseMoved;
+    move.mouseMove = {412, 77};
+    closed.type = sf::Event::Closed;
+    for (const sf::Event& event :
+         {keyPressed(sf::Keyboard::P), move, closed, keyPressed(sf::Keyboard::Q)})
+        game.handleEvent(event);
+    EXPECT_TRUE(game.paused);
+    EXPECT_EQ(game.mouse, Point(412, 77));
     for (int i = 0; i < 5; ++i)
         game.frame();
+    EXPECT_TRUE(game.running);
     EXPECT_EQ(game.scanX, 3);
     EXPECT_EQ(game.scanY, 6);
     // The played time runs on through a pause.
     EXPECT_NEAR(game.clock.elapsed(), 6 * dt, 1e-4);
     EXPECT_GE(columnsWith(bare.window.screenshot(), 400, 460, sf::Color::White).first, 0);
 
-    game.paused = false;
+    game.handleEvent(keyPressed(sf::Keyboard::P));
+    EXPECT_FALSE(game.paused);
     game.frame();
     EXPECT_EQ(game.scanX, 6);
     const sf::Image before = bare.window.screenshot();
@@ -140,6 +122,13 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     const sf::Image after = bare.window.screenshot();
     EXPECT_NE(std::memcmp(before.getPixelsPtr(), after.getPixelsPtr(), 1440 * 900 * 4), 0)
         << "drawn";
+    // Escape ends the game as given up; while paused the pause stays on.
+    game.running = true;
+    game.handleEvent(keyPressed(sf::Keyboard::P));
+    game.handleEvent(keyPressed(sf::Keyboard::Escape));
+    EXPECT_FALSE(game.running);
+    EXPECT_TRUE(game.aborted);
+    EXPECT_TRUE(game.paused);
 }
 
 TEST(GameLifecycle, OpeningAndClosingRunTheirCourse) {

@@ -47,33 +47,6 @@ TEST(Scenario, WalkingUpCrossesAfter440FramesTheFifthCrossingLoadsLevelTwo) {
     EXPECT_TRUE(game.running);
 }
 
-TEST(Scenario, TanksOverTheStartPointWearThePlayerDown) {
-    World world;
-    world.load("track\ntrue\n860\ntrack\nfalse\n860\n");
-    Game& game = world.game;
-    for (Track& track : game.tracks)
-        for (Tank& tank : track.tanks)
-            tank.kind = 1;
-    game.points = 777;
-    int frames = 0;
-    int lastLife = world.player().life;
-    while (game.running && frames < 3000) {
-        world.step();
-        ++frames;
-        const int life = world.player().life;
-        // Each touching tank costs 10, whatever the level.
-        EXPECT_EQ((lastLife - life) % 10, 0);
-        EXPECT_LE(lastLife - life, 20);
-        lastLife = life;
-    }
-    EXPECT_FALSE(game.running);
-    EXPECT_FALSE(game.aborted);
-    EXPECT_EQ(world.player().life, 0);
-    EXPECT_EQ(game.points, 777);
-    EXPECT_EQ(world.player().centre(), Point(385, 900));
-    EXPECT_LT(frames, 3000);
-}
-
 TEST(Scenario, AScriptedGameWinsAllFiveLevels) {
     World world;
     Game& game = world.game;

@@ -4,15 +4,6 @@
 
 using namespace testworld;
 
-namespace {
-
-int kind3(const Track& track) {
-    return static_cast<int>(std::count_if(track.tanks.begin(), track.tanks.end(),
-                                          [](const Tank& t) { return t.kind == 3; }));
-}
-
-} // namespace
-
 TEST(Lanes, TanksThatLeaveAreReplacedBehindTheEntry) {
     World world;
     const struct {
@@ -38,19 +29,6 @@ TEST(Lanes, TanksThatLeaveAreReplacedBehindTheEntry) {
             EXPECT_EQ(tank.movesRight, c.movesRight);
             EXPECT_EQ(tank.level, 2);
         }
-    }
-}
-
-TEST(Lanes, NeverTwoHarmlessTanks) {
-    World world;
-    for (std::uint32_t seed = 0; seed < 20; ++seed) {
-        RandomEngine random(seed);
-        Track track(5, 720, seed % 2 == 0, *world.game.assets, random);
-        for (int frame = 0; frame < 600; ++frame) {
-            track.update(dt, random);
-            ASSERT_LE(kind3(track), 1) << seed << " frame " << frame;
-        }
-        EXPECT_EQ(track.tanks.size(), 7u); // replaced one for one
     }
 }
 
