@@ -66,6 +66,7 @@ TEST(Geometry, StrictContainmentAndTouchingBoxes) {
         {{5, 5, 10, 10}, true},   // overlapping corners
         {{10, 0, 10, 10}, false}, // sharing an edge
         {{3, -5, 4, 20}, false},  // a cross: no corner inside the other
+        {{0, -5, 15, 10}, true},  // only the top right corner inside
         {{9, 9, 5, 5}, true},
     };
     for (const auto& c : boxes) {
