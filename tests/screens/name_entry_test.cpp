@@ -33,8 +33,9 @@ TEST(NameRules, LettersDigitsAndBlanksUpToTwentyThenEverythingIsDropped) {
         EXPECT_EQ(typeNameCharacter(name, c), TypedCharacter::Appended) << c;
         EXPECT_EQ(name, "ab" + std::string(1, static_cast<char>(c)));
     }
-    for (const sf::Uint32 c : std::initializer_list<sf::Uint32>{'-', '_', '@', '[', '`', '{', '/', ':', 0xE4, 0xFC, 0xDF, '\b', '\r',
-                               27, '\t', 0, 0x20AC, 0x41 + 0x10000}) {
+    for (const sf::Uint32 c :
+         std::initializer_list<sf::Uint32>{'-', '_', '@', '[', '`', '{', '/', ':', 0xE4, 0xFC, 0xDF,
+                                           '\b', '\r', 27, '\t', 0, 0x20AC, 0x41 + 0x10000}) {
         std::string name = "ab";
         EXPECT_EQ(typeNameCharacter(name, c), TypedCharacter::Refused) << c;
         EXPECT_EQ(name, "ab");
@@ -70,7 +71,9 @@ TEST(NameEntryScreen, EachKeySoundsAcceptedOrRefused) {
     } cases[] = {
         {"a letter", 0, {textEvent('a')}, {S::Accept}},
         {"a hyphen", 0, {textEvent('-')}, {S::Error}},
-        {"anything once the name is full", 20, {textEvent('-'), textEvent('y')},
+        {"anything once the name is full",
+         20,
+         {textEvent('-'), textEvent('y')},
          {S::Accept, S::Accept}},
         {"Backspace on an empty name", 0, {backspace[0], backspace[1]}, {S::Error, S::Error}},
         {"Backspace on a name", 3, {backspace[0], backspace[1]}, {S::Accept, S::Error}},

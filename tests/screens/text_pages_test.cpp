@@ -79,8 +79,8 @@ TEST(PageMotion, CreditsSlideAlongAQuarterSineAndThePicturePrints) {
         EXPECT_EQ(slideInNextAngle(angle, frame), in) << angle << " " << frame;
         EXPECT_EQ(slideOutNextAngle(angle, frame), out) << angle << " " << frame;
     }
-    for (const auto& [frame, rows] : {std::pair{1.f / 30.f, 3}, std::pair{0.05f, 5},
-                                      std::pair{0.005f, 1}, std::pair{0.f, 1}})
+    for (const auto& [frame, rows] :
+         {std::pair{1.f / 30.f, 3}, std::pair{0.05f, 5}, std::pair{0.005f, 1}, std::pair{0.f, 1}})
         EXPECT_EQ(printRowStep(frame), rows) << frame;
     EXPECT_EQ(missionPlatePosition({400, 300}), sf::Vector2f(1040.f, 600.f));
     EXPECT_EQ(missionPlatePosition({1440, 900}), sf::Vector2f(0.f, 0.f));
@@ -207,7 +207,8 @@ TEST(TextPages, CreditsPairsSlideInOneAfterTheOtherBesideTheMiddle) {
     GameWindow window(GameWindow::Mode::Offscreen);
     window.setFixedFrameTime(0.5f); // 50 degrees a frame
     RecordedCredits credits(window);
-    EXPECT_EQ(credits.offsets(), std::vector<int>(4, 720)) << "one pair per line of the longer file";
+    EXPECT_EQ(credits.offsets(), std::vector<int>(4, 720))
+        << "one pair per line of the longer file";
     credits.draw();
     sf::Image shot = window.screenshot();
     EXPECT_EQ(countPixels(shot, {0, 225, 1440, 160}, isRed), 0) << "all pairs out of sight";
