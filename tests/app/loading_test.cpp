@@ -116,4 +116,18 @@ TEST(LoadingWindow, FirstFrameAllCyanAndDrawnFromFixedCorners) {
     // The dark frame darkens the middle compared with just outside it.
     const sf::Color inside = shot.getPixel(150, 790), outside = shot.getPixel(150, 810);
     EXPECT_LT(inside.g + inside.b, outside.g + outside.b);
+
+    // The two symbols stand left and right of the middle: without its content only the
+    // backdrop shows there.
+    ScratchFolder empty;
+    LoadingWindow bare(window);
+    bare.showFrame(0.5f);
+    const sf::Image backdrop = window.screenshot();
+    for (const int x : {520, 920}) {
+        int differing = 0;
+        for (int dx = -50; dx < 50; ++dx)
+            for (int dy = -50; dy < 50; ++dy)
+                differing += shot.getPixel(x + dx, 450 + dy) != backdrop.getPixel(x + dx, 450 + dy);
+        EXPECT_GT(differing, 2000) << "symbol at " << x;
+    }
 }

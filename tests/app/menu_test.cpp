@@ -58,6 +58,10 @@ class MenuTest : public ::testing::Test {
         sf::Image metal;
         metal.create(64, 32, sf::Color(128, 128, 128));
         metal.saveToFile("sources/Images/Images/Metall.jpg");
+        // Scaled by 2.88 and raised to centre it, it covers the screen.
+        sf::Image title;
+        title.create(500, 360, titleColour);
+        title.saveToFile("sources/Images/Images/Title Image.jpg");
         window.setFixedFrameTime(1.25f);
     }
 
@@ -103,6 +107,7 @@ class MenuTest : public ::testing::Test {
     GameWindow window{GameWindow::Mode::Offscreen};
     std::string opened; // the pages' names in order, each followed by a blank
     bool acceptName = false;
+    const sf::Color titleColour{60, 90, 160};
 };
 
 } // namespace
@@ -147,6 +152,8 @@ TEST_F(MenuTest, IntroFadesTheLoadingPictureOutThenOpensAndCloses) {
     sf::Image shot = window.screenshot();
     for (int i = 0; i < 6; ++i)
         EXPECT_GT(redPixels(shot, 200 + 50 * i, 245 + 50 * i), 30) << "entry " << i + 1;
+    const sf::Color behind = shot.getPixel(100, 600);
+    EXPECT_LE(std::abs(behind.b - titleColour.b) + std::abs(behind.r - titleColour.r), 6);
     auto [left, right] = whiteSpan(shot, 10, 80);
     EXPECT_NEAR((left + right) / 2.0, 720.0, 8.0) << "heading " << left << ".." << right;
     std::tie(left, right) = whiteSpan(shot, 870, 900);

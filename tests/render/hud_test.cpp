@@ -107,11 +107,26 @@ TEST(HudTexts, LevelCountersAndTheFinalFrames) {
 TEST(HudDrawing, PanelsLevelListAndTheCurrentLevelMarker) {
     Scene scene;
     scene.game.level = 6; // the current-level marker below the list, out of the way
+    scene.game.scanX = 100;
+    scene.game.scanY = 300;
+    solid(scene.pictures().frameCorners, 50, 50, sf::Color::Magenta);
     sf::Image shot = scene.frame();
     // The right panel spans 1130..1440: its outline centred on x 1130, its screen beyond.
     EXPECT_EQ(shot.getPixel(1105, 100), sf::Color::Black);
     EXPECT_EQ(shot.getPixel(1130, 100), sf::Color::Green);
-    EXPECT_TRUE(near(shot.getPixel(1140, 100), sf::Color(0, 100, 0), 1));
+    EXPECT_EQ(shot.getPixel(1140, 100), sf::Color(0, 100, 0));
+    // The scan line crosses both panels at the same place, its trail fading out to its left.
+    for (const unsigned x : {100u, 1230u}) {
+        EXPECT_NEAR(columnsWith(shot, 500, 501, sf::Color::Green, 0, x - 3).first, x, 1) << x;
+        // Four pixels behind it the trail has alpha 48 over the panel's screen.
+        EXPECT_TRUE(near(shot.getPixel(x - 5, 500), sf::Color(0, 129, 0), 2)) << x;
+    }
+    // The frame border's corner pictures fill the window's corners, 50 pixels square.
+    for (const auto& [x, y] : {std::pair{0u, 0u}, {1439u, 0u}, {1439u, 899u}, {0u, 899u}}) {
+        EXPECT_EQ(shot.getPixel(x, y), sf::Color::Magenta) << x << "," << y;
+        EXPECT_EQ(shot.getPixel(x ? x - 49 : 49, y ? y - 49 : 49), sf::Color::Magenta);
+        EXPECT_NE(shot.getPixel(x ? x - 50 : 50, y ? y - 50 : 50), sf::Color::Magenta);
+    }
     // The level list: title k at y 150 k and its counter 30 below, centred on x 1260, and
     // nothing between one level and the next.
     for (unsigned k = 1; k <= 5; ++k) {
@@ -125,7 +140,7 @@ TEST(HudDrawing, PanelsLevelListAndTheCurrentLevelMarker) {
             << k;
     }
     // Black under translucent green, between grid lines; the outline in full green.
-    EXPECT_TRUE(near(shot.getPixel(100, 100), sf::Color(0, 100, 0), 1));
+    EXPECT_EQ(shot.getPixel(100, 100), sf::Color(0, 100, 0));
     EXPECT_EQ(shot.getPixel(359, 500), sf::Color::Green);
     // "Level 1" is centred on x 180 near the top of the left panel.
     const auto [first, last] = columnsWith(shot, 20, 80, sf::Color::White);

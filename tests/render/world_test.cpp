@@ -133,6 +133,8 @@ TEST(WorldDrawing, LayersCoverEachOtherInTheirOrder) {
     solid(pictures.lifeSymbol, 40, 60, itemColour);
     solid(pictures.effectFrames[0], 256, 208, explosionColour);
     solid(pictures.visier, 64, 64, crosshairColour);
+    const sf::Color ground(200, 200, 200);
+    solid(pictures.area, 8, 8, ground);
     game.prepareDrawing();
 
     // Everything at one spot (clear of marker and grid lines).
@@ -197,6 +199,16 @@ TEST(WorldDrawing, LayersCoverEachOtherInTheirOrder) {
     const sf::Vector2u marker = windowPixel(300.f, 300.f), grid = windowPixel(313.f, 330.f);
     EXPECT_EQ(shot.getPixel(marker.x, marker.y), sf::Color::Red);
     EXPECT_EQ(shot.getPixel(grid.x, grid.y), sf::Color(90, 90, 90));
+    // The grid shows on the ground: a line every 41 units down, 36 across from the field's left.
+    EXPECT_EQ(shot.getPixel(600, 400), ground);
+    for (const sf::Vector2u line : {windowPixel(331.f, 492.f), windowPixel(25.f + 36 * 10, 400.f)})
+        EXPECT_GT(shot.getPixel(line.x, line.y).g, shot.getPixel(line.x, line.y).r + 20);
+    // The ground reaches 40 units past the field, darkened towards the field's edge up to 37.5
+    // units out: window row 10 lies 38.3 units above it, row 27 19.4 units.
+    EXPECT_EQ(shot.getPixel(700, 10), ground);
+    const sf::Color shade = shot.getPixel(700, 27);
+    EXPECT_LT(shade.r, 120);
+    EXPECT_GT(shade.r, 40);
 }
 
 TEST(WorldDrawing, ExplosionsShowTheirFrameWithoutChanging) {

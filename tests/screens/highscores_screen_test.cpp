@@ -54,6 +54,7 @@ TEST(HighscoresScreen, RevealsRowsOneByOneAndCEmptiesTheListAndTheFileOnClose) {
             EXPECT_GT(rowInk(shot, 0, x), 20) << "column at " << x;
         // The long name runs to the window's edge, over the other columns; odd bytes stay text.
         EXPECT_GT(rowInk(shot, 1, 1380), 50);
+        EXPECT_GT(rowInk(shot, 1, 1425, 15), 5);
         EXPECT_GT(rowInk(shot, 2, 360), 5);
         // Rows sit at 130, 160, 190, numbered: the gaps between them stay dark.
         for (int i = 0; i < 3; ++i) {
@@ -73,6 +74,8 @@ TEST(HighscoresScreen, RevealsRowsOneByOneAndCEmptiesTheListAndTheFileOnClose) {
         EXPECT_EQ(countPixels(shot, {100, 100, 1300, 30}, isCyan), 0) << "no headings";
         EXPECT_EQ(rowInk(shot, 0, 100, 1300), 0);
         EXPECT_GT(countPixels(shot, {300, 420, 840, 60}, isWhite), 300) << "empty-list message";
+        EXPECT_GT(countPixels(shot, {300, 400, 840, 50}, isWhite), 300)
+            << "reaching above the middle";
         EXPECT_TRUE(screen.isRunning());
         screen.handleEvent(keyEvent(sf::Keyboard::Escape));
         EXPECT_FALSE(screen.isRunning());

@@ -107,6 +107,17 @@ TEST(TextFit, CutsWhereTheWindowEnds) {
     EXPECT_GE(textWidth(text), 710.f);
     EXPECT_LT(textWidth(text), 710.f + 100.f);
 
+    // Kerned pairs measure as sf::Text lays them out.
+    std::string pairs;
+    for (int i = 0; i < 200; ++i)
+        pairs += "AVTo";
+    const sf::String kerned(pairs);
+    text.setString(kerned.substring(0, fittingPrefixLength(font, 30, kerned, 1390.f)));
+    EXPECT_GE(textWidth(text), 1390.f);
+    EXPECT_LT(textWidth(text), 1390.f + 60.f);
+    text.setString(kerned.substring(fittingSuffixStart(font, 30, kerned, 710.f)));
+    EXPECT_GE(textWidth(text), 710.f);
+    EXPECT_LT(textWidth(text), 710.f + 60.f);
     // Glyphs without width cannot make a line endless.
     const sf::String carriageReturns(std::string(100000, '\r'));
     EXPECT_EQ(fittingPrefixLength(font, 30, carriageReturns, 1390.f), maxDrawnCharacters);
