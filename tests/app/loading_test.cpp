@@ -69,8 +69,8 @@ TEST(LoadingWindow, ThreadDrawsUntilStoppedAndHandsTheWindowBack) {
         const auto before = std::chrono::steady_clock::now();
         loading.stop();
         loading.wait();
-        // The frame being drawn is finished, no more (generous for a loaded machine).
-        EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(2));
+        // The frame being drawn is finished, no more: no hang (generous for a loaded machine).
+        EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(10));
         progress = loading.progress();
         loading.takeLastFrame(last);
     }
@@ -91,7 +91,7 @@ TEST(LoadingWindow, ThreadDrawsUntilStoppedAndHandsTheWindowBack) {
         LoadingWindow loading(window);
         loading.launch();
     }
-    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(2));
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(10));
 }
 
 TEST(LoadingWindow, FirstFrameAllCyanAndDrawnFromFixedCorners) {
