@@ -19,8 +19,7 @@ TEST(Cp1252, DecodesEveryByte) {
 }
 
 TEST(Cp1252, KeepsUmlautsAndDegreeSign) {
-    const std::string bytes = "Zum Fortsetzen 'P' dr\xFC"
-                              "cken (\xB0/s)";
+    const std::string bytes = "Zum Fortsetzen 'P' dr\xFC" "cken (\xB0/s)";
     const sf::String s = fromCp1252(bytes);
     const std::basic_string<sf::Uint32> text = s.toUtf32();
     EXPECT_NE(text.find(0xFCu), std::string::npos);
