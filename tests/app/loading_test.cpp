@@ -8,15 +8,22 @@
 #include <vector>
 
 namespace {
-constexpr int boxY = 710;
-int boxX(int i) {
-    return 360 + 72 * i + 10;
-}
 const sf::Color grey(150, 150, 150);
 
 bool near(sf::Color a, sf::Color b, int tolerance) {
     return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
            std::abs(a.b - b.b) <= tolerance;
+}
+
+// The boxes of a frame: a run of grey from the left, the rest cyan, the backdrop between them.
+void expectBoxes(const sf::Image& shot, int progress) {
+    for (int i = 0; i < 10; ++i) {
+        const unsigned x = 370 + 72 * i;
+        EXPECT_EQ(shot.getPixel(x, 710), i < progress ? grey : sf::Color::Cyan) << "box " << i;
+        const sf::Color gap = shot.getPixel(x + 30, 710);
+        EXPECT_NE(gap, sf::Color::Cyan);
+        EXPECT_NE(gap, grey);
+    }
 }
 } // namespace
 
@@ -25,71 +32,51 @@ TEST(LoadingProgress, BouncesBetweenZeroAndTenWithAPauseAtEachEnd) {
     const std::vector<int> expected = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 10, 9, 8,
                                        7, 6, 5, 4, 3, 2, 1, 0, 0, 1,  2,  3};
     LoadingProgress bounce;
+    std::vector<int> seen;
     for (std::size_t i = 0; i < expected.size(); ++i) {
         bounce.step();
-        ASSERT_EQ(bounce.progress, expected[i]) << "after step " << i + 1;
-        ASSERT_GE(bounce.progress, 0);
-        ASSERT_LE(bounce.progress, 10);
+        seen.push_back(bounce.progress);
     }
+    EXPECT_EQ(seen, expected);
 }
 
 TEST(LoadingProgress, StepsOnlyOnWholeMillisecondsDivisibleByThree) {
-    struct Case {
-        float seconds;
-        bool steps;
-    };
     // Exactly representable times, so the milliseconds are what they read.
-    const Case cases[] = {{0.f, true},
-                          {0.5f, false},
-                          {0.75f, true},
-                          {1.25f, false},
-                          {1.5f, true},
-                          {0.0625f, false},
-                          {0.09375f, true},        // 93.75 ms: 93
-                          {2.00048828125f, false}, // 2000.49 ms: 2000
-                          {3.f, true}};
-    for (const Case& c : cases) {
+    for (const auto& [seconds, steps] :
+         {std::pair{0.f, true}, std::pair{0.5f, false}, std::pair{0.75f, true},
+          std::pair{1.25f, false}, std::pair{0.0625f, false}, std::pair{0.09375f, true} /* 93 */,
+          std::pair{2.00048828125f, false} /* 2000.49 ms: 2000 */, std::pair{3.f, true}}) {
         LoadingProgress bounce;
-        bounce.stepAt(c.seconds);
-        EXPECT_EQ(bounce.progress, c.steps ? 1 : 0) << "at " << c.seconds << " s";
-    }
-}
-
-// The boxes of a frame: a run of grey from the left, the rest cyan.
-void expectBoxes(const sf::Image& shot, int progress) {
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(shot.getPixel(boxX(i), boxY), i < progress ? grey : sf::Color::Cyan)
-            << "box " << i;
-        // Between the boxes the backdrop shows.
-        const sf::Color gap = shot.getPixel(boxX(i) + 30, boxY);
-        EXPECT_NE(gap, sf::Color::Cyan);
-        EXPECT_NE(gap, grey);
+        bounce.stepAt(seconds);
+        EXPECT_EQ(bounce.progress, steps ? 1 : 0) << "at " << seconds << " s";
     }
 }
 
 TEST(LoadingWindow, ThreadDrawsUntilStoppedAndHandsTheWindowBack) {
+    // Without its content the screen still runs: only the symbols and the label's font are missing.
+    ScratchFolder empty;
     GameWindow window(GameWindow::Mode::Offscreen);
     window.setFramerateLimit(30);
+    { LoadingWindow neverLaunched(window); }
     sf::Texture last;
     int progress = 0;
     // The boxes step only on frames that fall on a whole millisecond divisible by three: a slow
     // machine may show a few frames without one, so a run without a step is tried again.
-    for (int attempt = 0; attempt < 10 && progress == 0; ++attempt) {
+    const auto start = std::chrono::steady_clock::now();
+    while (progress == 0 && std::chrono::steady_clock::now() - start < std::chrono::seconds(60)) {
         LoadingWindow loading(window);
         loading.launch();
-        sf::sleep(sf::milliseconds(300));
+        sf::sleep(sf::milliseconds(200));
         const auto before = std::chrono::steady_clock::now();
         loading.stop();
         loading.wait();
-        // The frame being drawn is finished, no more (generous for a loaded machine).
-        EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(2));
+        // The frame being drawn is finished, no more: no hang (generous for a loaded machine).
+        EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(10));
         progress = loading.progress();
         loading.takeLastFrame(last);
     }
-    // Frame after frame ran: the boxes have moved on.
-    EXPECT_GT(progress, 0);
+    EXPECT_GT(progress, 0) << "frame after frame ran";
     expectBoxes(window.screenshot(), progress);
-
     // The kept copy is the frame that was shown.
     ASSERT_EQ(last.getSize(), sf::Vector2u(1440, 900));
     expectBoxes(last.copyToImage(), progress);
@@ -98,19 +85,14 @@ TEST(LoadingWindow, ThreadDrawsUntilStoppedAndHandsTheWindowBack) {
     window.target().clear(sf::Color::Red);
     window.display();
     EXPECT_EQ(window.screenshot().getPixel(5, 5), sf::Color::Red);
-}
 
-TEST(LoadingWindow, DestroyingWithoutStopOrLaunchReturns) {
-    GameWindow window(GameWindow::Mode::Offscreen);
-    window.setFramerateLimit(30);
-    { LoadingWindow neverLaunched(window); }
+    // Destroyed while it runs, it stops by itself.
     const auto before = std::chrono::steady_clock::now();
     {
         LoadingWindow loading(window);
         loading.launch();
-        sf::sleep(sf::milliseconds(50));
     }
-    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(2));
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(10));
 }
 
 TEST(LoadingWindow, FirstFrameAllCyanAndDrawnFromFixedCorners) {
@@ -135,19 +117,18 @@ TEST(LoadingWindow, FirstFrameAllCyanAndDrawnFromFixedCorners) {
     // The dark frame darkens the middle compared with just outside it.
     const sf::Color inside = shot.getPixel(150, 790), outside = shot.getPixel(150, 810);
     EXPECT_LT(inside.g + inside.b, outside.g + outside.b);
-}
 
-TEST(LoadingWindow, RunsWithoutItsContent) {
+    // The two symbols stand left and right of the middle: without its content only the
+    // backdrop shows there.
     ScratchFolder empty;
-    GameWindow window(GameWindow::Mode::Offscreen);
-    window.setFramerateLimit(30);
-    LoadingWindow loading(window);
-    loading.launch();
-    sf::sleep(sf::milliseconds(150));
-    loading.stop();
-    loading.wait();
-    // The last frame is composed even when a loaded machine presented none in that time.
-    sf::Texture last;
-    loading.takeLastFrame(last);
-    expectBoxes(last.copyToImage(), loading.progress());
+    LoadingWindow bare(window);
+    bare.showFrame(0.5f);
+    const sf::Image backdrop = window.screenshot();
+    for (const int x : {520, 920}) {
+        int differing = 0;
+        for (int dx = -50; dx < 50; ++dx)
+            for (int dy = -50; dy < 50; ++dy)
+                differing += shot.getPixel(x + dx, 450 + dy) != backdrop.getPixel(x + dx, 450 + dy);
+        EXPECT_GT(differing, 2000) << "symbol at " << x;
+    }
 }

@@ -6,37 +6,51 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
 
 namespace {
 
 // Red pixels in a band of the screen: the entries' ink (under at most a faint fade).
 int redPixels(const sf::Image& shot, int top, int bottom) {
     int count = 0;
-    for (int y = top; y < bottom; ++y) {
+    for (int y = top; y < bottom; ++y)
         for (int x = 360; x < 900; ++x) {
             const sf::Color c = shot.getPixel(x, y);
             count += c.r >= 240 && c.g < 16 && c.b < 16;
         }
-    }
     return count;
 }
 
-sf::Event keyPress(sf::Keyboard::Key key) {
-    sf::Event event{};
-    event.type = sf::Event::KeyPressed;
-    event.key.code = key;
-    return event;
+// Leftmost and rightmost white columns of a band.
+std::pair<int, int> whiteSpan(const sf::Image& shot, int top, int bottom) {
+    int left = 1440, right = -1;
+    for (int y = top; y < bottom; ++y)
+        for (int x = 0; x < 1440; ++x)
+            if (shot.getPixel(x, y) == sf::Color::White) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return {left, right};
 }
 
-sf::Event otherEvent(sf::Event::EventType type) {
-    sf::Event event{};
-    event.type = type;
-    return event;
+sf::Event event(sf::Event::EventType type, sf::Keyboard::Key key = sf::Keyboard::Unknown) {
+    sf::Event e{};
+    e.type = type;
+    e.key.code = key;
+    return e;
+}
+sf::Event key(sf::Keyboard::Key code) {
+    return event(sf::Event::KeyPressed, code);
+}
+std::deque<sf::Event> numberKeys(const std::string& digits) {
+    std::deque<sf::Event> events;
+    for (char digit : digits)
+        events.push_back(key(static_cast<sf::Keyboard::Key>(sf::Keyboard::Num0 + (digit - '0'))));
+    return events;
 }
 
-// A menu in a folder of its own whose only content is a grey metal panel, so that what is
-// drawn does not depend on the game's content; frames last 1/30 s.
+// A menu in a folder of its own whose only content is a grey metal panel, so that what is drawn
+// does not depend on the game's content. Frames of 1.25 s keep the fades to three frames, the
+// last one at alpha 5.
 class MenuTest : public ::testing::Test {
   protected:
     MenuTest() {
@@ -44,28 +58,28 @@ class MenuTest : public ::testing::Test {
         sf::Image metal;
         metal.create(64, 32, sf::Color(128, 128, 128));
         metal.saveToFile("sources/Images/Images/Metall.jpg");
-        window.setFixedFrameTime(1.f / 30.f);
+        // Scaled by 2.88 and raised to centre it, it covers the screen.
+        sf::Image title;
+        title.create(500, 360, titleColour);
+        title.saveToFile("sources/Images/Images/Title Image.jpg");
+        window.setFixedFrameTime(1.25f);
     }
 
-    // Runs the intro's steps after loading, up to the open menu.
-    void openMenu(MainMenu& menu) {
-        menu.load();
-        menu.fadeIn();
-        menu.openPanels();
-        menu.typeFooter();
+    void whiteFrame() {
+        window.target().clear(sf::Color::White);
+        window.display();
     }
 
     // Pages that note their name and paint the screen white, as a page would leave it.
-    MenuPages recordingPages(bool acceptName) {
+    MenuPages recordingPages() {
         auto page = [this](const char* name) {
-            return [this, name](GameWindow& w) {
-                opened.push_back(name);
-                w.target().clear(sf::Color::White);
-                w.display();
+            return [this, name](GameWindow&) {
+                opened += name + std::string(" ");
+                whiteFrame();
             };
         };
         MenuPages pages;
-        pages.nameEntry = [page, acceptName](GameWindow& w) {
+        pages.nameEntry = [this, page](GameWindow& w) {
             page("name")(w);
             return acceptName;
         };
@@ -77,173 +91,120 @@ class MenuTest : public ::testing::Test {
         return pages;
     }
 
-    // Feeds the events to the menu as one frame's worth; returns those left unread.
-    std::deque<sf::Event> handle(MainMenu& menu, std::deque<sf::Event> events) {
-        menu.handleEvents([&events](sf::Event& event) {
+    // Feeds the events to the menu as one frame's worth; returns how many were left unread.
+    std::size_t handle(MainMenu& menu, std::deque<sf::Event> events) {
+        menu.handleEvents([&events](sf::Event& e) {
             if (events.empty())
                 return false;
-            event = events.front();
+            e = events.front();
             events.pop_front();
             return true;
         });
-        return events;
+        return events.size();
     }
 
     ScratchFolder folder;
     GameWindow window{GameWindow::Mode::Offscreen};
-    std::vector<std::string> opened;
+    std::string opened; // the pages' names in order, each followed by a blank
+    bool acceptName = false;
+    const sf::Color titleColour{60, 90, 160};
 };
 
 } // namespace
 
 TEST_F(MenuTest, PanelsOpenToTheFirstStepNotBelow350AndCloseToZero) {
-    struct Case {
-        float frame;
-        int open;
-    };
     // 200 px/s with the fraction dropped: 6 px per 1/30 s frame ends at 354, 10 px at 350.
-    for (const Case c :
-         {Case{1.f / 30.f, 354}, Case{0.05f, 350}, Case{0.1f, 360}, Case{0.3f, 360}}) {
-        window.setFixedFrameTime(c.frame);
+    for (const auto& [frame, open] : {std::pair{1.f / 30.f, 354}, std::pair{0.05f, 350},
+                                      std::pair{0.1f, 360}, std::pair{0.3f, 360}}) {
+        window.setFixedFrameTime(frame);
         MainMenu menu(window, {});
         menu.load();
         menu.openPanels();
-        EXPECT_EQ(menu.slide(), c.open) << "frames of " << c.frame << " s";
+        EXPECT_EQ(menu.slide(), open) << "frames of " << frame << " s";
         menu.closePanels();
-        EXPECT_EQ(menu.slide(), 0) << "frames of " << c.frame << " s";
+        EXPECT_EQ(menu.slide(), 0) << "frames of " << frame << " s";
     }
 }
 
-TEST_F(MenuTest, FadeInEndsAtExactlyZeroAndShowsTheEntries) {
+TEST_F(MenuTest, IntroFadesTheLoadingPictureOutThenOpensAndCloses) {
     MainMenu menu(window, {});
     menu.load();
     EXPECT_EQ(menu.fade(), 255.f);
     menu.drawFrame();
-    const sf::Image black = window.screenshot();
-    EXPECT_EQ(black.getPixel(720, 450), sf::Color::Black);
-    EXPECT_EQ(black.getPixel(720, 30), sf::Color::Black);
+    EXPECT_EQ(window.screenshot().getPixel(720, 30), sf::Color::Black) << "hidden while loading";
+
+    // The loading screen's last picture darkens; its last frame (alpha 250) is not yet black.
+    whiteFrame();
+    sf::Texture picture;
+    window.capture(picture);
+    menu.fadeOver(picture);
+    const sf::Color last = window.screenshot().getPixel(700, 400);
+    EXPECT_GT(last.r, 0);
+    EXPECT_LE(last.r, 6);
+    EXPECT_EQ(last.r, last.b);
 
     menu.fadeIn();
     EXPECT_EQ(menu.fade(), 0.f);
     menu.openPanels();
+    menu.typeFooter();
+    EXPECT_EQ(menu.footer(), MainMenu::footerLine);
     menu.drawFrame();
-    const sf::Image shot = window.screenshot();
+    sf::Image shot = window.screenshot();
     for (int i = 0; i < 6; ++i)
         EXPECT_GT(redPixels(shot, 200 + 50 * i, 245 + 50 * i), 30) << "entry " << i + 1;
-}
+    const sf::Color behind = shot.getPixel(100, 600);
+    EXPECT_LE(std::abs(behind.b - titleColour.b) + std::abs(behind.r - titleColour.r), 6);
+    auto [left, right] = whiteSpan(shot, 10, 80);
+    EXPECT_NEAR((left + right) / 2.0, 720.0, 8.0) << "heading " << left << ".." << right;
+    std::tie(left, right) = whiteSpan(shot, 870, 900);
+    EXPECT_GE(right, 1418) << "footer";
+    EXPECT_LE(right, 1430);
+    EXPECT_GT(right - left, 60) << "the whole line, not a letter";
 
-TEST_F(MenuTest, ShutPanelsHideTheEntries) {
-    MainMenu menu(window, {});
-    openMenu(menu);
     menu.closePanels();
+    EXPECT_EQ(menu.slide(), 0);
     window.display();
-    const sf::Image shot = window.screenshot();
-    EXPECT_EQ(redPixels(shot, 150, 500), 0);
+    shot = window.screenshot();
+    EXPECT_EQ(redPixels(shot, 150, 500), 0) << "shut panels hide the entries";
     // The seam between the two panels is the white line at the middle.
     EXPECT_EQ(shot.getPixel(720, 450), sf::Color::White);
     EXPECT_NE(shot.getPixel(720, 300), sf::Color::White);
 }
 
-TEST_F(MenuTest, HeadingCentredAndFooterTypedToTheRightEdge) {
-    MainMenu menu(window, {});
-    openMenu(menu);
-    EXPECT_EQ(menu.footer(), MainMenu::footerLine);
-    menu.drawFrame();
-    const sf::Image shot = window.screenshot();
-
-    auto whiteSpan = [&shot](int top, int bottom, int& left, int& right) {
-        left = 1440;
-        right = -1;
-        for (int y = top; y < bottom; ++y) {
-            for (int x = 0; x < 1440; ++x) {
-                if (shot.getPixel(x, y) == sf::Color::White) {
-                    left = std::min(left, x);
-                    right = std::max(right, x);
-                }
-            }
-        }
-    };
-    int left = 0, right = 0;
-    whiteSpan(10, 80, left, right);
-    ASSERT_LT(left, right);
-    EXPECT_NEAR((left + right) / 2.0, 720.0, 8.0) << left << ".." << right;
-
-    whiteSpan(870, 900, left, right);
-    ASSERT_LT(left, right);
-    EXPECT_GE(right, 1418);
-    EXPECT_LE(right, 1430);
-    EXPECT_GT(right - left, 60); // the whole line, not a letter
-}
-
 TEST_F(MenuTest, KeysAreHandledInOrderWithinAFrame) {
-    struct Case {
-        const char* name;
-        std::vector<sf::Event> events;
-        bool acceptName;
-        std::vector<std::string> opened;
-        bool running;
-        bool restart;
-        std::size_t leftUnread;
-    };
     using K = sf::Keyboard;
-    const Case cases[] = {
-        {"two pages",
-         {keyPress(K::Num2), keyPress(K::Num3)},
-         false,
-         {"story", "howToPlay"},
-         true,
-         false,
-         0},
-        {"credits and highscores",
-         {keyPress(K::Num4), keyPress(K::Num5)},
-         false,
-         {"credits", "highscores"},
-         true,
-         false,
-         0},
-        {"quit still handles the rest",
-         {keyPress(K::Num6), keyPress(K::Num2)},
-         false,
-         {"story"},
-         false,
-         false,
-         0},
-        {"name declined",
-         {keyPress(K::Num1), keyPress(K::Num5)},
-         false,
-         {"name", "highscores"},
-         true,
-         false,
-         0},
-        {"game ends the frame",
-         {keyPress(K::Num1), keyPress(K::Num2), keyPress(K::Num6)},
-         true,
-         {"name", "game"},
-         false,
-         true,
-         2},
-        {"other input ignored",
-         {keyPress(K::Numpad1), keyPress(K::Escape), otherEvent(sf::Event::Closed),
-          otherEvent(sf::Event::MouseButtonPressed), otherEvent(sf::Event::LostFocus)},
-         true,
-         {},
-         true,
-         false,
-         0},
+    const std::deque<sf::Event> otherInput = {
+        key(K::Numpad1), key(K::Escape), event(sf::Event::Closed),
+        event(sf::Event::MouseButtonPressed, K::Num2), event(sf::Event::LostFocus)};
+    const struct {
+        const char* keys; // number keys; empty: other input only
+        bool acceptName;
+        const char* opened;
+        bool running, restart;
+        std::size_t leftUnread;
+    } cases[] = {
+        {"23", false, "story howToPlay ", true, false, 0},
+        {"45", false, "credits highscores ", true, false, 0},
+        {"62", false, "story ", false, false, 0},          // quitting still handles the rest
+        {"15", false, "name highscores ", true, false, 0}, // the name declined
+        {"126", true, "name game ", false, true, 2},       // a game ends the frame
+        {"", true, "", true, false, 0},
     };
-    // The order is what counts here, not the pace of the fades.
-    window.setFixedFrameTime(0.1f);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
         opened.clear();
-        MainMenu menu(window, recordingPages(c.acceptName));
-        openMenu(menu);
-        const auto left = handle(menu, {c.events.begin(), c.events.end()});
+        acceptName = c.acceptName;
+        MainMenu menu(window, recordingPages());
+        menu.load();
+        menu.openPanels();
+        std::deque<sf::Event> events = otherInput;
+        if (*c.keys)
+            events = numberKeys(c.keys);
+        EXPECT_EQ(handle(menu, events), c.leftUnread);
         EXPECT_EQ(opened, c.opened);
         EXPECT_EQ(menu.running(), c.running);
         EXPECT_EQ(menu.restart(), c.restart);
-        EXPECT_EQ(left.size(), c.leftUnread);
-        if (!c.restart && !c.opened.empty()) {
+        if (!c.restart && !opened.empty()) {
             // After a page the menu has faded back in over the page's last picture.
             EXPECT_EQ(menu.fade(), 0.f);
             const sf::Image shot = window.screenshot();
@@ -251,33 +212,14 @@ TEST_F(MenuTest, KeysAreHandledInOrderWithinAFrame) {
             EXPECT_GT(redPixels(shot, 200, 245), 30);
         }
     }
-}
 
-TEST_F(MenuTest, KeysOfPagesNotThereDoNothing) {
-    MainMenu menu(window, {});
-    openMenu(menu);
-    window.target().clear(sf::Color::White);
-    window.display();
-    const auto left = handle(menu, {keyPress(sf::Keyboard::Num1), keyPress(sf::Keyboard::Num2),
-                                    keyPress(sf::Keyboard::Num3), keyPress(sf::Keyboard::Num4),
-                                    keyPress(sf::Keyboard::Num5)});
-    EXPECT_TRUE(left.empty());
-    EXPECT_TRUE(menu.running());
-    EXPECT_FALSE(menu.restart());
-    // No fade was run: nothing was drawn over the last picture.
+    // Keys of pages not there do nothing, not even a fade over the last picture.
+    MainMenu bare(window, {});
+    bare.load();
+    bare.openPanels();
+    whiteFrame();
+    EXPECT_EQ(handle(bare, numberKeys("12345")), 0u);
+    EXPECT_TRUE(bare.running());
+    EXPECT_FALSE(bare.restart());
     EXPECT_EQ(window.screenshot().getPixel(100, 600), sf::Color::White);
-}
-
-TEST_F(MenuTest, FadeOverDarkensAPictureToBlack) {
-    MainMenu menu(window, {});
-    menu.load();
-    window.target().clear(sf::Color::White);
-    window.display();
-    sf::Texture picture;
-    window.capture(picture);
-    menu.fadeOver(picture);
-    // The last frame is nearly black (alpha 252 over white), not yet the next screen.
-    const sf::Color last = window.screenshot().getPixel(700, 400);
-    EXPECT_LE(last.r, 5);
-    EXPECT_EQ(last.r, last.b);
 }

@@ -3,48 +3,30 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-sf::FloatRect boundsOf(const Batch& batch) { return batch.vertices().getBounds(); }
-} // namespace
-
-TEST(Batch, LineIsAQuadAroundTheSegment) {
+TEST(Batch, ShapesKeepTheOldGeometryAndInvisibleOnesAddNothing) {
     Batch batch;
+    // A line is a quad around the segment; an outline is centred on the edge.
     batch.line({10.f, 100.f}, {110.f, 100.f}, 10.f, sf::Color::Red);
     EXPECT_EQ(batch.vertexCount(), 6u);
-    const sf::FloatRect b = boundsOf(batch);
-    EXPECT_FLOAT_EQ(b.left, 10.f);
-    EXPECT_FLOAT_EQ(b.width, 100.f);
-    EXPECT_FLOAT_EQ(b.top, 95.f);
-    EXPECT_FLOAT_EQ(b.height, 10.f);
-}
-
-TEST(Batch, OutlineIsCentredOnTheEdge) {
-    Batch batch;
+    EXPECT_EQ(batch.vertices().getBounds(), sf::FloatRect(10.f, 95.f, 100.f, 10.f));
+    batch.clear();
     batch.rectOutline({100.f, 100.f}, {200.f, 150.f}, 10.f, sf::Color::Cyan);
-    const sf::FloatRect b = boundsOf(batch);
-    EXPECT_FLOAT_EQ(b.left, 95.f);
-    EXPECT_FLOAT_EQ(b.top, 95.f);
-    EXPECT_FLOAT_EQ(b.width, 110.f);
-    EXPECT_FLOAT_EQ(b.height, 60.f);
-}
+    EXPECT_EQ(batch.vertices().getBounds(), sf::FloatRect(95.f, 95.f, 110.f, 60.f));
+    batch.clear();
 
-TEST(Batch, InvisibleShapesAddNothing) {
-    Batch batch;
     batch.line({0.f, 0.f}, {10.f, 10.f}, 5.f, sf::Color(0, 255, 0, 0));
     batch.rect({0.f, 0.f}, {10.f, 10.f}, sf::Color::Transparent, 2.f, sf::Color(1, 2, 3, 0));
     batch.circle({5.f, 5.f}, 4.f, sf::Color::Transparent);
     EXPECT_TRUE(batch.empty());
-}
 
-TEST(Batch, TilingSkipsTilesOffScreen) {
+    // Tiles off the screen are skipped: a leaf of 1440 x 450 pushed 400 px up shows only its
+    // lowest row of 12 tiles (y 384 -> -16..112); pushed 520 px up, none.
     sf::Image image;
     image.create(128, 128, sf::Color::White);
     sf::Texture texture;
     texture.loadFromImage(image);
-    Batch batch;
-    // A leaf of 1440 x 450 pushed 400 px up: only its lowest 50 px rows show.
     tile(batch, texture, 0.f, 0.f, 1440.f, 450.f, 0.f, -400.f);
-    EXPECT_EQ(batch.vertexCount(), 12u * 6u); // one row of 12 tiles (y 384 -> -16..112)
+    EXPECT_EQ(batch.vertexCount(), 12u * 6u);
     batch.clear();
     tile(batch, texture, 0.f, 0.f, 1440.f, 450.f, 0.f, -520.f);
     EXPECT_TRUE(batch.empty());

@@ -40,12 +40,12 @@ TEST(HudTexts, RowsWriteIntsPlainAndDoublesWithSixDigits) {
                               "Schuss    : 0.333333 (ss/s)",
                               "Drehen    : 20 (\xB0/s)",
                               "Bewegen : 75 (P/s)"};
-    ASSERT_EQ(rows.size(), std::size(expected));
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        EXPECT_EQ(rows[i].text, expected[i]);
     const float ys[] = {100, 150, 200, 250, 550, 600, 650, 700};
-    for (std::size_t i = 0; i < rows.size(); ++i)
+    ASSERT_EQ(rows.size(), std::size(expected));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].text, expected[i]);
         EXPECT_EQ(rows[i].y, ys[i]);
+    }
 
     game.player->fireRate = 1.0;
     game.player->damage = 2.5;
@@ -71,12 +71,11 @@ TEST(HudTexts, IconsAndStatisticsBreatheWithThePulse) {
         game.pulse = c.pulse;
         const std::vector<HudRow> rows = hudRows(game);
         ASSERT_EQ(rows.size(), 8u);
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(rows[static_cast<std::size_t>(i)].iconSize, c.sizes[i])
-                << "pulse " << c.pulse;
-            EXPECT_EQ(rows[static_cast<std::size_t>(i)].scale, 1.f);
-            EXPECT_FLOAT_EQ(rows[static_cast<std::size_t>(i) + 4].scale, c.scales[i]);
-            EXPECT_EQ(rows[static_cast<std::size_t>(i) + 4].icon, nullptr);
+        for (std::size_t i = 0; i < 4; ++i) {
+            EXPECT_EQ(rows[i].iconSize, c.sizes[i]) << "pulse " << c.pulse;
+            EXPECT_EQ(rows[i].scale, 1.f);
+            EXPECT_FLOAT_EQ(rows[i + 4].scale, c.scales[i]);
+            EXPECT_EQ(rows[i + 4].icon, nullptr);
         }
         EXPECT_EQ(rows[0].icon, &game.assets->timeSymbol);
         EXPECT_EQ(rows[3].icon, &game.assets->munnitionSymbol);
@@ -105,38 +104,35 @@ TEST(HudTexts, LevelCountersAndTheFinalFrames) {
     EXPECT_GE(columnsWith(shot, 200, 720, sf::Color::White).first, 1130); // the level list only
 }
 
-TEST(HudDrawing, CurrentLevelMarkerSitsHalfARowBelowItsTitle) {
-    const struct {
-        int level;
-        unsigned y;
-    } cases[] = {{1, 225}, {3, 525}, {5, 825}};
-    for (const auto& c : cases) {
-        Scene scene;
-        scene.game.level = c.level;
-        const sf::Image shot = scene.frame();
-        EXPECT_EQ(shot.getPixel(1150, c.y), sf::Color::White) << "level " << c.level;
-        EXPECT_EQ(shot.getPixel(1430, c.y), sf::Color::White) << "level " << c.level;
-        const unsigned other = c.y == 225 ? 825 : 225;
-        EXPECT_NE(shot.getPixel(1150, other), sf::Color::White) << "level " << c.level;
-    }
-}
-
-TEST(HudDrawing, PanelsAndTexts) {
+TEST(HudDrawing, PanelsLevelListAndTheCurrentLevelMarker) {
     Scene scene;
     scene.game.level = 6; // the current-level marker below the list, out of the way
-    const sf::Image shot = scene.frame();
+    scene.game.scanX = 100;
+    scene.game.scanY = 300;
+    solid(scene.pictures().frameCorners, 50, 50, sf::Color::Magenta);
+    sf::Image shot = scene.frame();
     // The right panel spans 1130..1440: its outline centred on x 1130, its screen beyond.
     EXPECT_EQ(shot.getPixel(1105, 100), sf::Color::Black);
     EXPECT_EQ(shot.getPixel(1130, 100), sf::Color::Green);
-    EXPECT_TRUE(near(shot.getPixel(1140, 100), sf::Color(0, 100, 0), 1));
+    EXPECT_EQ(shot.getPixel(1140, 100), sf::Color(0, 100, 0));
+    // The scan line crosses both panels at the same place, its trail fading out to its left.
+    for (const unsigned x : {100u, 1230u}) {
+        EXPECT_NEAR(columnsWith(shot, 500, 501, sf::Color::Green, 0, x - 3).first, x, 1) << x;
+        // Four pixels behind it the trail has alpha 48 over the panel's screen.
+        EXPECT_TRUE(near(shot.getPixel(x - 5, 500), sf::Color(0, 129, 0), 2)) << x;
+    }
+    // The frame border's corner pictures fill the window's corners, 50 pixels square.
+    for (const auto& [x, y] : {std::pair{0u, 0u}, {1439u, 0u}, {1439u, 899u}, {0u, 899u}}) {
+        EXPECT_EQ(shot.getPixel(x, y), sf::Color::Magenta) << x << "," << y;
+        EXPECT_EQ(shot.getPixel(x ? x - 49 : 49, y ? y - 49 : 49), sf::Color::Magenta);
+        EXPECT_NE(shot.getPixel(x ? x - 50 : 50, y ? y - 50 : 50), sf::Color::Magenta);
+    }
     // The level list: title k at y 150 k and its counter 30 below, centred on x 1260, and
     // nothing between one level and the next.
     for (unsigned k = 1; k <= 5; ++k) {
         const auto title = columnsWith(shot, 150 * k, 150 * k + 30, sf::Color::White, 40, 1135);
         const auto counter =
             columnsWith(shot, 150 * k + 31, 150 * k + 55, sf::Color::White, 40, 1135);
-        ASSERT_GE(title.first, 0) << k;
-        ASSERT_GE(counter.first, 0) << k;
         EXPECT_NEAR((title.first + title.second) / 2.0, 1260.0, 3.0) << k;
         EXPECT_NEAR((counter.first + counter.second) / 2.0, 1260.0, 3.0) << k;
         EXPECT_EQ(columnsWith(shot, 150 * k + 60, 150 * k + 140, sf::Color::White, 40, 1135).first,
@@ -144,45 +140,48 @@ TEST(HudDrawing, PanelsAndTexts) {
             << k;
     }
     // Black under translucent green, between grid lines; the outline in full green.
-    EXPECT_TRUE(near(shot.getPixel(100, 100), sf::Color(0, 100, 0), 1));
+    EXPECT_EQ(shot.getPixel(100, 100), sf::Color(0, 100, 0));
     EXPECT_EQ(shot.getPixel(359, 500), sf::Color::Green);
     // "Level 1" is centred on x 180 near the top of the left panel.
     const auto [first, last] = columnsWith(shot, 20, 80, sf::Color::White);
-    ASSERT_GE(first, 0);
     EXPECT_NEAR((first + last) / 2.0, 180.0, 3.0);
+
+    // The marker sits half a row below its level's title.
+    for (const auto& [level, y] : {std::pair{1, 225u}, std::pair{3, 525u}, std::pair{5, 825u}}) {
+        scene.game.level = level;
+        shot = scene.frame();
+        EXPECT_EQ(shot.getPixel(1150, y), sf::Color::White) << "level " << level;
+        EXPECT_EQ(shot.getPixel(1430, y), sf::Color::White) << "level " << level;
+        EXPECT_NE(shot.getPixel(1150, y == 225 ? 825 : 225), sf::Color::White) << level;
+    }
 }
 
-TEST(HudDrawing, ClosedCurtainMeetsInTheMiddleWithTheLogo) {
+TEST(HudDrawing, ClosedCurtainWithTheLogoThenDoorLeavesAndFade) {
     Scene scene;
     solid(scene.pictures().metall, 50, 50, sf::Color::Blue);
     solid(scene.pictures().armee, 64, 64, sf::Color::Magenta);
     scene.game.curtainX = 0;
     scene.game.curtainY = 0;
-    const sf::Image shot = scene.frame();
+    sf::Image shot = scene.frame();
     EXPECT_EQ(shot.getPixel(100, 100), sf::Color::Blue);
     EXPECT_EQ(shot.getPixel(1400, 850), sf::Color::Magenta);
     for (unsigned x : {716u, 720u, 724u})
         EXPECT_EQ(shot.getPixel(x, 100), sf::Color::White) << x;
     // "Vel" in red ends 20 pixels left of the seam, "March" in white starts 20 right of it.
     const auto vel = columnsWith(shot, 390, 450, sf::Color::Red, 10);
-    ASSERT_GE(vel.first, 0);
     EXPECT_LE(vel.second, 700);
     EXPECT_GE(vel.second, 690);
     const auto march = columnsWith(shot, 455, 510, sf::Color::White, 10, 730);
-    ASSERT_GE(march.first, 0);
     EXPECT_GE(march.first, 740);
     EXPECT_LE(march.first, 750);
-}
 
-TEST(HudDrawing, DoorLeavesAndFade) {
-    Scene scene;
-    solid(scene.pictures().door, 100, 100, sf::Color(255, 128, 0));
+    // The curtain open, the door shut.
     const sf::Color door(255, 128, 0);
-    scene.game.curtainY = 0;
-    sf::Image shot = scene.frame();
+    solid(scene.pictures().door, 100, 100, door);
+    scene.game.curtainX = scene.game.screenWidth / 2 + 50;
+    shot = scene.frame();
     EXPECT_EQ(shot.getPixel(720, 100), door);
     EXPECT_EQ(shot.getPixel(720, 800), door);
-
     // Each leaf 200 pixels away from its closed place; the upper leaf's last row of tiles
     // reaches past the middle (tiles at y 400..500), so it ends at 300.
     scene.game.curtainY = 200;
@@ -196,7 +195,6 @@ TEST(HudDrawing, DoorLeavesAndFade) {
     shot = scene.frame();
     for (unsigned x : {10u, 720u, 1430u})
         EXPECT_EQ(shot.getPixel(x, 450), sf::Color::Black);
-
     // The fade's alpha is its low 8 bits: 300 darkens like 44. Over the panel's (0, 100, 0),
     // between the leaves.
     for (const auto& [fade, green] : {std::pair{128.9f, 50}, std::pair{300.f, 83}}) {
@@ -205,32 +203,26 @@ TEST(HudDrawing, DoorLeavesAndFade) {
     }
 }
 
-TEST(HudDrawing, PauseOverlayShowsOnlyItsTwoLines) {
+TEST(HudDrawing, PauseShowsTwoCentredLinesInTheScaleTheHudLeft) {
     Scene scene;
-    scene.game.paused = true;
-    const sf::Image shot = scene.frame();
-    const auto title = columnsWith(shot, 400, 460, sf::Color::White);
-    const auto hint = columnsWith(shot, 500, 550, sf::Color::White);
-    ASSERT_GE(title.first, 0);
-    ASSERT_GE(hint.first, 0);
-    EXPECT_NEAR((title.first + title.second) / 2.0, 720.0, 3.0);
-    EXPECT_NEAR((hint.first + hint.second) / 2.0, 720.0, 3.0);
-    // Nothing above the title, between the lines or of the world and HUD.
-    EXPECT_EQ(columnsWith(shot, 0, 398, sf::Color::White, 200).first, -1);
-    EXPECT_EQ(shot.getPixel(100, 100), sf::Color::Black);
-}
-
-TEST(HudDrawing, PauseHintKeepsTheScaleTheHudLeft) {
-    const auto hintWidth = [](float pulse) {
-        Scene scene;
+    const auto hint = [&scene](float pulse) {
+        scene.game.paused = false;
         scene.game.pulse = pulse;
         scene.frame(); // the HUD leaves its counters' scale on the second text
         scene.game.paused = true;
         scene.game.pulse = 0.f;
-        const auto hint = columnsWith(scene.frame(), 500, 560, sf::Color::White);
-        return hint.second - hint.first;
+        return columnsWith(scene.frame(), 500, 560, sf::Color::White);
     };
-    const int larger = hintWidth(1.f), smaller = hintWidth(-1.f);
-    EXPECT_GT(larger, smaller);
-    EXPECT_NEAR(static_cast<double>(larger) / smaller, (1 + 1 / 30.0) / (1 - 1 / 30.0), 0.02);
+    const auto larger = hint(1.f), smaller = hint(-1.f);
+    const double ratio =
+        static_cast<double>(larger.second - larger.first) / (smaller.second - smaller.first);
+    EXPECT_NEAR(ratio, (1 + 1 / 30.0) / (1 - 1 / 30.0), 0.02);
+
+    const sf::Image shot = scene.frame();
+    const auto title = columnsWith(shot, 400, 460, sf::Color::White);
+    EXPECT_NEAR((title.first + title.second) / 2.0, 720.0, 3.0);
+    EXPECT_NEAR((smaller.first + smaller.second) / 2.0, 720.0, 3.0);
+    // Nothing above the title, between the lines or of the world and HUD.
+    EXPECT_EQ(columnsWith(shot, 0, 398, sf::Color::White, 200).first, -1);
+    EXPECT_EQ(shot.getPixel(100, 100), sf::Color::Black);
 }

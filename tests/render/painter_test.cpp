@@ -170,16 +170,32 @@ TEST_F(PainterTest, AtlasLeavesOutEmptyAndLargePictures) {
 }
 
 TEST_F(PainterTest, SkipsWhatLiesOutsideTheVisibleArea) {
-    window.target().clear();
+    const sf::FloatRect visible(360.f, 100.f, 770.f, 700.f);
+    // A 36-unit block touching the area from outside, or reaching a unit into it.
+    for (const auto& [x, y, shown] : {std::tuple{324.f, 300.f, false},
+                                      {325.f, 300.f, true},
+                                      {1129.f, 300.f, true},
+                                      {1130.f, 300.f, false},
+                                      {500.f, 64.f, false},
+                                      {500.f, 65.f, true},
+                                      {500.f, 799.f, true},
+                                      {500.f, 800.f, false}}) {
+        window.resetDrawCalls();
+        {
+            Painter painter(window, &atlas);
+            painter.setVisibleArea(visible);
+            sf::Sprite sprite(block);
+            sprite.setPosition(x, y);
+            painter.sprite(sprite);
+        }
+        EXPECT_EQ(window.drawCalls(), shown ? 1u : 0u) << x << ", " << y;
+    }
     window.resetDrawCalls();
     {
         Painter painter(window, &atlas);
-        painter.setVisibleArea({360.f, 0.f, 770.f, 900.f});
-        sf::Sprite under(tank);
-        under.setPosition(360.f - 124.f, 100.f); // ends where the visible area begins
-        painter.sprite(under);
-        painter.disc({1200.f, 100.f}, 4.f, sf::Color::White, 10);
-        painter.ring({100.f, 100.f}, 50.f, 2.f, sf::Color::White, 40);
+        painter.setVisibleArea(visible);
+        painter.disc({1200.f, 300.f}, 4.f, sf::Color::White, 10);
+        painter.ring({100.f, 300.f}, 50.f, 2.f, sf::Color::White, 40);
         painter.image(block, {1130.f, 10.f}, {36.f, 36.f});
     }
     EXPECT_EQ(window.drawCalls(), 0u);

@@ -12,9 +12,25 @@ namespace {
 const sf::Color ringOverBlack(0, 100, 100);
 } // namespace
 
-TEST(WorldDrawing, MarkerLinesShowTheirColoursThroughTheScaledView) {
+TEST(WorldDrawing, MarkerLinesAndShotsThroughTheScaledView) {
     Scene scene;
+    // Shots of kinds 1 to 6 are seen, others not, along world y 102 from x 61, 72 apart.
+    const std::pair<int, bool> kinds[] = {{-1, false}, {0, false}, {1, true},
+                                          {3, true},   {6, true},  {7, false}};
+    for (std::size_t i = 0; i < std::size(kinds); ++i)
+        scene.game.shots.emplace_back(61 + 72 * int(i), 102, 0.0, 1.0, kinds[i].first, false);
     const sf::Image shot = scene.frame();
+    for (std::size_t i = 0; i < std::size(kinds); ++i) {
+        const sf::Vector2u at = windowPixel(61.f + 72.f * float(i), 102.f);
+        EXPECT_EQ(shot.getPixel(at.x, at.y) == sf::Color::White, kinds[i].second)
+            << "kind " << kinds[i].first;
+    }
+    // Kind 6 wears the colour of kind 1.
+    const sf::Vector2u one = windowPixel(61.f + 72.f * 2, 102.f),
+                       six = windowPixel(61.f + 72.f * 4, 102.f);
+    EXPECT_EQ(shot.getPixel(one.x + 3, one.y), shot.getPixel(six.x + 3, six.y));
+    EXPECT_TRUE(near(shot.getPixel(one.x + 3, one.y), sf::Color(100, 0, 0)));
+
     const struct {
         float worldY;
         unsigned windowY;
@@ -26,39 +42,12 @@ TEST(WorldDrawing, MarkerLinesShowTheirColoursThroughTheScaledView) {
     for (const auto& marker : markers) {
         const sf::Vector2u at = windowPixel(400.f, marker.worldY);
         EXPECT_EQ(at.y, marker.windowY);
-        EXPECT_EQ(shot.getPixel(at.x, at.y), marker.colour)
-            << "marker at world y " << marker.worldY;
+        EXPECT_EQ(shot.getPixel(at.x, at.y), marker.colour) << "marker at " << marker.worldY;
         // Ten world units thick: nine pixels, so six pixels away it is gone.
         EXPECT_NE(shot.getPixel(at.x, at.y + 6), marker.colour);
     }
     // The field ends at window x 407 and 1080; left of it the panel, beyond it black.
     EXPECT_EQ(shot.getPixel(1100, 600), sf::Color::Black);
-}
-
-TEST(WorldDrawing, ShotsShowByKind) {
-    Scene scene;
-    const struct {
-        int kind;
-        bool seen;
-    } shots[] = {{-1, false}, {0, false}, {1, true}, {3, true}, {6, true}, {7, false}};
-    int x = 61;
-    for (const auto& shot : shots) {
-        scene.game.shots.emplace_back(x, 102, 0.0, 1.0, shot.kind, false);
-        x += 72;
-    }
-    const sf::Image image = scene.frame();
-    x = 61;
-    for (const auto& shot : shots) {
-        const sf::Vector2u at = windowPixel(static_cast<float>(x), 102.f);
-        EXPECT_EQ(image.getPixel(at.x, at.y) == sf::Color::White, shot.seen)
-            << "kind " << shot.kind;
-        x += 72;
-    }
-    // Kind 6 wears the colour of kind 1.
-    const sf::Vector2u one = windowPixel(61.f + 72.f * 2, 102.f),
-                       six = windowPixel(61.f + 72.f * 4, 102.f);
-    EXPECT_EQ(image.getPixel(one.x + 3, one.y), image.getPixel(six.x + 3, six.y));
-    EXPECT_TRUE(near(image.getPixel(one.x + 3, one.y), sf::Color(100, 0, 0)));
 }
 
 TEST(WorldDrawing, RangeRingsAndHealthBars) {
@@ -92,32 +81,27 @@ TEST(WorldDrawing, RangeRingsAndHealthBars) {
     game.player->life = 0;
 
     const sf::Image shot = scene.frame();
-    // The ring's lowest point, clear of the grid and the marker lines.
-    const sf::Vector2u towerRing = windowPixel(390.f, 450.f + 250.f);
-    EXPECT_TRUE(near(shot.getPixel(towerRing.x, towerRing.y), ringOverBlack, 8));
-    const sf::Vector2u soldierRing = windowPixel(385.f + 150.f, 620.f);
-    EXPECT_TRUE(near(shot.getPixel(soldierRing.x, soldierRing.y), ringOverBlack, 8));
-    const sf::Vector2u notAtFullRange = windowPixel(385.f + 300.f, 620.f);
-    EXPECT_FALSE(near(shot.getPixel(notAtFullRange.x, notAtFullRange.y), ringOverBlack, 8));
-    const sf::Vector2u playerRing = windowPixel(200.f, 750.f);
-    EXPECT_TRUE(near(shot.getPixel(playerRing.x, playerRing.y), ringOverBlack, 8));
-    const sf::Vector2u playerRange = windowPixel(200.f, 850.f);
-    EXPECT_FALSE(near(shot.getPixel(playerRange.x, playerRange.y), ringOverBlack, 8));
-
-    // Life 40: green to 10 units, red on to 25; a kind 3 tank has no bar at all.
-    const sf::Vector2u red = windowPixel(100.f + 20.f, 150.f);
-    const sf::Vector2u green = windowPixel(100.f + 5.f, 150.f);
-    EXPECT_EQ(shot.getPixel(red.x, red.y), sf::Color::Red);
-    EXPECT_EQ(shot.getPixel(green.x, green.y), sf::Color::Green);
-    const sf::Vector2u none = windowPixel(400.f + 20.f, 151.f);
-    EXPECT_EQ(shot.getPixel(none.x, none.y), sf::Color::Blue);
-    // Life 140: green past the red bar's end; life 0: red from the start.
-    const sf::Vector2u beyond = windowPixel(250.f + 30.f, 150.f);
-    EXPECT_EQ(shot.getPixel(beyond.x, beyond.y), sf::Color::Green);
+    const auto at = [&shot](float x, float y) {
+        const sf::Vector2u pixel = windowPixel(x, y);
+        return shot.getPixel(pixel.x, pixel.y);
+    };
+    // Rings (seen at points clear of the grid and the marker lines): the tower's at its range,
+    // the soldier's at half its range, the player's always at 50.
+    for (const auto& [x, y, ring] : {std::tuple{390.f, 700.f, true},
+                                     {535.f, 620.f, true},
+                                     {685.f, 620.f, false},
+                                     {200.f, 750.f, true},
+                                     {200.f, 850.f, false}})
+        EXPECT_EQ(near(at(x, y), ringOverBlack, 8), ring) << x << ", " << y;
+    // Life 40: green to 10 units, red on to 25; a kind 3 tank has no bar at all; life 140: green
+    // past the red bar's end; life 0: red from the start.
     const Box& box = game.player->box;
-    const sf::Vector2u empty =
-        windowPixel(static_cast<float>(box.left) + 1.f, static_cast<float>(box.top));
-    EXPECT_EQ(shot.getPixel(empty.x, empty.y), sf::Color::Red);
+    for (const auto& [x, y, colour] : {std::tuple{120.f, 150.f, sf::Color::Red},
+                                       {105.f, 150.f, sf::Color::Green},
+                                       {420.f, 151.f, sf::Color::Blue},
+                                       {280.f, 150.f, sf::Color::Green},
+                                       {box.left + 1.f, float(box.top), sf::Color::Red}})
+        EXPECT_EQ(at(x, y), colour) << x << ", " << y;
 }
 
 TEST(WorldDrawing, LayersCoverEachOtherInTheirOrder) {
@@ -133,6 +117,8 @@ TEST(WorldDrawing, LayersCoverEachOtherInTheirOrder) {
     solid(pictures.lifeSymbol, 40, 60, itemColour);
     solid(pictures.effectFrames[0], 256, 208, explosionColour);
     solid(pictures.visier, 64, 64, crosshairColour);
+    const sf::Color ground(200, 200, 200);
+    solid(pictures.area, 8, 8, ground);
     game.prepareDrawing();
 
     // Everything at one spot (clear of marker and grid lines).
@@ -197,6 +183,16 @@ TEST(WorldDrawing, LayersCoverEachOtherInTheirOrder) {
     const sf::Vector2u marker = windowPixel(300.f, 300.f), grid = windowPixel(313.f, 330.f);
     EXPECT_EQ(shot.getPixel(marker.x, marker.y), sf::Color::Red);
     EXPECT_EQ(shot.getPixel(grid.x, grid.y), sf::Color(90, 90, 90));
+    // The grid shows on the ground: a line every 41 units down, 36 across from the field's left.
+    EXPECT_EQ(shot.getPixel(600, 400), ground);
+    for (const sf::Vector2u line : {windowPixel(331.f, 492.f), windowPixel(25.f + 36 * 10, 400.f)})
+        EXPECT_GT(shot.getPixel(line.x, line.y).g, shot.getPixel(line.x, line.y).r + 20);
+    // The ground reaches 40 units past the field, darkened towards the field's edge up to 37.5
+    // units out: window row 10 lies 38.3 units above it, row 27 19.4 units.
+    EXPECT_EQ(shot.getPixel(700, 10), ground);
+    const sf::Color shade = shot.getPixel(700, 27);
+    EXPECT_LT(shade.r, 120);
+    EXPECT_GT(shade.r, 40);
 }
 
 TEST(WorldDrawing, ExplosionsShowTheirFrameWithoutChanging) {

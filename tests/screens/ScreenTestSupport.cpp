@@ -1,9 +1,7 @@
 #include "ScreenTestSupport.hpp"
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <random>
 
 void writeBytes(const std::filesystem::path& file, std::string_view bytes) {
     if (file.has_parent_path())
@@ -20,17 +18,8 @@ std::string readBytes(const std::filesystem::path& file) {
 void writeSamplePictures(const std::filesystem::path& root, sf::Vector2u missionSize) {
     const std::filesystem::path folder = root / "sources/Images/Images";
     std::filesystem::create_directories(folder);
-    std::mt19937 random(7);
     sf::Image metal;
-    metal.create(480, 300);
-    for (unsigned y = 0; y < 300; ++y) {
-        // Brushed steel: grey rows with a little grain.
-        const int row = 110 + static_cast<int>(random() % 20);
-        for (unsigned x = 0; x < 480; ++x) {
-            const auto v = static_cast<sf::Uint8>(row + static_cast<int>(random() % 12));
-            metal.setPixel(x, y, sf::Color(v, v, static_cast<sf::Uint8>(v + 8)));
-        }
-    }
+    metal.create(48, 30, sf::Color(120, 120, 128));
     metal.saveToFile((folder / "Metall.jpg").string());
     sf::Image mission;
     mission.create(missionSize.x, missionSize.y);

@@ -30,5 +30,5 @@ inline bool isCyan(sf::Color c) {
     return c.r < 60 && c.g > 150 && c.b > 150;
 }
 
-// Stand-ins for the game's pictures, fonts aside: a metal-like background and a mission picture.
+// Stand-ins for the game's pictures, fonts aside: a grey metal background and a mission picture.
 void writeSamplePictures(const std::filesystem::path& root, sf::Vector2u missionSize = {420, 300});

@@ -8,9 +8,9 @@ namespace {
 const std::filesystem::path dataFile = "sources/Data/Highscores.data";
 
 sf::Event keyEvent(sf::Keyboard::Key key) {
-    sf::Event event;
+    sf::Event event{};
     event.type = sf::Event::KeyPressed;
-    event.key = {key, false, false, false, false};
+    event.key.code = key;
     return event;
 }
 
@@ -22,69 +22,82 @@ int rowInk(const sf::Image& shot, int i, int x, int width = 60) {
 } // namespace
 
 TEST(HighscoresScreen, OnlyRowsInsideTheWindowAreRevealed) {
-    EXPECT_EQ(revealedRowCount(0), 0u);
-    EXPECT_EQ(revealedRowCount(3), 3u);
-    EXPECT_EQ(revealedRowCount(20), 20u);
     // y 130 + 30 * 25 = 880 is the last row that starts inside the window.
-    EXPECT_EQ(revealedRowCount(26), 26u);
-    EXPECT_EQ(revealedRowCount(27), 26u);
-    EXPECT_EQ(revealedRowCount(1000000), 26u);
+    for (const auto& [records, rows] : {std::pair{0u, 0u}, std::pair{3u, 3u}, std::pair{26u, 26u},
+                                        std::pair{27u, 26u}, std::pair{1000000u, 26u}})
+        EXPECT_EQ(revealedRowCount(records), rows) << records;
 }
 
-TEST(HighscoresScreen, RevealsRowsOneByOneAndDrawsThemInPlace) {
+// Frames of 1.25 s keep the fades to three frames.
+TEST(HighscoresScreen, RevealsRowsOneByOneAndCEmptiesTheListAndTheFileOnClose) {
     ScratchFolder folder;
-    writeBytes(dataFile, "3\nAlpha\n5300\n812\nBravo\n2100\n340\nCharlie\n900\n75");
+    const std::string odd = "\x01\x7F\x80\x9D\xFF\t%s%n{}";
+    const std::string stored = "3\nAlpha\n5300\n812\n" + std::string(200000, 'W') + "\n812\n5\n" +
+                               odd + "\n" + odd + "\n" + odd;
+    writeBytes(dataFile, stored);
     GameWindow window(GameWindow::Mode::Offscreen);
-    window.setFixedFrameTime(1.f / 30.f);
-    HighscoresScreen screen(window);
-    screen.fadeIn();
-    // Before the reveal only the headings show.
-    sf::Image shot = window.screenshot();
-    EXPECT_GT(countPixels(shot, {100, 100, 1300, 30}, isCyan), 300) << "headings";
-    EXPECT_EQ(rowInk(shot, 0, 100), 0);
-
-    sf::Clock clock;
-    screen.reveal();
-    EXPECT_GE(clock.getElapsedTime().asSeconds(), 0.29f) << "one row per 0.1 s";
-    EXPECT_EQ(screen.shownRows(), 3u);
-    shot = window.screenshot();
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_GT(rowInk(shot, i, 100), 20) << "place of row " << i;
-        EXPECT_GT(rowInk(shot, i, 360), 20) << "name of row " << i;
-        EXPECT_GT(rowInk(shot, i, 720), 20) << "points of row " << i;
-        EXPECT_GT(rowInk(shot, i, 1080), 20) << "seconds of row " << i;
-    }
-    EXPECT_EQ(rowInk(shot, 3, 100, 1300), 0) << "nothing below the third row";
-    // Rows sit at 130, 160, 190: the gaps between them stay dark.
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(countPixels(shot, {100, 130 + 30 * i - 4, 40, 4}, isWhite), 0) << i;
-    EXPECT_GT(countPixels(shot, {560, 10, 320, 60}, isWhite), 300) << "title";
-    EXPECT_GT(countPixels(shot, {1150, 165, 280, 60}, isWhite), 100) << "key hints";
-}
-
-TEST(HighscoresScreen, CEmptiesTheListAndTheFileOnClose) {
-    ScratchFolder folder;
-    writeBytes(dataFile, "1\nAlpha\n5300\n812");
-    GameWindow window(GameWindow::Mode::Offscreen);
-    window.setFixedFrameTime(1.f / 30.f);
+    window.setFixedFrameTime(1.25f);
     {
         HighscoresScreen screen(window);
         screen.fadeIn();
+        // Before the reveal only the headings show.
+        sf::Image shot = window.screenshot();
+        EXPECT_GT(countPixels(shot, {100, 100, 1300, 30}, isCyan), 300) << "headings";
+        EXPECT_EQ(rowInk(shot, 0, 100), 0);
+
+        sf::Clock clock;
         screen.reveal();
+        EXPECT_GE(clock.getElapsedTime().asSeconds(), 0.29f) << "one row per 0.1 s";
+        EXPECT_EQ(screen.shownRows(), 3u);
+        shot = window.screenshot();
+        for (int x : {100, 360, 720, 1080})
+            EXPECT_GT(rowInk(shot, 0, x), 20) << "column at " << x;
+        // The long name runs to the window's edge, over the other columns; odd bytes stay text.
+        EXPECT_GT(rowInk(shot, 1, 1380), 50);
+        EXPECT_GT(rowInk(shot, 1, 1425, 15), 5);
+        EXPECT_GT(rowInk(shot, 2, 360), 5);
+        // Rows sit at 130, 160, 190, numbered: the gaps between them stay dark.
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_GT(rowInk(shot, i, 100, 40), 20) << "place of row " << i;
+            EXPECT_EQ(countPixels(shot, {100, 130 + 30 * i - 4, 40, 4}, isWhite), 0) << i;
+        }
+        EXPECT_EQ(rowInk(shot, 3, 100, 1300), 0) << "nothing below the third row";
+        EXPECT_GT(countPixels(shot, {560, 10, 320, 60}, isWhite), 300) << "title";
+        EXPECT_GT(countPixels(shot, {1150, 165, 280, 60}, isWhite), 100) << "key hints";
+
+        screen.handleEvent(keyEvent(sf::Keyboard::Return));
+        EXPECT_EQ(screen.shownRows(), 3u);
         screen.handleEvent(keyEvent(sf::Keyboard::C));
         EXPECT_EQ(screen.shownRows(), 0u);
         screen.draw();
-        const sf::Image shot = window.screenshot();
+        shot = window.screenshot();
         EXPECT_EQ(countPixels(shot, {100, 100, 1300, 30}, isCyan), 0) << "no headings";
         EXPECT_EQ(rowInk(shot, 0, 100, 1300), 0);
         EXPECT_GT(countPixels(shot, {300, 420, 840, 60}, isWhite), 300) << "empty-list message";
+        EXPECT_GT(countPixels(shot, {300, 400, 840, 50}, isWhite), 300)
+            << "reaching above the middle";
         EXPECT_TRUE(screen.isRunning());
         screen.handleEvent(keyEvent(sf::Keyboard::Escape));
         EXPECT_FALSE(screen.isRunning());
+        screen.fadeOut();
+        EXPECT_LE(window.screenshot().getPixel(700, 450).r, 8) << "faded out";
         // The file changes only when the screen closes.
-        EXPECT_EQ(readBytes(dataFile), "1\nAlpha\n5300\n812");
+        EXPECT_EQ(readBytes(dataFile), stored);
     }
     EXPECT_EQ(readBytes(dataFile), "0\n");
+
+    // Shown all at once, every row that fits shows without a wait.
+    std::string many = "30\n";
+    for (int i = 0; i < 30; ++i)
+        many += "N\n1\n1\n";
+    writeBytes(dataFile, many);
+    {
+        HighscoresScreen screen(window);
+        screen.showAll();
+        EXPECT_EQ(screen.shownRows(), 26u);
+        screen.draw();
+        EXPECT_GT(rowInk(window.screenshot(), 25, 100, 40), 20) << "the last row, faded in";
+    }
 
     // Without a file the list is as empty.
     std::filesystem::remove(dataFile);
@@ -93,22 +106,4 @@ TEST(HighscoresScreen, CEmptiesTheListAndTheFileOnClose) {
     const sf::Image shot = window.screenshot();
     EXPECT_EQ(countPixels(shot, {100, 100, 1300, 30}, isCyan), 0) << "no headings";
     EXPECT_GT(countPixels(shot, {300, 420, 840, 60}, isWhite), 300) << "empty-list message";
-}
-
-TEST(HighscoresScreen, LongAndStrangeFieldsStayText) {
-    ScratchFolder folder;
-    const std::string longName(200000, 'W');
-    std::string odd = "\x01\x7F\x80\x9D\xFF\t%s%n{}";
-    writeBytes(dataFile, "2\n" + longName + "\n812\n5\n" + odd + "\n" + odd + "\n" + odd);
-    GameWindow window(GameWindow::Mode::Offscreen);
-    window.setFixedFrameTime(1.f / 30.f);
-    HighscoresScreen screen(window);
-    screen.fadeIn();
-    screen.reveal();
-    ASSERT_EQ(screen.shownRows(), 2u);
-    screen.draw();
-    const sf::Image shot = window.screenshot();
-    // The long name runs to the window's edge, over the other columns.
-    EXPECT_GT(rowInk(shot, 0, 1380), 50);
-    EXPECT_GT(rowInk(shot, 1, 360), 5);
 }
