@@ -40,12 +40,10 @@ e2e_wait_screen 60 "the menu" menu_shown
 e2e_wait_screen 20 "the footer" menu_footer_shown
 e2e_key 5
 e2e_wait_screen 90 "the first places of the list" top_places_shown
-e2e_key Escape
-e2e_wait_screen 60 "the menu after the highscores" menu_shown
+e2e_escape_to 60 "the menu after the highscores" menu_shown
 e2e_key 4
 e2e_wait_screen 90 "the credits' first name" first_name_shown
-e2e_key Escape
-e2e_wait_screen 120 "the menu after the credits" menu_shown
+e2e_escape_to 120 "the menu after the credits" menu_shown
 peak=$(awk '/^VmHWM/ {print $2}' "/proc/$E2E_GAME_PID/status")
 e2e_log "peak memory ${peak} KiB"
 [ "${peak:-0}" -lt $((1024 * 1024)) ] || e2e_fail "peak memory ${peak} KiB"

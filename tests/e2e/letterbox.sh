@@ -46,8 +46,7 @@ columns=$(equal_neighbours "$shot" x)
 rows=$(equal_neighbours "$shot" y)
 [ "$columns" -eq 0 ] && [ "$rows" -eq 0 ] ||
     e2e_fail "the page is stretched: $columns columns and $rows rows repeat their neighbour"
-e2e_key Escape
-e2e_wait_screen 30 "the scaled menu again" menu_shown
+e2e_escape_to 30 "the scaled menu again" menu_shown
 e2e_key 6
 e2e_wait_exit 20
 [ "$E2E_EXIT" -eq 0 ] || e2e_fail "exit code $E2E_EXIT"

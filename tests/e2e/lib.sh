@@ -132,9 +132,13 @@ E2E_PATIENCE=${E2E_PATIENCE:-4}
 e2e_wait_screen() {
     local timeout=$(($1 * E2E_PATIENCE)) what=$2
     shift 2
-    local deadline=$((SECONDS + timeout)) shot="$E2E_WORK/wait.png"
+    local deadline=$((SECONDS + timeout)) shot="$E2E_WORK/wait.png" press=0
     while ((SECONDS < deadline)); do
         e2e_running || e2e_fail "the game ended while waiting for $what"
+        if [ -n "${E2E_REPEAT:-}" ] && ((SECONDS >= press)); then
+            e2e_key "$E2E_REPEAT"
+            press=$((SECONDS + 10))
+        fi
         if e2e_shot "$shot" && "$@" "$shot"; then
             cp "$shot" "$E2E_WORK/last.png"
             e2e_log "saw $what"
@@ -145,6 +149,11 @@ e2e_wait_screen() {
     cp "$shot" "$E2E_WORK/timeout.png" 2>/dev/null
     e2e_fail "no $what after ${timeout}s (last screen: $E2E_WORK/timeout.png)"
 }
+
+# e2e_escape_to SECONDS WHAT CHECK [ARGS...]: presses Escape, again every ten seconds, until the
+# screen CHECK looks for shows. A screen still opening does not read keys yet, and nothing that
+# follows a screen left with Escape reads it.
+e2e_escape_to() { E2E_REPEAT=Escape e2e_wait_screen "$@"; }
 
 # The game's window (fails when there is none).
 e2e_window() { xdotool search --name '^Velmarch v1.0$' 2>/dev/null | head -n 1 | grep .; }

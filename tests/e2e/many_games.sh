@@ -72,9 +72,8 @@ for ((game = 1; game <= games; game++)); do
         e2e_wait_screen 20 "the black of the closing" closed
     else
         e2e_wait_screen 90 "the field of game $game" field_open
-        e2e_key Escape
     fi
-    e2e_wait_screen 90 "the title after game $game" title_ready
+    e2e_escape_to 90 "the title after game $game" title_ready
     rss[game]=$(resident_kb)
     fds[game]=$(open_files)
     e2e_log "game $game done: resident ${rss[game]} kB, ${fds[game]} open files"

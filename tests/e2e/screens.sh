@@ -29,14 +29,12 @@ instructions_shown() { red_rows_shown "100 130 310" "$1"; }
 for page in "2 story_shown" "3 instructions_shown" "4 credits_pair_shown"; do
     e2e_key "${page% *}"
     e2e_wait_screen 20 "page ${page% *}" "${page#* }"
-    e2e_key Escape
-    e2e_wait_screen 30 "the menu after page ${page% *}" menu_shown
+    e2e_escape_to 30 "the menu after page ${page% *}" menu_shown
 done
 
 e2e_key 1
 e2e_wait_screen 20 "the name entry" name_entry_shown
-e2e_key Escape
-e2e_wait_screen 20 "the menu after Escape" menu_shown
+e2e_escape_to 20 "the menu after Escape" menu_shown
 [ ! -e "$data/Info.data" ] || e2e_fail "Escape stored a name"
 [ "$(bytes "$data/Highscores.data")" = " 0 \n" ] || e2e_fail "no empty list in the new data folder"
 
@@ -47,8 +45,7 @@ e2e_wait_screen 20 "three highscore rows" highscore_rows_shown 3
 e2e_key c
 e2e_wait_screen 10 "the empty list" highscores_empty_shown
 [ "$(cat "$data/Highscores.data")" = "$stored" ] || e2e_fail "the file changed before the screen closed"
-e2e_key Escape
-e2e_wait_screen 20 "the menu after the highscores" menu_shown
+e2e_escape_to 20 "the menu after the highscores" menu_shown
 [ "$(bytes "$data/Highscores.data")" = " 0 \n" ] || e2e_fail "file after clearing: $(bytes "$data/Highscores.data")"
 
 e2e_key 1
