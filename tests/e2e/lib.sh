@@ -236,11 +236,6 @@ menu_shown() {
     done
 }
 
-# The menu covered again: the panels closed over its entries, or the fade to black after that.
-menu_covered() {
-    [ "$(e2e_count "$1" 360 200 500 295 "rgb(255,0,0)" 8%)" -lt 30 ]
-}
-
 # The menu's footer has been typed: white ink just left of x 1430 near the bottom.
 menu_footer_shown() {
     [ "$(e2e_count "$1" 1380 870 50 30 "rgb(255,255,255)" 8%)" -ge 10 ]
