@@ -4,7 +4,6 @@
 #include <SFML/Graphics/Font.hpp>
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>

@@ -6,13 +6,9 @@
 # finds the same folder and name.
 #   installed.sh PACKAGE_DIR       (the folder holding velmarch_*.deb)
 source "$(dirname "$0")/lib.sh"
-source "$(dirname "$0")/screens_lib.sh"
 
 debs=("$1"/velmarch_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || e2e_fail "not one package in $1: ${debs[*]}"
-
-# The field of a game: the yellow marker line across its top.
-field_shown() { [ "$(e2e_count "$1" 420 58 640 10 "rgb(255,255,0)" 5%)" -ge 2000 ]; }
 
 e2e_own_display 1920x1200
 E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmarch-e2e.XXXXXX")
@@ -30,20 +26,20 @@ sleep 1 # so that anything written later is newer
 
 e2e_start "$root/usr/games/velmarch" --windowed
 e2e_wait_screen 60 "the menu" menu_shown
-first=$(xdotool search --name '^Velmarch v1.0$' | head -n 1)
+first=$(e2e_window)
 size=$(e2e_window_home)
 [ "$size" = 1440x900 ] || e2e_fail "window of $size, not 1440x900"
 e2e_key 1
 e2e_wait_screen 20 "the name entry" name_entry_shown
 e2e_type "Tester"
 e2e_key Return
-e2e_wait_screen 30 "the game's field" field_shown
+e2e_wait_screen 30 "the game's field" field_open
 e2e_key Escape
 
 # The fresh start opens a window of its own, again 1440 x 900; grown to 1600 x 1200 it shows the
 # title at 10/9 between black bars of 100 pixels above and below.
-for _ in $(seq 300); do
-    window=$(xdotool search --name '^Velmarch v1.0$' 2>/dev/null | head -n 1)
+for _ in $(seq $((75 * E2E_PATIENCE))); do
+    window=$(e2e_window)
     [ -n "$window" ] && [ "$window" != "$first" ] && break
     e2e_running || e2e_fail "the game ended instead of starting afresh"
     sleep 0.2

@@ -1,15 +1,8 @@
-# End-to-end harness: runs the real program under an X server of its own, drives it with
-# xdotool and reads the screen with imagemagick. Source it from a test script:
-#
-#   source "$(dirname "$0")/lib.sh"
-#   e2e_setup "$1"                 # the built game folder: velmarch beside sources/
-#   e2e_start
-#   e2e_wait_screen 30 "the menu" menu_shown     # menu_shown SHOT: true when SHOT shows it
-#   e2e_key 6
-#   e2e_wait_exit 15; [ "$E2E_EXIT" -eq 0 ] || e2e_fail "exit code $E2E_EXIT"
-#
-# The game runs from a temporary copy of the folder, so whatever it writes under sources/Data
-# never touches the build. The copy is removed at the end unless the test failed.
+# End-to-end harness: the real program under an X server of its own (so that tests run side by
+# side), driven with xdotool and read from screenshots with imagemagick. A test sources it, calls
+# e2e_setup GAME_DIR and e2e_start, then waits for screens (e2e_wait_screen SECONDS WHAT CHECK),
+# presses keys and waits for the exit. The game runs from a temporary copy of its folder, so what
+# it writes never touches the build; the copy is kept when the test fails.
 
 set -uo pipefail
 
@@ -104,10 +97,7 @@ e2e_running() {
 # e2e_shot FILE: the whole screen as a PNG, or only the game's window when E2E_SHOT_WINDOW=game.
 e2e_shot() {
     local window=root
-    if [ "${E2E_SHOT_WINDOW:-root}" = game ]; then
-        window=$(xdotool search --name '^Velmarch v1.0$' 2>/dev/null | head -n 1)
-        [ -n "$window" ] || return 1
-    fi
+    [ "${E2E_SHOT_WINDOW:-root}" = root ] || window=$(e2e_window) || return 1
     import -window "$window" "$1" 2>/dev/null
 }
 
@@ -132,15 +122,23 @@ e2e_count() {
         -precision 12 -format "%[fx:int(mean*w*h+0.5)]" info:
 }
 
+# Limits are what a quiet machine needs times E2E_PATIENCE: a loaded one may be many times slower,
+# and polling costs nothing when the screen comes early.
+E2E_PATIENCE=${E2E_PATIENCE:-4}
+
 # e2e_wait_screen SECONDS WHAT CHECK [ARGS...]: takes screenshots until `CHECK ARGS... SHOT`
 # succeeds; fails when the time is up or the game has ended. The matching shot is left in
 # E2E_WORK/last.png.
 e2e_wait_screen() {
-    local timeout=$1 what=$2
+    local timeout=$(($1 * E2E_PATIENCE)) what=$2
     shift 2
-    local deadline=$((SECONDS + timeout)) shot="$E2E_WORK/wait.png"
+    local deadline=$((SECONDS + timeout)) shot="$E2E_WORK/wait.png" press=0
     while ((SECONDS < deadline)); do
         e2e_running || e2e_fail "the game ended while waiting for $what"
+        if [ -n "${E2E_REPEAT:-}" ] && ((SECONDS >= press)); then
+            e2e_key "$E2E_REPEAT"
+            press=$((SECONDS + 10))
+        fi
         if e2e_shot "$shot" && "$@" "$shot"; then
             cp "$shot" "$E2E_WORK/last.png"
             e2e_log "saw $what"
@@ -152,22 +150,27 @@ e2e_wait_screen() {
     e2e_fail "no $what after ${timeout}s (last screen: $E2E_WORK/timeout.png)"
 }
 
+# e2e_escape_to SECONDS WHAT CHECK [ARGS...]: presses Escape, again every ten seconds, until the
+# screen CHECK looks for shows. A screen still opening does not read keys yet, and nothing that
+# follows a screen left with Escape reads it.
+e2e_escape_to() { E2E_REPEAT=Escape e2e_wait_screen "$@"; }
+
+# The game's window (fails when there is none).
+e2e_window() { xdotool search --name '^Velmarch v1.0$' 2>/dev/null | head -n 1 | grep .; }
+
 # The game's window has keyboard focus as soon as it is shown full screen; without a window
 # manager nothing else takes it, but make sure before typing.
 e2e_focus() {
     local window
-    window=$(xdotool search --name '^Velmarch v1.0$' 2>/dev/null | head -n 1)
-    if [ -n "$window" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" != "$window" ]; then
+    window=$(e2e_window) && [ "$(xdotool getwindowfocus 2>/dev/null)" != "$window" ] &&
         xdotool windowfocus --sync "$window" 2>/dev/null
-    fi
 }
 
 # e2e_window_home: moves the game's window (windowed mode; there is no window manager) to the
 # top left corner, so that shots of it are whole, and prints its size (e.g. 1440x900).
 e2e_window_home() {
     local window
-    window=$(xdotool search --name '^Velmarch v1.0$' 2>/dev/null | head -n 1)
-    [ -n "$window" ] || return 1
+    window=$(e2e_window) || return 1
     xdotool windowmove "$window" 0 0 2>/dev/null
     xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p'
 }
@@ -187,9 +190,9 @@ e2e_type() {
 
 # e2e_wait_exit SECONDS: waits for the game to end; its exit code is left in E2E_EXIT.
 e2e_wait_exit() {
-    local deadline=$((SECONDS + $1))
+    local deadline=$((SECONDS + $1 * E2E_PATIENCE))
     while e2e_running; do
-        ((SECONDS < deadline)) || e2e_fail "the game still runs after $1 s"
+        ((SECONDS < deadline)) || e2e_fail "the game still runs after $(($1 * E2E_PATIENCE)) s"
         sleep 0.1
     done
     wait "$E2E_GAME_PID"
@@ -233,15 +236,14 @@ menu_shown() {
     done
 }
 
-# The menu covered again: the panels closed over its entries, or the fade to black after that.
-menu_covered() {
-    [ "$(e2e_count "$1" 360 200 500 295 "rgb(255,0,0)" 8%)" -lt 30 ]
-}
-
 # The menu's footer has been typed: white ink just left of x 1430 near the bottom.
 menu_footer_shown() {
     [ "$(e2e_count "$1" 1380 870 50 30 "rgb(255,255,255)" 8%)" -ge 10 ]
 }
+
+# The title screen ready for keys: its footer typed (checked first, it is the cheaper check) and
+# its entries shown.
+title_ready() { menu_footer_shown "$1" && menu_shown "$1"; }
 
 
 # The open field with its HUD: the yellow and green marker lines across the field, the panels'
@@ -253,3 +255,43 @@ field_shown() {
         [ "$(e2e_count "$1" 1140 300 280 200 "rgb(0,100,0)" 3%)" -ge 30000 ] &&
         [ "$(e2e_count "$1" 100 20 160 60 "rgb(255,255,255)" 8%)" -ge 50 ]
 }
+
+# The name entry, faded in: the text field's black outline at both ends and the red prompt.
+name_entry_shown() {
+    [ "$(e2e_count "$1" 478 253 4 24 "rgb(0,0,0)" 3%)" -ge 90 ] &&
+        [ "$(e2e_count "$1" 958 253 4 24 "rgb(0,0,0)" 3%)" -ge 90 ] &&
+        [ "$(e2e_count "$1" 300 200 840 40 "rgb(255,0,0)" 8%)" -ge 200 ]
+}
+
+# highscore_rows_shown N SHOT: white place numbers in the first N rows (y 130, 160, ...) and
+# none in the row after them.
+highscore_rows_shown() {
+    local rows=$1 shot=$2 i
+    for ((i = 0; i < rows; i++)); do
+        [ "$(e2e_count "$shot" 100 $((130 + 30 * i)) 40 22 "rgb(255,255,255)" 8%)" -ge 15 ] || return 1
+    done
+    [ "$(e2e_count "$shot" 100 $((130 + 30 * rows)) 1000 22 "rgb(255,255,255)" 8%)" -eq 0 ]
+}
+
+# The highscores screen with an empty list: its message in the middle and no rows.
+highscores_empty_shown() {
+    [ "$(e2e_count "$1" 300 425 840 50 "rgb(255,255,255)" 8%)" -ge 200 ] &&
+        [ "$(e2e_count "$1" 100 130 1000 22 "rgb(255,255,255)" 8%)" -eq 0 ]
+}
+
+# red_rows_shown "Y..." SHOT: red text from x 50 on each of the rows starting at these y.
+red_rows_shown() {
+    local y
+    for y in $1; do
+        [ "$(e2e_count "$2" 50 "$y" 300 24 "rgb(255,0,0)" 8%)" -ge 40 ] || return 1
+    done
+}
+
+# A credits pair beside the middle: red topic ending at x 710, cyan name from x 730.
+credits_pair_shown() {
+    [ "$(e2e_count "$1" 560 225 150 36 "rgb(255,0,0)" 8%)" -ge 40 ] &&
+        [ "$(e2e_count "$1" 730 225 150 36 "rgb(0,255,255)" 8%)" -ge 40 ]
+}
+
+# A game has opened: the HUD's yellow marker line across the field.
+field_open() { [ "$(e2e_count "$1" 420 58 640 10 "rgb(255,255,0)" 5%)" -ge 2000 ]; }

@@ -1,3 +1,4 @@
+#include "platform/BoundedLineReader.hpp"
 #include "screens/HighscoreTable.hpp"
 #include "screens/PageFile.hpp"
 #include "screens/PlayerName.hpp"
@@ -133,4 +134,43 @@ TEST(FuzzInputs, EndlessFilesReadOnlyToTheirBounds) {
                   1u);
         EXPECT_LT(peakKibibytes() - before, 64 * 1024) << device;
     }
+}
+
+// The reader under them all: each read as std::getline gives it, within the bounds, and one note
+// for a file where a bound cut something.
+TEST(FuzzInputs, LineReaderReadsLikeGetlineWithinItsBounds) {
+    using Reads = std::vector<std::pair<bool, std::string>>; // what next() and line() give
+    const struct {
+        std::string bytes;
+        BoundedLineReader::Limits limits;
+        Reads reads;
+        std::size_t notes;
+    } cases[] = {
+        {"", {100, 10}, {{false, ""}, {false, ""}}, 0},
+        {"a\r\r\n\nb", {100, 10}, {{true, "a"}, {true, ""}, {true, "b"}, {false, "b"}}, 0},
+        {"ab\n", {100, 10}, {{true, "ab"}, {false, ""}}, 0},
+        {"abcd\nefg", {100, 2}, {{true, "ab"}, {true, "ef"}, {false, "ef"}}, 1},
+        {"abc\ndef", {5, 10}, {{true, "abc"}, {true, "d"}, {false, "d"}}, 1},
+        {"abc\n", {4, 10}, {{true, "abc"}, {false, ""}}, 0},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(c.bytes);
+        CerrCapture err;
+        BoundedLineReader reader(in, "file", c.limits);
+        Reads reads;
+        for (std::size_t i = 0; i < c.reads.size(); ++i) {
+            const bool found = reader.next();
+            reads.emplace_back(found, reader.line());
+        }
+        EXPECT_EQ(reads, c.reads) << printable(c.bytes);
+        EXPECT_FALSE(reader.good()) << printable(c.bytes);
+        EXPECT_EQ(notes(err.text.str()), c.notes) << printable(c.bytes);
+    }
+    // A folder in place of the file fails its first read and ends it.
+    ScratchFolder folder;
+    fs::create_directory("folder");
+    std::ifstream in("folder", std::ios::binary);
+    BoundedLineReader reader(in, "folder", {100, 10});
+    EXPECT_FALSE(reader.next());
+    EXPECT_FALSE(reader.good());
 }

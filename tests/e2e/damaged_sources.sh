@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Spoiled content from start-up to quitting: every picture, font and sound cut in half, emptied,
+# garbage or a folder in place of the file, the music cut short (it streams and loops: it wraps
+# again and again), the highscore list and the credits' texts links to endless devices. The audio
+# driver is left to the program: on a machine without a sound device it falls back to silence.
+# The loading screen, the menu, the first places of the list and the credits' first name show;
+# each endless file is read only up to its bound and the memory stays that of a normal run; key 6
+# closes the menu with its animation (two seconds at least) and ends the program cleanly without a
+# flood of messages.
+#   damaged_sources.sh GAME_DIR
+source "$(dirname "$0")/lib.sh"
+e2e_setup "$1"
+sources=$E2E_GAME_DIR/sources
+n=0
+while read -r file; do
+    case $((n++ % 4)) in
+    0) truncate -s $(($(stat -c %s "$file") / 2)) "$file" ;;
+    1) : >"$file" ;;
+    2) head -c 3000 /dev/urandom >"$file" ;;
+    3) rm "$file" && mkdir "$file" ;;
+    esac
+done < <(find "$sources/Images" "$sources/Fonts" "$sources/Sounds" -type f | sort)
+find "$sources/Music" -type f -exec truncate -s 20000 {} +
+mkdir -p "$sources/Data"
+ln -sf /dev/urandom "$sources/Data/Highscores.data"
+ln -sf /dev/zero "$sources/Text/Credits/Topics.txt"
+ln -sf /dev/urandom "$sources/Text/Credits/Names.txt"
+unset ALSOFT_DRIVERS
+
+top_places_shown() {
+    local i
+    for i in 0 1 2; do
+        [ "$(e2e_count "$1" 100 $((130 + 30 * i)) 40 22 "rgb(255,255,255)" 8%)" -ge 15 ] || return 1
+    done
+}
+first_name_shown() { [ "$(e2e_count "$1" 730 225 400 36 "rgb(0,255,255)" 8%)" -ge 40 ]; }
+
+e2e_start
+e2e_wait_screen 20 "the loading screen" loading_shown
+e2e_wait_screen 60 "the menu" menu_shown
+e2e_wait_screen 20 "the footer" menu_footer_shown
+e2e_key 5
+e2e_wait_screen 90 "the first places of the list" top_places_shown
+e2e_escape_to 60 "the menu after the highscores" menu_shown
+e2e_key 4
+e2e_wait_screen 90 "the credits' first name" first_name_shown
+e2e_escape_to 120 "the menu after the credits" menu_shown
+peak=$(awk '/^VmHWM/ {print $2}' "/proc/$E2E_GAME_PID/status")
+e2e_log "peak memory ${peak} KiB"
+[ "${peak:-0}" -lt $((1024 * 1024)) ] || e2e_fail "peak memory ${peak} KiB"
+[ "$(grep -c '^Velmarch: .* was ignored$' "$E2E_WORK/stderr.log")" -ge 3 ] ||
+    e2e_fail "no note that the files were cut"
+
+e2e_key 6
+pressed=$SECONDS
+# The panels close over the entries and the screen fades to black before the program ends (a
+# loaded machine may take no screenshot in between, so it is the time that counts).
+e2e_wait_exit 15
+[ "$E2E_EXIT" -eq 0 ] || e2e_fail "exit code $E2E_EXIT"
+((SECONDS - pressed >= 2)) || e2e_fail "ended without its closing animation"
+# Saving the list must not follow its link onto the device.
+[ -c /dev/urandom ] || e2e_fail "saving the list replaced /dev/urandom"
+e2e_quiet_stderr 20
+e2e_log "passed"
