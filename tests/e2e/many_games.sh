@@ -99,5 +99,6 @@ last=${rss[games]} early=${rss[reference]}
 e2e_key 6
 e2e_wait_exit 20
 [ "$E2E_EXIT" -eq 0 ] || e2e_fail "exit code $E2E_EXIT"
-e2e_quiet_stderr 20
+# Software graphics without vertical sync say so once per window, that is once per start.
+e2e_quiet_stderr $((20 + games))
 e2e_log "passed"
