@@ -32,36 +32,25 @@ std::pair<int, int> whiteSpan(const sf::Image& shot, int top, int bottom) {
     return {left, right};
 }
 
-sf::Event event(sf::Event::EventType type, sf::Keyboard::Key key = sf::Keyboard::Unknown) {
+sf::Event key(sf::Keyboard::Key code, sf::Event::EventType type = sf::Event::KeyPressed) {
     sf::Event e{};
     e.type = type;
-    e.key.code = key;
+    e.key.code = code;
     return e;
 }
-sf::Event key(sf::Keyboard::Key code) {
-    return event(sf::Event::KeyPressed, code);
-}
-std::deque<sf::Event> numberKeys(const std::string& digits) {
-    std::deque<sf::Event> events;
-    for (char digit : digits)
-        events.push_back(key(static_cast<sf::Keyboard::Key>(sf::Keyboard::Num0 + (digit - '0'))));
-    return events;
-}
 
-// A menu in a folder of its own whose only content is a grey metal panel, so that what is drawn
-// does not depend on the game's content. Frames of 1.25 s keep the fades to three frames, the
-// last one at alpha 5.
-class MenuTest : public ::testing::Test {
-  protected:
+// A menu in a folder of its own whose only content is a grey metal panel and a title picture, so
+// that what is drawn does not depend on the game's content. Frames of 1.25 s keep the fades to
+// three frames, the last one at alpha 5.
+struct MenuTest : ::testing::Test {
     MenuTest() {
         std::filesystem::create_directories("sources/Images/Images");
-        sf::Image metal;
-        metal.create(64, 32, sf::Color(128, 128, 128));
-        metal.saveToFile("sources/Images/Images/Metall.jpg");
+        sf::Image picture;
+        picture.create(64, 32, sf::Color(128, 128, 128));
+        picture.saveToFile("sources/Images/Images/Metall.jpg");
         // Scaled by 2.88 and raised to centre it, it covers the screen.
-        sf::Image title;
-        title.create(500, 360, titleColour);
-        title.saveToFile("sources/Images/Images/Title Image.jpg");
+        picture.create(500, 360, titleColour);
+        picture.saveToFile("sources/Images/Images/Title Image.jpg");
         window.setFixedFrameTime(1.25f);
     }
 
@@ -76,23 +65,24 @@ class MenuTest : public ::testing::Test {
             return [this, name](GameWindow&) {
                 opened += name + std::string(" ");
                 whiteFrame();
+                return acceptName;
             };
         };
-        MenuPages pages;
-        pages.nameEntry = [this, page](GameWindow& w) {
-            page("name")(w);
-            return acceptName;
-        };
-        pages.game = page("game");
-        pages.story = page("story");
-        pages.howToPlay = page("howToPlay");
-        pages.credits = page("credits");
-        pages.highscores = page("highscores");
-        return pages;
+        return {page("name"),      page("game"),    page("story"),
+                page("howToPlay"), page("credits"), page("highscores")};
     }
 
-    // Feeds the events to the menu as one frame's worth; returns how many were left unread.
-    std::size_t handle(MainMenu& menu, std::deque<sf::Event> events) {
+    // Feeds number keys (or other input) to the menu as one frame's worth; returns how many
+    // were left unread.
+    std::size_t handle(MainMenu& menu, const std::string& digits) {
+        std::deque<sf::Event> events = {key(sf::Keyboard::Numpad1), key(sf::Keyboard::Escape),
+                                        key(sf::Keyboard::Unknown, sf::Event::Closed),
+                                        key(sf::Keyboard::Num2, sf::Event::MouseButtonPressed),
+                                        key(sf::Keyboard::Unknown, sf::Event::LostFocus)};
+        if (!digits.empty())
+            events.clear();
+        for (char digit : digits)
+            events.push_back(key(static_cast<sf::Keyboard::Key>(sf::Keyboard::Num0 + digit - '0')));
         menu.handleEvents([&events](sf::Event& e) {
             if (events.empty())
                 return false;
@@ -112,7 +102,7 @@ class MenuTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(MenuTest, PanelsOpenToTheFirstStepNotBelow350AndCloseToZero) {
+TEST_F(MenuTest, IntroFadesTheLoadingPictureOutThenPanelsOpenAndClose) {
     // 200 px/s with the fraction dropped: 6 px per 1/30 s frame ends at 354, 10 px at 350.
     for (const auto& [frame, open] : {std::pair{1.f / 30.f, 354}, std::pair{0.05f, 350},
                                       std::pair{0.1f, 360}, std::pair{0.3f, 360}}) {
@@ -124,9 +114,7 @@ TEST_F(MenuTest, PanelsOpenToTheFirstStepNotBelow350AndCloseToZero) {
         menu.closePanels();
         EXPECT_EQ(menu.slide(), 0) << "frames of " << frame << " s";
     }
-}
-
-TEST_F(MenuTest, IntroFadesTheLoadingPictureOutThenOpensAndCloses) {
+    window.setFixedFrameTime(1.25f);
     MainMenu menu(window, {});
     menu.load();
     EXPECT_EQ(menu.fade(), 255.f);
@@ -172,10 +160,6 @@ TEST_F(MenuTest, IntroFadesTheLoadingPictureOutThenOpensAndCloses) {
 }
 
 TEST_F(MenuTest, KeysAreHandledInOrderWithinAFrame) {
-    using K = sf::Keyboard;
-    const std::deque<sf::Event> otherInput = {
-        key(K::Numpad1), key(K::Escape), event(sf::Event::Closed),
-        event(sf::Event::MouseButtonPressed, K::Num2), event(sf::Event::LostFocus)};
     const struct {
         const char* keys; // number keys; empty: other input only
         bool acceptName;
@@ -197,10 +181,7 @@ TEST_F(MenuTest, KeysAreHandledInOrderWithinAFrame) {
         MainMenu menu(window, recordingPages());
         menu.load();
         menu.openPanels();
-        std::deque<sf::Event> events = otherInput;
-        if (*c.keys)
-            events = numberKeys(c.keys);
-        EXPECT_EQ(handle(menu, events), c.leftUnread);
+        EXPECT_EQ(handle(menu, c.keys), c.leftUnread);
         EXPECT_EQ(opened, c.opened);
         EXPECT_EQ(menu.running(), c.running);
         EXPECT_EQ(menu.restart(), c.restart);
@@ -218,7 +199,7 @@ TEST_F(MenuTest, KeysAreHandledInOrderWithinAFrame) {
     bare.load();
     bare.openPanels();
     whiteFrame();
-    EXPECT_EQ(handle(bare, numberKeys("12345")), 0u);
+    EXPECT_EQ(handle(bare, "12345"), 0u);
     EXPECT_TRUE(bare.running());
     EXPECT_FALSE(bare.restart());
     EXPECT_EQ(window.screenshot().getPixel(100, 600), sf::Color::White);

@@ -32,6 +32,10 @@ inline sf::Vector2u windowPixel(float worldX, float worldY) {
     return {static_cast<unsigned>((worldX + 410.f) * 1440.f / 1540.f),
             static_cast<unsigned>((worldY + 50.f) * 0.9f)};
 }
+inline sf::Color worldPixel(const sf::Image& shot, float worldX, float worldY) {
+    const sf::Vector2u at = windowPixel(worldX, worldY);
+    return shot.getPixel(at.x, at.y);
+}
 
 inline bool near(sf::Color a, sf::Color b, int tolerance = 2) {
     return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&

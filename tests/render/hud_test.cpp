@@ -1,37 +1,23 @@
 #include "render/Layout.hpp"
 #include "tests/render/RenderTestSupport.hpp"
 
-using rendertest::columnsWith;
-using rendertest::near;
-using rendertest::Scene;
-using rendertest::solid;
+using namespace rendertest;
 
-namespace {
-
-std::unique_ptr<Soldier> playerWith(const GameClock& clock, double damage, double fireRate,
-                                    double turnRate, double moveRate) {
-    auto player = std::make_unique<Soldier>("1", clock);
-    player->damage = damage;
-    player->fireRate = fireRate;
-    player->turnRate = turnRate;
-    player->moveRate = moveRate;
-    player->life = 75;
-    player->ammo = 100;
-    return player;
-}
-
-} // namespace
-
-TEST(HudTexts, RowsWriteIntsPlainAndDoublesWithSixDigits) {
+TEST(HudTexts, RowsFollowThePlayerAndBreatheWithThePulse) {
     Scene scene;
     Game& game = scene.game;
-    game.player = playerWith(game.gameClock, 2.0, 3.0, 1.0, 1.5);
+    game.player = std::make_unique<Soldier>("1", game.gameClock);
+    Soldier& player = *game.player;
+    player.damage = 2.0;
+    player.fireRate = 3.0;
+    player.turnRate = 1.0;
+    player.moveRate = 1.5;
+    player.life = 75;
+    player.ammo = 100;
     game.shownPoints = 50;
     game.points = 150; // the row shows what has been counted up so far
     game.clock.restart();
     game.gameClock.advance(59.9);
-
-    const std::vector<HudRow> rows = hudRows(game);
     const char* expected[] = {"Zeit : 59 s",
                               "Punkte : 50 XP",
                               "Leben : 75 LP",
@@ -41,64 +27,48 @@ TEST(HudTexts, RowsWriteIntsPlainAndDoublesWithSixDigits) {
                               "Drehen    : 20 (\xB0/s)",
                               "Bewegen : 75 (P/s)"};
     const float ys[] = {100, 150, 200, 250, 550, 600, 650, 700};
-    ASSERT_EQ(rows.size(), std::size(expected));
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        EXPECT_EQ(rows[i].text, expected[i]);
-        EXPECT_EQ(rows[i].y, ys[i]);
-    }
-
-    game.player->fireRate = 1.0;
-    game.player->damage = 2.5;
-    EXPECT_EQ(hudRows(game)[5].text, "Schuss    : 1 (ss/s)");
-    EXPECT_EQ(hudRows(game)[4].text, "Schaden : 2.5 (sc/ss)");
-}
-
-TEST(HudTexts, IconsAndStatisticsBreatheWithThePulse) {
-    Scene scene;
-    Game& game = scene.game;
-    game.player = playerWith(game.gameClock, 1.0, 1.0, 1.0, 1.0);
+    // Icons grow and shrink in turn, the statistics below them the other way.
     const struct {
         float pulse;
         sf::Vector2f sizes[4];
-        float scales[4];
-    } cases[] = {{1.f,
-                  {{24, 34}, {46, 71}, {54, 79}, {36, 56}},
-                  {1 + 1 / 30.f, 1 - 1 / 30.f, 1 + 1 / 30.f, 1 - 1 / 30.f}},
-                 {-1.f,
-                  {{16, 26}, {54, 79}, {46, 71}, {44, 64}},
-                  {1 - 1 / 30.f, 1 + 1 / 30.f, 1 - 1 / 30.f, 1 + 1 / 30.f}}};
-    for (const auto& c : cases) {
+    } pulses[] = {{1.f, {{24, 34}, {46, 71}, {54, 79}, {36, 56}}},
+                  {-1.f, {{16, 26}, {54, 79}, {46, 71}, {44, 64}}}};
+    for (const auto& c : pulses) {
         game.pulse = c.pulse;
         const std::vector<HudRow> rows = hudRows(game);
         ASSERT_EQ(rows.size(), 8u);
+        for (std::size_t i = 0; i < 8; ++i) {
+            EXPECT_EQ(rows[i].text, expected[i]);
+            EXPECT_EQ(rows[i].y, ys[i]);
+        }
         for (std::size_t i = 0; i < 4; ++i) {
             EXPECT_EQ(rows[i].iconSize, c.sizes[i]) << "pulse " << c.pulse;
             EXPECT_EQ(rows[i].scale, 1.f);
-            EXPECT_FLOAT_EQ(rows[i + 4].scale, c.scales[i]);
+            EXPECT_FLOAT_EQ(rows[i + 4].scale, 1.f + (i % 2 ? -c.pulse : c.pulse) / 30.f);
             EXPECT_EQ(rows[i + 4].icon, nullptr);
         }
         EXPECT_EQ(rows[0].icon, &game.assets->timeSymbol);
         EXPECT_EQ(rows[3].icon, &game.assets->munnitionSymbol);
     }
-}
+    player.fireRate = 1.0;
+    player.damage = 2.5;
+    EXPECT_EQ(hudRows(game)[4].text, "Schaden : 2.5 (sc/ss)");
+    EXPECT_EQ(hudRows(game)[5].text, "Schuss    : 1 (ss/s)");
 
-TEST(HudTexts, LevelCountersAndTheFinalFrames) {
-    EXPECT_EQ(levelCounterText(1, 3), "3/5");
-    EXPECT_EQ(levelCounterText(2, 0), "0/10");
-    EXPECT_EQ(levelCounterText(5, 10), "10/10");
     // The player after the last level is won fights with its kind's damage, fire rate and
     // turning; its speed is the last table level's.
-    Scene scene;
-    scene.game.player = std::make_unique<Soldier>("6", scene.game.gameClock);
-    const std::vector<HudRow> rows = hudRows(scene.game);
-    ASSERT_EQ(rows.size(), 8u);
-    EXPECT_EQ(rows[4].text, "Schaden : 6 (sc/ss)");
-    EXPECT_EQ(rows[5].text, "Schuss    : 0.166667 (ss/s)");
-    EXPECT_EQ(rows[6].text, "Drehen    : 120 (\xB0/s)");
-    EXPECT_EQ(rows[7].text, "Bewegen : 150 (P/s)");
+    game.player = std::make_unique<Soldier>("6", game.gameClock);
+    const std::vector<HudRow> rows = hudRows(game);
+    const char* last[] = {"Schaden : 6 (sc/ss)", "Schuss    : 0.166667 (ss/s)",
+                          "Drehen    : 120 (\xB0/s)", "Bewegen : 150 (P/s)"};
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(rows.at(i + 4).text, last[i]);
+    for (const auto& [level, progress, text] :
+         {std::tuple{1, 3, "3/5"}, {2, 0, "0/10"}, {5, 10, "10/10"}})
+        EXPECT_EQ(levelCounterText(level, progress), text);
     // Without a player (after teardown) only time and points are left, and drawn.
-    scene.game.player.reset();
-    EXPECT_EQ(hudRows(scene.game).size(), 2u);
+    game.player.reset();
+    EXPECT_EQ(hudRows(game).size(), 2u);
     const sf::Image shot = scene.frame();
     EXPECT_GE(columnsWith(shot, 100, 130, sf::Color::White).first, 20);
     EXPECT_GE(columnsWith(shot, 200, 720, sf::Color::White).first, 1130); // the level list only

@@ -3,14 +3,7 @@
 
 #include <functional>
 
-using rendertest::near;
-using rendertest::Scene;
-using rendertest::solid;
-using rendertest::windowPixel;
-
-namespace {
-const sf::Color ringOverBlack(0, 100, 100);
-} // namespace
+using namespace rendertest;
 
 TEST(WorldDrawing, MarkerLinesAndShotsThroughTheScaledView) {
     Scene scene;
@@ -20,16 +13,14 @@ TEST(WorldDrawing, MarkerLinesAndShotsThroughTheScaledView) {
     for (std::size_t i = 0; i < std::size(kinds); ++i)
         scene.game.shots.emplace_back(61 + 72 * int(i), 102, 0.0, 1.0, kinds[i].first, false);
     const sf::Image shot = scene.frame();
-    for (std::size_t i = 0; i < std::size(kinds); ++i) {
-        const sf::Vector2u at = windowPixel(61.f + 72.f * float(i), 102.f);
-        EXPECT_EQ(shot.getPixel(at.x, at.y) == sf::Color::White, kinds[i].second)
+    for (std::size_t i = 0; i < std::size(kinds); ++i)
+        EXPECT_EQ(worldPixel(shot, 61.f + 72.f * float(i), 102.f) == sf::Color::White,
+                  kinds[i].second)
             << "kind " << kinds[i].first;
-    }
     // Kind 6 wears the colour of kind 1.
-    const sf::Vector2u one = windowPixel(61.f + 72.f * 2, 102.f),
-                       six = windowPixel(61.f + 72.f * 4, 102.f);
-    EXPECT_EQ(shot.getPixel(one.x + 3, one.y), shot.getPixel(six.x + 3, six.y));
-    EXPECT_TRUE(near(shot.getPixel(one.x + 3, one.y), sf::Color(100, 0, 0)));
+    const sf::Color one = worldPixel(shot, 61.f + 72.f * 2 + 3.f, 102.f);
+    EXPECT_EQ(one, worldPixel(shot, 61.f + 72.f * 4 + 3.f, 102.f));
+    EXPECT_TRUE(near(one, sf::Color(100, 0, 0)));
 
     const struct {
         float worldY;
@@ -49,7 +40,6 @@ TEST(WorldDrawing, MarkerLinesAndShotsThroughTheScaledView) {
     // The field ends at window x 407 and 1080; left of it the panel, beyond it black.
     EXPECT_EQ(shot.getPixel(1100, 600), sf::Color::Black);
 }
-
 TEST(WorldDrawing, RangeRingsAndHealthBars) {
     Scene scene;
     Game& game = scene.game;
@@ -81,10 +71,6 @@ TEST(WorldDrawing, RangeRingsAndHealthBars) {
     game.player->life = 0;
 
     const sf::Image shot = scene.frame();
-    const auto at = [&shot](float x, float y) {
-        const sf::Vector2u pixel = windowPixel(x, y);
-        return shot.getPixel(pixel.x, pixel.y);
-    };
     // Rings (seen at points clear of the grid and the marker lines): the tower's at its range,
     // the soldier's at half its range, the player's always at 50.
     for (const auto& [x, y, ring] : {std::tuple{390.f, 700.f, true},
@@ -92,7 +78,7 @@ TEST(WorldDrawing, RangeRingsAndHealthBars) {
                                      {685.f, 620.f, false},
                                      {200.f, 750.f, true},
                                      {200.f, 850.f, false}})
-        EXPECT_EQ(near(at(x, y), ringOverBlack, 8), ring) << x << ", " << y;
+        EXPECT_EQ(near(worldPixel(shot, x, y), sf::Color(0, 100, 100), 8), ring) << x << ", " << y;
     // Life 40: green to 10 units, red on to 25; a kind 3 tank has no bar at all; life 140: green
     // past the red bar's end; life 0: red from the start.
     const Box& box = game.player->box;
@@ -101,23 +87,22 @@ TEST(WorldDrawing, RangeRingsAndHealthBars) {
                                        {420.f, 151.f, sf::Color::Blue},
                                        {280.f, 150.f, sf::Color::Green},
                                        {box.left + 1.f, float(box.top), sf::Color::Red}})
-        EXPECT_EQ(at(x, y), colour) << x << ", " << y;
+        EXPECT_EQ(worldPixel(shot, x, y), colour) << x << ", " << y;
 }
 
-TEST(WorldDrawing, LayersCoverEachOtherInTheirOrder) {
+TEST(WorldDrawing, LayersCoverEachOtherInTheirOrderAndExplosionsShowTheirFrame) {
     Scene scene;
     Game& game = scene.game;
     AssetStore& pictures = scene.pictures();
     const sf::Color blockColour(90, 60, 30), playerColour(0, 200, 200), tankColour(0, 0, 255),
         towerColour(120, 0, 120), soldierColour(0, 120, 0), itemColour(200, 100, 0),
-        explosionColour(255, 0, 255), crosshairColour(255, 255, 0);
+        explosionColour(255, 0, 255), crosshairColour(255, 255, 0), ground(200, 200, 200);
     solid(pictures.block, 36, 36, blockColour);
     solid(pictures.tankImages[0], 124, 72, tankColour);
     solid(pictures.towerImage, 42, 96, towerColour);
     solid(pictures.lifeSymbol, 40, 60, itemColour);
     solid(pictures.effectFrames[0], 256, 208, explosionColour);
     solid(pictures.visier, 64, 64, crosshairColour);
-    const sf::Color ground(200, 200, 200);
     solid(pictures.area, 8, 8, ground);
     game.prepareDrawing();
 
@@ -167,9 +152,8 @@ TEST(WorldDrawing, LayersCoverEachOtherInTheirOrder) {
         {"shot", sf::Color::White, [&] { game.shots.clear(); }},
         {"block", blockColour, [] {}},
     };
-    const sf::Vector2u at = windowPixel(static_cast<float>(p.x), static_cast<float>(p.y));
     for (const auto& layer : layers) {
-        EXPECT_EQ(scene.frame().getPixel(at.x, at.y), layer.colour) << layer.what;
+        EXPECT_EQ(worldPixel(scene.frame(), p.x, p.y), layer.colour) << layer.what;
         layer.takeAway();
     }
 
@@ -179,51 +163,37 @@ TEST(WorldDrawing, LayersCoverEachOtherInTheirOrder) {
     road.place(0, 260); // the road from y 260 to 342, across the red line at 300
     road.tanks.clear();
     game.tracks.push_back(road);
+    // Explosions show their frame, full size reaching 128 units either side, half size 64; the
+    // crosshair lies over everything.
+    solid(pictures.effectFrames[3], 256, 208, sf::Color::Magenta);
+    game.explosions.emplace_back(Point(250, 800), true, game.gameClock);
+    game.explosions.emplace_back(Point(550, 800), false, game.gameClock);
+    for (Explosion& explosion : game.explosions)
+        explosion.frame = 3;
+    game.mouse = Point(400, 180);
     const sf::Image shot = scene.frame();
-    const sf::Vector2u marker = windowPixel(300.f, 300.f), grid = windowPixel(313.f, 330.f);
-    EXPECT_EQ(shot.getPixel(marker.x, marker.y), sf::Color::Red);
-    EXPECT_EQ(shot.getPixel(grid.x, grid.y), sf::Color(90, 90, 90));
-    // The grid shows on the ground: a line every 41 units down, 36 across from the field's left.
+    EXPECT_EQ(worldPixel(shot, 300.f, 300.f), sf::Color::Red);
+    EXPECT_EQ(worldPixel(shot, 313.f, 330.f), sf::Color(90, 90, 90));
+    EXPECT_EQ(worldPixel(shot, 350.f, 800.f), sf::Color::Magenta);
+    EXPECT_NE(worldPixel(shot, 650.f, 800.f), sf::Color::Magenta);
+    EXPECT_EQ(worldPixel(shot, 600.f, 800.f), sf::Color::Magenta);
+    EXPECT_EQ(worldPixel(shot, 400.f, 180.f), crosshairColour);
+    for (const Explosion& explosion : game.explosions) {
+        EXPECT_EQ(explosion.frame, 3);
+        EXPECT_EQ(explosion.sprite.getTexture(), nullptr);
+        EXPECT_EQ(explosion.sprite.getScale(), sf::Vector2f(1.f, 1.f));
+    }
+    // The grid shows on the ground: a line every 41 units down, 36 across from the field's
+    // left.
     EXPECT_EQ(shot.getPixel(600, 400), ground);
-    for (const sf::Vector2u line : {windowPixel(331.f, 492.f), windowPixel(25.f + 36 * 10, 400.f)})
-        EXPECT_GT(shot.getPixel(line.x, line.y).g, shot.getPixel(line.x, line.y).r + 20);
+    for (const sf::Color line : {worldPixel(shot, 331.f, 492.f), worldPixel(shot, 385.f, 400.f)})
+        EXPECT_GT(line.g, line.r + 20);
     // The ground reaches 40 units past the field, darkened towards the field's edge up to 37.5
     // units out: window row 10 lies 38.3 units above it, row 27 19.4 units.
     EXPECT_EQ(shot.getPixel(700, 10), ground);
     const sf::Color shade = shot.getPixel(700, 27);
     EXPECT_LT(shade.r, 120);
     EXPECT_GT(shade.r, 40);
-}
-
-TEST(WorldDrawing, ExplosionsShowTheirFrameWithoutChanging) {
-    Scene scene;
-    Game& game = scene.game;
-    solid(scene.pictures().effectFrames[3], 256, 208, sf::Color::Magenta);
-    solid(scene.pictures().visier, 64, 64, sf::Color::Yellow);
-    game.prepareDrawing();
-    game.explosions.emplace_back(Point(250, 620), true, game.gameClock);
-    game.explosions.emplace_back(Point(550, 620), false, game.gameClock);
-    for (Explosion& explosion : game.explosions)
-        explosion.frame = 3;
-    game.mouse = Point(400, 800);
-
-    const sf::Image shot = scene.frame();
-    // Full size reaches 128 units either side of its position, half size 64.
-    const sf::Vector2u full = windowPixel(250.f + 100.f, 620.f);
-    const sf::Vector2u half = windowPixel(550.f + 100.f, 620.f);
-    const sf::Vector2u halfInside = windowPixel(550.f + 50.f, 620.f);
-    EXPECT_EQ(shot.getPixel(full.x, full.y), sf::Color::Magenta);
-    EXPECT_NE(shot.getPixel(half.x, half.y), sf::Color::Magenta);
-    EXPECT_EQ(shot.getPixel(halfInside.x, halfInside.y), sf::Color::Magenta);
-    // The crosshair, 200 units wide around the mouse, lies over everything.
-    const sf::Vector2u mouse = windowPixel(400.f, 800.f);
-    EXPECT_EQ(shot.getPixel(mouse.x, mouse.y), sf::Color::Yellow);
-
-    for (const Explosion& explosion : game.explosions) {
-        EXPECT_EQ(explosion.frame, 3);
-        EXPECT_EQ(explosion.sprite.getTexture(), nullptr);
-        EXPECT_EQ(explosion.sprite.getScale(), sf::Vector2f(1.f, 1.f));
-    }
 }
 
 namespace {

@@ -7,6 +7,19 @@
 #include <string>
 #include <string_view>
 
+inline sf::Event keyEvent(sf::Keyboard::Key key) {
+    sf::Event event{};
+    event.type = sf::Event::KeyPressed;
+    event.key.code = key;
+    return event;
+}
+inline sf::Event textEvent(sf::Uint32 c) {
+    sf::Event event{};
+    event.type = sf::Event::TextEntered;
+    event.text.unicode = c;
+    return event;
+}
+
 void writeBytes(const std::filesystem::path& file, std::string_view bytes);
 std::string readBytes(const std::filesystem::path& file);
 

@@ -7,13 +7,6 @@ namespace {
 
 const std::filesystem::path dataFile = "sources/Data/Highscores.data";
 
-sf::Event keyEvent(sf::Keyboard::Key key) {
-    sf::Event event{};
-    event.type = sf::Event::KeyPressed;
-    event.key.code = key;
-    return event;
-}
-
 // White ink where row i of the list stands, in the column starting at x.
 int rowInk(const sf::Image& shot, int i, int x, int width = 60) {
     return countPixels(shot, {x, 130 + 30 * i, width, 26}, isWhite);

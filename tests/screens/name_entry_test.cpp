@@ -6,20 +6,6 @@
 
 namespace {
 
-sf::Event textEvent(sf::Uint32 c) {
-    sf::Event event{};
-    event.type = sf::Event::TextEntered;
-    event.text.unicode = c;
-    return event;
-}
-
-sf::Event keyEvent(sf::Keyboard::Key key) {
-    sf::Event event{};
-    event.type = sf::Event::KeyPressed;
-    event.key.code = key;
-    return event;
-}
-
 void type(NameEntryScreen& screen, const std::string& text) {
     for (char c : text)
         screen.handleEvent(textEvent(static_cast<unsigned char>(c)));
@@ -28,17 +14,17 @@ void type(NameEntryScreen& screen, const std::string& text) {
 } // namespace
 
 TEST(NameRules, LettersDigitsAndBlanksUpToTwentyThenEverythingIsDropped) {
-    for (const sf::Uint32 c : {'A', 'Z', 'a', 'z', '0', '9', ' '}) {
+    // The first seven are letters, digits and the blank.
+    const std::vector<sf::Uint32> typed = {'A',  'Z',  'a', 'z',  '0', '9',    ' ',    '-',  '_',
+                                           '@',  '[',  '`', '{',  '/', ':',    0xE4,   0xFC, 0xDF,
+                                           '\b', '\r', 27,  '\t', 0,   0x20AC, 0x10041};
+    for (std::size_t i = 0; i < typed.size(); ++i) {
         std::string name = "ab";
-        EXPECT_EQ(typeNameCharacter(name, c), TypedCharacter::Appended) << c;
-        EXPECT_EQ(name, "ab" + std::string(1, static_cast<char>(c)));
-    }
-    for (const sf::Uint32 c :
-         std::initializer_list<sf::Uint32>{'-', '_', '@', '[', '`', '{', '/', ':', 0xE4, 0xFC, 0xDF,
-                                           '\b', '\r', 27, '\t', 0, 0x20AC, 0x41 + 0x10000}) {
-        std::string name = "ab";
-        EXPECT_EQ(typeNameCharacter(name, c), TypedCharacter::Refused) << c;
-        EXPECT_EQ(name, "ab");
+        const bool appended = i < 7;
+        EXPECT_EQ(typeNameCharacter(name, typed[i]),
+                  appended ? TypedCharacter::Appended : TypedCharacter::Refused)
+            << typed[i];
+        EXPECT_EQ(name, appended ? "ab" + std::string(1, static_cast<char>(typed[i])) : "ab");
     }
     std::string name(maxNameLength - 1, 'x');
     EXPECT_EQ(typeNameCharacter(name, 'y'), TypedCharacter::Appended);
@@ -57,44 +43,7 @@ TEST(NameRules, LettersDigitsAndBlanksUpToTwentyThenEverythingIsDropped) {
     EXPECT_FALSE(eraseNameCharacter(name));
 }
 
-TEST(NameEntryScreen, EachKeySoundsAcceptedOrRefused) {
-    ScratchFolder folder;
-    GameWindow window(GameWindow::Mode::Offscreen);
-    using S = NameSound;
-    const sf::Event backspace[] = {keyEvent(sf::Keyboard::BackSpace), textEvent('\b')};
-    const sf::Event enter[] = {keyEvent(sf::Keyboard::Return), textEvent('\r')};
-    const struct {
-        const char* what;
-        std::size_t typedFirst; // letters typed before the events
-        std::vector<sf::Event> events;
-        std::vector<NameSound> sounds; // for the events
-    } cases[] = {
-        {"a letter", 0, {textEvent('a')}, {S::Accept}},
-        {"a hyphen", 0, {textEvent('-')}, {S::Error}},
-        {"anything once the name is full",
-         20,
-         {textEvent('-'), textEvent('y')},
-         {S::Accept, S::Accept}},
-        {"Backspace on an empty name", 0, {backspace[0], backspace[1]}, {S::Error, S::Error}},
-        {"Backspace on a name", 3, {backspace[0], backspace[1]}, {S::Accept, S::Error}},
-        {"Enter on an empty name", 0, {enter[0], enter[1]}, {S::Error, S::Error}},
-        {"Enter on a name", 1, {enter[0]}, {S::Accept}},
-        {"other keys and events", 0, {keyEvent(sf::Keyboard::A), sf::Event{}}, {}},
-    };
-    for (const auto& c : cases) {
-        NameEntryScreen screen(window, nullptr);
-        type(screen, std::string(c.typedFirst, 'x'));
-        for (const sf::Event& event : c.events)
-            screen.handleEvent(event);
-        const std::vector<NameSound>& played = screen.soundsPlayed();
-        ASSERT_EQ(played.size(), c.typedFirst + c.sounds.size()) << c.what;
-        EXPECT_EQ(std::vector(played.begin() + static_cast<long>(c.typedFirst), played.end()),
-                  c.sounds)
-            << c.what;
-    }
-}
-
-TEST(NameEntryScreen, EnterStoresTheNameEscapeLeavesTheFile) {
+TEST(NameEntryScreen, EachKeySoundsEnterStoresTheNameEscapeLeavesTheFile) {
     ScratchFolder folder;
     GameWindow window(GameWindow::Mode::Offscreen);
     window.setFixedFrameTime(1.25f); // fades of three frames
@@ -145,4 +94,38 @@ TEST(NameEntryScreen, EnterStoresTheNameEscapeLeavesTheFile) {
     EXPECT_FALSE(accepted);
     EXPECT_EQ(readBytes(playerNameFile), "Ace7" + std::string(16, 'W') + "\n");
     EXPECT_EQ(readBytes("sources/Data/Highscores.data"), "1\nAlpha\n5300\n812");
+
+    // Every key sounds as accepted or refused.
+    using S = NameSound;
+    const sf::Event backspace[] = {keyEvent(sf::Keyboard::BackSpace), textEvent('\b')};
+    const sf::Event enter[] = {keyEvent(sf::Keyboard::Return), textEvent('\r')};
+    const struct {
+        const char* what;
+        std::size_t typedFirst; // letters typed before the events
+        std::vector<sf::Event> events;
+        std::vector<NameSound> sounds; // for the events
+    } cases[] = {
+        {"a letter", 0, {textEvent('a')}, {S::Accept}},
+        {"a hyphen", 0, {textEvent('-')}, {S::Error}},
+        {"anything once the name is full",
+         20,
+         {textEvent('-'), textEvent('y')},
+         {S::Accept, S::Accept}},
+        {"Backspace on an empty name", 0, {backspace[0], backspace[1]}, {S::Error, S::Error}},
+        {"Backspace on a name", 3, {backspace[0], backspace[1]}, {S::Accept, S::Error}},
+        {"Enter on an empty name", 0, {enter[0], enter[1]}, {S::Error, S::Error}},
+        {"Enter on a name", 1, {enter[0]}, {S::Accept}},
+        {"other keys and events", 0, {keyEvent(sf::Keyboard::A), sf::Event{}}, {}},
+    };
+    for (const auto& c : cases) {
+        NameEntryScreen screen(window, nullptr);
+        type(screen, std::string(c.typedFirst, 'x'));
+        for (const sf::Event& event : c.events)
+            screen.handleEvent(event);
+        const std::vector<NameSound>& played = screen.soundsPlayed();
+        ASSERT_EQ(played.size(), c.typedFirst + c.sounds.size()) << c.what;
+        EXPECT_EQ(std::vector(played.begin() + static_cast<long>(c.typedFirst), played.end()),
+                  c.sounds)
+            << c.what;
+    }
 }

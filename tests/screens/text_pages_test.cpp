@@ -4,16 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
 using Lines = std::vector<std::string>;
-
-sf::Event keyEvent(sf::Keyboard::Key key) {
-    sf::Event event{};
-    event.type = sf::Event::KeyPressed;
-    event.key.code = key;
-    return event;
-}
-} // namespace
 
 TEST(PageFile, OneEntryPerLineWithinBounds) {
     ScratchFolder folder;
@@ -65,10 +56,8 @@ TEST(Typewriter, OneCharacterPerStepClickingOnEvenOnes) {
 }
 
 TEST(PageMotion, CreditsSlideAlongAQuarterSineAndThePicturePrints) {
-    EXPECT_EQ(slideOffset(90), 720);
-    EXPECT_EQ(slideOffset(0), 0);
-    EXPECT_EQ(slideOffset(30), 359); // 0.5 * 720 lands just below 360
-
+    for (const auto& [angle, offset] : {std::pair{90, 720}, {0, 0}, {30, 359} /* not 360 */})
+        EXPECT_EQ(slideOffset(angle), offset);
     // In: at 30 frames per second the angle falls by 4 per frame (3.33, fraction dropped),
     // truncated towards zero, not floored. Out: it climbs by 3, by at least 1 however short
     // the frame.
@@ -82,10 +71,11 @@ TEST(PageMotion, CreditsSlideAlongAQuarterSineAndThePicturePrints) {
     for (const auto& [frame, rows] :
          {std::pair{1.f / 30.f, 3}, std::pair{0.05f, 5}, std::pair{0.005f, 1}, std::pair{0.f, 1}})
         EXPECT_EQ(printRowStep(frame), rows) << frame;
-    EXPECT_EQ(missionPlatePosition({400, 300}), sf::Vector2f(1040.f, 600.f));
-    EXPECT_EQ(missionPlatePosition({1440, 900}), sf::Vector2f(0.f, 0.f));
-    EXPECT_EQ(missionPlatePosition({2000, 300}), sf::Vector2f(0.f, 600.f));
-    EXPECT_EQ(missionPlatePosition({300, 5000}), sf::Vector2f(1140.f, 0.f));
+    for (const auto& [size, at] : {std::pair{sf::Vector2u(400, 300), sf::Vector2f(1040, 600)},
+                                   {{1440, 900}, {0, 0}},
+                                   {{2000, 300}, {0, 600}},
+                                   {{300, 5000}, {1140, 0}}})
+        EXPECT_EQ(missionPlatePosition(size), at);
 }
 
 TEST(TextFit, CutsWhereTheWindowEnds) {
@@ -189,25 +179,24 @@ struct RecordedCredits : CreditsScreen {
         frames.push_back(offsets());
         CreditsScreen::draw();
     }
+    // Frames in which each pair was on its way, checking that the pairs moved one at a time in
+    // their order: those before the moving one are where it goes, those after where it comes from.
+    std::vector<int> movingFrames(int from, int to) {
+        std::vector<int> moving(offsets().size(), 0);
+        for (const std::vector<int>& offsets : frames) {
+            std::size_t k = 0;
+            while (k < offsets.size() && offsets[k] == to)
+                ++k;
+            if (k < offsets.size() && offsets[k] != from)
+                ++moving[k++];
+            for (; k < offsets.size(); ++k)
+                EXPECT_EQ(offsets[k], from);
+        }
+        frames.clear();
+        return moving;
+    }
     std::vector<std::vector<int>> frames;
 };
-
-// Frames in which each pair is on its way, after checking that pairs move one at a time in their
-// order: those before the moving one are where it goes, those after it where it comes from.
-std::vector<int> movingFramesPerPair(std::vector<std::vector<int>>& frames, int from, int to) {
-    std::vector<int> moving(frames.front().size(), 0);
-    for (const std::vector<int>& offsets : frames) {
-        std::size_t k = 0;
-        while (k < offsets.size() && offsets[k] == to)
-            ++k;
-        if (k < offsets.size() && offsets[k] != from)
-            ++moving[k++];
-        for (; k < offsets.size(); ++k)
-            EXPECT_EQ(offsets[k], from);
-    }
-    frames.clear();
-    return moving;
-}
 } // namespace
 
 TEST(TextPages, CreditsPairsSlideInOneAfterTheOtherBesideTheMiddle) {
@@ -228,7 +217,7 @@ TEST(TextPages, CreditsPairsSlideInOneAfterTheOtherBesideTheMiddle) {
     // Each pair on its way once: at angle 40 in and 50 out.
     credits.frames.clear();
     credits.playIntro();
-    EXPECT_EQ(movingFramesPerPair(credits.frames, 720, 0), std::vector<int>(4, 1));
+    EXPECT_EQ(credits.movingFrames(720, 0), std::vector<int>(4, 1));
     EXPECT_EQ(credits.offsets(), std::vector<int>(4, 0));
     credits.draw();
     shot = window.screenshot();
@@ -245,7 +234,7 @@ TEST(TextPages, CreditsPairsSlideInOneAfterTheOtherBesideTheMiddle) {
 
     credits.frames.clear();
     credits.playOutro();
-    EXPECT_EQ(movingFramesPerPair(credits.frames, 0, 720), std::vector<int>(4, 1));
+    EXPECT_EQ(credits.movingFrames(0, 720), std::vector<int>(4, 1));
     EXPECT_EQ(credits.offsets(), std::vector<int>(4, 720));
 
     CreditsScreen preview(window);
