@@ -45,12 +45,8 @@ TEST(GameFolder, LinksTheContentKeepsDataAndRepairsWhatBroke) {
     EXPECT_EQ(read(sources / "Data/Highscores.data"), "3\n");
     EXPECT_FALSE(fs::exists(fs::symlink_status(sources / "Removed")));
     EXPECT_TRUE(fs::is_directory(sources / "Mods"));
-}
 
-TEST(GameFolder, RepairsOrReportsABadDataFolder) {
-    ScratchFolder scratch;
-    const fs::path content = scratch.path() / "content";
-    makeContent(content, {"Levels"});
+    // A dangling link in place of Data/ is repaired, a file there is reported and left alone.
     const fs::path dangling = scratch.path() / "a/sources/Data",
                    plain = scratch.path() / "b/sources/Data";
     fs::create_directories(dangling.parent_path());
@@ -66,7 +62,8 @@ TEST(GameFolder, RepairsOrReportsABadDataFolder) {
     EXPECT_NE(prepareGameFolder(scratch.path() / "file/player", content), "");
 }
 
-TEST(GameFolder, FollowsXdgDataHomeOnlyWhenAbsolute) {
+TEST(GameFolder, EntersThePlayersFolderOnlyWithoutSourcesHere) {
+    // The player's folder follows XDG_DATA_HOME only when that is absolute.
     const struct {
         const char *dataHome, *home, *expected;
     } cases[] = {
@@ -85,9 +82,6 @@ TEST(GameFolder, FollowsXdgDataHomeOnlyWhenAbsolute) {
             EXPECT_TRUE(folder.starts_with('/') && folder.ends_with("/.local/share/velmarch"))
                 << folder;
     }
-}
-
-TEST(GameFolder, EntersThePlayersFolderOnlyWithoutSourcesHere) {
     ScratchFolder scratch;
     ScopedEnvironment dataHome("XDG_DATA_HOME", (scratch.path() / "data").c_str());
     const fs::path program = scratch.path() / "usr/games/velmarch";

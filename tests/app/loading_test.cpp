@@ -1,19 +1,16 @@
 #include "app/LoadingWindow.hpp"
 #include "platform/GameWindow.hpp"
-#include "tests/support/ScratchFolder.hpp"
+#include "tests/render/RenderTestSupport.hpp"
 
 #include <chrono>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <vector>
 
+using rendertest::near;
+
 namespace {
 const sf::Color grey(150, 150, 150);
-
-bool near(sf::Color a, sf::Color b, int tolerance) {
-    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
-           std::abs(a.b - b.b) <= tolerance;
-}
 
 // The boxes of a frame: a run of grey from the left, the rest cyan, the backdrop between them.
 void expectBoxes(const sf::Image& shot, int progress) {

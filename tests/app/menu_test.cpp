@@ -1,6 +1,7 @@
 #include "app/MainMenu.hpp"
 #include "platform/GameWindow.hpp"
-#include "tests/support/ScratchFolder.hpp"
+#include "tests/render/RenderTestSupport.hpp"
+#include "tests/screens/ScreenTestSupport.hpp"
 
 #include <deque>
 #include <filesystem>
@@ -11,25 +12,13 @@ namespace {
 
 // Red pixels in a band of the screen: the entries' ink (under at most a faint fade).
 int redPixels(const sf::Image& shot, int top, int bottom) {
-    int count = 0;
-    for (int y = top; y < bottom; ++y)
-        for (int x = 360; x < 900; ++x) {
-            const sf::Color c = shot.getPixel(x, y);
-            count += c.r >= 240 && c.g < 16 && c.b < 16;
-        }
-    return count;
+    return countPixels(shot, {360, top, 540, bottom - top},
+                       [](sf::Color c) { return c.r >= 240 && c.g < 16 && c.b < 16; });
 }
 
 // Leftmost and rightmost white columns of a band.
-std::pair<int, int> whiteSpan(const sf::Image& shot, int top, int bottom) {
-    int left = 1440, right = -1;
-    for (int y = top; y < bottom; ++y)
-        for (int x = 0; x < 1440; ++x)
-            if (shot.getPixel(x, y) == sf::Color::White) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-    return {left, right};
+std::pair<int, int> whiteSpan(const sf::Image& shot, unsigned top, unsigned bottom) {
+    return rendertest::columnsWith(shot, top, bottom, sf::Color::White, 0);
 }
 
 sf::Event key(sf::Keyboard::Key code, sf::Event::EventType type = sf::Event::KeyPressed) {
