@@ -1,7 +1,5 @@
 #pragma once
 
-#include "tests/support/ScratchFolder.hpp"
-
 // A game ready to draw offscreen: fonts loaded, pictures of plain colours where a test gives
 // them, the curtain and door open and no fade.
 
@@ -9,16 +7,16 @@
 #include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/Text.hpp"
+#include "tests/support/ScratchFolder.hpp"
 
 #include <cstdlib>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
-#include <string>
 
 namespace rendertest {
 
 inline constexpr float dt = 1.f / 30.f;
+using TempDir = ScratchFolder;
 
 inline void solid(sf::Texture& texture, unsigned w, unsigned h, sf::Color colour) {
     sf::Image image;
@@ -46,19 +44,15 @@ inline bool near(sf::Color a, sf::Color b, int tolerance = 2) {
 // colour; {-1, -1} when none does.
 inline std::pair<int, int> columnsWith(const sf::Image& shot, unsigned top, unsigned bottom,
                                        sf::Color colour, int tolerance = 40, unsigned left = 0) {
-    int first = -1, last = -1;
+    std::pair<int, int> found{-1, -1};
     for (unsigned x = left; x < shot.getSize().x; ++x)
         for (unsigned y = top; y < bottom; ++y)
             if (near(shot.getPixel(x, y), colour, tolerance)) {
-                if (first < 0)
-                    first = static_cast<int>(x);
-                last = static_cast<int>(x);
+                found = {found.first < 0 ? static_cast<int>(x) : found.first, static_cast<int>(x)};
                 break;
             }
-    return {first, last};
+    return found;
 }
-
-using TempDir = ScratchFolder;
 
 struct Scene {
     Scene() : game(window, 7u) {
@@ -83,7 +77,6 @@ struct Scene {
         game.drawFrame();
         return window.screenshot();
     }
-
     AssetStore& pictures() { return *game.assets; }
 
     GameWindow window{GameWindow::Mode::Offscreen};

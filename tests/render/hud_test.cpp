@@ -50,19 +50,6 @@ TEST(HudTexts, RowsFollowThePlayerAndBreatheWithThePulse) {
         EXPECT_EQ(rows[0].icon, &game.assets->timeSymbol);
         EXPECT_EQ(rows[3].icon, &game.assets->munnitionSymbol);
     }
-    player.fireRate = 1.0;
-    player.damage = 2.5;
-    EXPECT_EQ(hudRows(game)[4].text, "Schaden : 2.5 (sc/ss)");
-    EXPECT_EQ(hudRows(game)[5].text, "Schuss    : 1 (ss/s)");
-
-    // The player after the last level is won fights with its kind's damage, fire rate and
-    // turning; its speed is the last table level's.
-    game.player = std::make_unique<Soldier>("6", game.gameClock);
-    const std::vector<HudRow> rows = hudRows(game);
-    const char* last[] = {"Schaden : 6 (sc/ss)", "Schuss    : 0.166667 (ss/s)",
-                          "Drehen    : 120 (\xB0/s)", "Bewegen : 150 (P/s)"};
-    for (std::size_t i = 0; i < 4; ++i)
-        EXPECT_EQ(rows.at(i + 4).text, last[i]);
     for (const auto& [level, progress, text] :
          {std::tuple{1, 3, "3/5"}, {2, 0, "0/10"}, {5, 10, "10/10"}})
         EXPECT_EQ(levelCounterText(level, progress), text);

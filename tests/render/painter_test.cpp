@@ -105,7 +105,7 @@ TEST_F(PainterTest, SpritesThroughTheAtlasLookAsTheyDrawThemselves) {
     EXPECT_LT(differing, 600);
 }
 
-TEST_F(PainterTest, JoinsRunsOfOneTextureAndKeepsTheOrder) {
+TEST_F(PainterTest, JoinsRunsOfOneTextureKeepsTheOrderAndLeavesOutWhatDoesNotFit) {
     window.target().clear();
     window.resetDrawCalls();
     sf::Sprite first(block), second(tank), other(outsider);
@@ -122,17 +122,19 @@ TEST_F(PainterTest, JoinsRunsOfOneTextureAndKeepsTheOrder) {
         EXPECT_EQ(window.drawCalls(), 1u);
         painter.sprite(other); // a picture of its own breaks the run
         painter.shapes().line({0.f, 400.f}, {100.f, 400.f}, 4.f, sf::Color::Yellow);
+        painter.sprite(other);
+        painter.disc({50.f, 300.f}, 10.f, sf::Color::Red, 12); // not tinted by that picture
     }
-    EXPECT_EQ(window.drawCalls(), 3u);
+    EXPECT_EQ(window.drawCalls(), 5u);
     const sf::Image image = shot();
     EXPECT_EQ(image.getPixel(95, 95), sf::Color::Red);
     EXPECT_EQ(image.getPixel(110, 110), block.copyToImage().getPixel(10, 10));
     EXPECT_EQ(image.getPixel(325, 125), tank.copyToImage().getPixel(25, 25));
     EXPECT_EQ(image.getPixel(505, 110), outsider.copyToImage().getPixel(5, 10));
     EXPECT_EQ(image.getPixel(50, 400), sf::Color::Yellow);
-}
+    EXPECT_EQ(image.getPixel(50, 300), sf::Color::Red);
 
-TEST_F(PainterTest, AtlasLeavesOutEmptyAndLargePictures) {
+    // Empty and large pictures are left out of an atlas.
     sf::Texture empty, large;
     pattern(large, 600, 20, 0);
     Atlas small;

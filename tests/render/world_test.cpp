@@ -261,5 +261,6 @@ TEST(WorldDrawing, CachedLayersGiveTheSamePicture) {
         const auto [world, panels] = cachedAgainstFresh(scene);
         EXPECT_EQ(world, 0) << c.what;
         EXPECT_EQ(panels, 0) << c.what;
+        EXPECT_EQ(game.drawing->borderInStill, c.opaqueBorder) << c.what;
     }
 }
