@@ -9,8 +9,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <numeric>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 // First of this file: once a sound object has opened the device in this process, a child's
@@ -37,10 +35,8 @@ TEST(CommandLine, OptionsInOrderAndTheFirstUnknownOneRefuses) {
     } cases[] = {
         {{}, A::Play, false, ""},
         {{"--windowed"}, A::Play, true, ""},
-        {{"--windowed", "--help", "-x"}, A::Help, true, ""},
         {{"--version", "--windowed"}, A::Version, false, ""},
         {{"--windowed", "-x", "--help"}, A::Refuse, true, "-x"},
-        {{"windowed"}, A::Refuse, false, "windowed"},
     };
     for (const auto& c : cases) {
         std::vector<const char*> argv = {"velmarch"};
@@ -80,21 +76,4 @@ TEST(Music, FadesStepByStepEvenWithoutAFile) {
     fadeMusicOut(music, record);
     std::iota(expected.rbegin(), expected.rend(), 1);
     EXPECT_EQ(steps, expected);
-}
-
-TEST(Restart, ReplacesTheProcessWithItsOwnExecutableInTheSameFolder) {
-    ScratchFolder folder;
-    const pid_t child = fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) {
-        // The fresh start lists no tests and reports to a file named relative to the working
-        // directory, so the report's place shows where it ran.
-        startAnew({"--gtest_filter=NoSuchTest", "--gtest_output=json:started.json"});
-        _exit(99);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_TRUE(std::filesystem::exists(folder.path() / "started.json"));
 }

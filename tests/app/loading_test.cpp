@@ -46,8 +46,41 @@ TEST(LoadingProgress, BouncesBetweenZeroAndTenOnWholeMillisecondsDivisibleByThre
     }
 }
 
+TEST(LoadingWindow, FirstFrameAllCyanAndDrawnFromFixedCorners) {
+    GameWindow window(GameWindow::Mode::Offscreen);
+    LoadingWindow loading(window);
+    loading.showFrame(0.5f); // 500 ms: no step
+    const sf::Image shot = window.screenshot();
+    expectBoxes(shot, 0);
+    // The gradient's bottom left corner is cyan (under light stripes, outside the dark frame).
+    EXPECT_TRUE(near(shot.getPixel(2, 897), sf::Color(0, 255, 255), 100)) << "bottom left";
+    // The colours meet in the middle at the corners' average (0, 63, 127), darkened by the frame:
+    // above a diagonal crease the middle would show one diagonal's pair of corners instead.
+    EXPECT_TRUE(near(shot.getPixel(720, 450), sf::Color(0, 38, 77), 3)) << "middle";
+    // Straight above it, a sixth of the way down, a sixth of that average.
+    EXPECT_TRUE(near(shot.getPixel(725, 75), sf::Color(0, 10, 21), 3)) << "above";
+    // The dark frame darkens the middle compared with just outside it.
+    const sf::Color inside = shot.getPixel(150, 790), outside = shot.getPixel(150, 810);
+    EXPECT_LT(inside.g + inside.b, outside.g + outside.b);
+
+    // The two symbols stand left and right of the middle: without its content only the
+    // backdrop shows there.
+    ScratchFolder empty;
+    LoadingWindow bare(window);
+    bare.showFrame(0.5f);
+    const sf::Image backdrop = window.screenshot();
+    for (const int x : {520, 920}) {
+        int differing = 0;
+        for (int dx = -50; dx < 50; ++dx)
+            for (int dy = -50; dy < 50; ++dy)
+                differing += shot.getPixel(x + dx, 450 + dy) != backdrop.getPixel(x + dx, 450 + dy);
+        EXPECT_GT(differing, 2000) << "symbol at " << x;
+    }
+}
+
 TEST(LoadingWindow, ThreadDrawsUntilStoppedAndHandsTheWindowBack) {
-    // Without its content the screen still runs: only the symbols and the label's font are missing.
+    // Without its content the screen still runs: only the symbols and the label's font are
+    // missing.
     ScratchFolder empty;
     GameWindow window(GameWindow::Mode::Offscreen);
     window.setFramerateLimit(30);
@@ -87,42 +120,4 @@ TEST(LoadingWindow, ThreadDrawsUntilStoppedAndHandsTheWindowBack) {
         loading.launch();
     }
     EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(10));
-}
-
-TEST(LoadingWindow, FirstFrameAllCyanAndDrawnFromFixedCorners) {
-    GameWindow window(GameWindow::Mode::Offscreen);
-    LoadingWindow loading(window);
-    loading.showFrame(0.5f); // 500 ms: no step
-    const sf::Image shot = window.screenshot();
-    expectBoxes(shot, 0);
-    // Gradient: black along the top, cyan bottom left, blue bottom right, under light stripes
-    // and outside the dark frame.
-    const sf::Color topLeft = shot.getPixel(2, 2), bottomLeft = shot.getPixel(2, 897);
-    const sf::Color bottomRight = shot.getPixel(1437, 897);
-    EXPECT_LT(topLeft.r + topLeft.g + topLeft.b, 3 * 110);
-    EXPECT_GT(bottomLeft.g, 150);
-    EXPECT_GT(bottomLeft.b, 150);
-    EXPECT_LT(bottomRight.g, bottomRight.b);
-    // The colours meet in the middle at the corners' average (0, 63, 127), darkened by the frame:
-    // above a diagonal crease the middle would show one diagonal's pair of corners instead.
-    EXPECT_TRUE(near(shot.getPixel(720, 450), sf::Color(0, 38, 77), 3)) << "middle";
-    // Straight above it, a sixth of the way down, a sixth of that average.
-    EXPECT_TRUE(near(shot.getPixel(725, 75), sf::Color(0, 10, 21), 3)) << "above";
-    // The dark frame darkens the middle compared with just outside it.
-    const sf::Color inside = shot.getPixel(150, 790), outside = shot.getPixel(150, 810);
-    EXPECT_LT(inside.g + inside.b, outside.g + outside.b);
-
-    // The two symbols stand left and right of the middle: without its content only the
-    // backdrop shows there.
-    ScratchFolder empty;
-    LoadingWindow bare(window);
-    bare.showFrame(0.5f);
-    const sf::Image backdrop = window.screenshot();
-    for (const int x : {520, 920}) {
-        int differing = 0;
-        for (int dx = -50; dx < 50; ++dx)
-            for (int dy = -50; dy < 50; ++dy)
-                differing += shot.getPixel(x + dx, 450 + dy) != backdrop.getPixel(x + dx, 450 + dy);
-        EXPECT_GT(differing, 2000) << "symbol at " << x;
-    }
 }
