@@ -72,7 +72,10 @@ TEST(HudDrawing, PanelsLevelListAndTheCurrentLevelMarker) {
     EXPECT_EQ(shot.getPixel(1105, 100), sf::Color::Black);
     EXPECT_EQ(shot.getPixel(1130, 100), sf::Color::Green);
     EXPECT_EQ(shot.getPixel(1140, 100), sf::Color(0, 100, 0));
-    // The scan line crosses both panels at the same place, its trail fading out to its left.
+    // The scan lines cross both panels at the same place, the upright one's trail fading out to
+    // its left.
+    for (const unsigned x : {50u, 1150u})
+        EXPECT_EQ(shot.getPixel(x, 300), sf::Color::Green) << x;
     for (const unsigned x : {100u, 1230u}) {
         EXPECT_NEAR(columnsWith(shot, 500, 501, sf::Color::Green, 0, x - 3).first, x, 1) << x;
         // Four pixels behind it the trail has alpha 48 over the panel's screen.
@@ -124,6 +127,7 @@ TEST(HudDrawing, ClosedCurtainWithTheLogoThenDoorLeavesFadeAndPause) {
     EXPECT_EQ(shot.getPixel(1400, 850), sf::Color::Magenta);
     for (unsigned x : {716u, 720u, 724u})
         EXPECT_EQ(shot.getPixel(x, 100), sf::Color::White) << x;
+    EXPECT_EQ(shot.getPixel(720, 0), sf::Color::White) << "the seam from the top";
     // "Vel" in red ends 20 pixels left of the seam, "March" in white starts 20 right of it.
     const auto vel = columnsWith(shot, 390, 450, sf::Color::Red, 10);
     EXPECT_LE(vel.second, 700);

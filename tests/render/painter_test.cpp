@@ -39,7 +39,17 @@ struct PainterTest : ::testing::Test {
         pattern(block, 36, 36, 200);
         pattern(outsider, 20, 30, 90);
         pattern(effect, 64, 52, 150, 12);
-        atlas.build({&tank, &block, &effect});
+        // Inked in its top row only, so that it is kept from its first row.
+        sf::Image line;
+        line.create(20, 10, sf::Color::Transparent);
+        for (unsigned x = 0; x < 20; ++x)
+            line.setPixel(x, 0, sf::Color(static_cast<sf::Uint8>(x * 12), 0, 255));
+        topRow.loadFromImage(line);
+        topRow.setSmooth(true);
+        // Four wide pictures fill the first shelf of the atlas: the rest go on a second one.
+        for (sf::Texture& picture : wide)
+            pattern(picture, 500, 80, 0);
+        atlas.build({&wide[0], &wide[1], &wide[2], &wide[3], &tank, &block, &effect, &topRow});
     }
 
     sf::Image shot() {
@@ -48,7 +58,7 @@ struct PainterTest : ::testing::Test {
     }
 
     GameWindow window{GameWindow::Mode::Offscreen};
-    sf::Texture tank, block, outsider, effect;
+    sf::Texture tank, block, outsider, effect, topRow, wide[4];
     Atlas atlas;
 };
 
@@ -81,6 +91,10 @@ TEST_F(PainterTest, SpritesThroughTheAtlasLookAsTheyDrawThemselves) {
     sf::Sprite upsideDown(effect, {0, 52, 64, -52});
     upsideDown.setPosition(520.f, 310.f);
     sprites.push_back(upsideDown);
+    sf::Sprite top(topRow);
+    top.setScale(3.f, 3.f);
+    top.setPosition(100.f, 600.f);
+    sprites.push_back(top);
     // Drawn through a non-uniform view, as the world is.
     const sf::View view(sf::FloatRect(-410.f, -50.f, 1540.f, 1000.f));
 

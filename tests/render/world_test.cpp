@@ -12,7 +12,10 @@ TEST(WorldDrawing, MarkerLinesAndShotsThroughTheScaledView) {
                                           {3, true},   {6, true},  {7, false}};
     for (std::size_t i = 0; i < std::size(kinds); ++i)
         scene.game.shots.emplace_back(61 + 72 * int(i), 102, 0.0, 1.0, kinds[i].first, false);
+    // Near the field's right edge too: what the panels cover is skipped, no more.
+    scene.game.shots.emplace_back(700, 102, 0.0, 1.0, 1, false);
     const sf::Image shot = scene.frame();
+    EXPECT_EQ(worldPixel(shot, 700.f, 102.f), sf::Color::White);
     for (std::size_t i = 0; i < std::size(kinds); ++i)
         EXPECT_EQ(worldPixel(shot, 61.f + 72.f * float(i), 102.f) == sf::Color::White,
                   kinds[i].second)
@@ -173,7 +176,8 @@ TEST(WorldDrawing, LayersCoverEachOtherInTheirOrderAndExplosionsShowTheirFrame) 
     game.mouse = Point(400, 180);
     const sf::Image shot = scene.frame();
     EXPECT_EQ(worldPixel(shot, 300.f, 300.f), sf::Color::Red);
-    EXPECT_EQ(worldPixel(shot, 313.f, 330.f), sf::Color(90, 90, 90));
+    for (const float x : {313.f, 700.f})
+        EXPECT_EQ(worldPixel(shot, x, 330.f), sf::Color(90, 90, 90)) << "road at " << x;
     EXPECT_EQ(worldPixel(shot, 350.f, 800.f), sf::Color::Magenta);
     EXPECT_NE(worldPixel(shot, 650.f, 800.f), sf::Color::Magenta);
     EXPECT_EQ(worldPixel(shot, 600.f, 800.f), sf::Color::Magenta);
