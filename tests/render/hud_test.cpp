@@ -132,6 +132,7 @@ TEST(HudDrawing, ClosedCurtainWithTheLogoThenDoorLeavesFadeAndPause) {
     const auto vel = columnsWith(shot, 390, 450, sf::Color::Red, 10);
     EXPECT_LE(vel.second, 700);
     EXPECT_GE(vel.second, 690);
+    EXPECT_NEAR(vel.first, 630, 1) << "the logo's size";
     const auto march = columnsWith(shot, 455, 510, sf::Color::White, 10, 730);
     EXPECT_GE(march.first, 740);
     EXPECT_LE(march.first, 750);
