@@ -49,6 +49,9 @@ TEST(HighscoresScreen, RevealsRowsOneByOneAndCEmptiesTheListAndTheFileOnClose) {
         }
         EXPECT_EQ(rowInk(shot, 3, 100, 1300), 0) << "nothing below the third row";
         EXPECT_GT(countPixels(shot, {560, 10, 320, 60}, isWhite), 300) << "title";
+        EXPECT_EQ(countPixels(shot, {0, 200, 90, 600}, [](sf::Color c) { return c.r > c.g + 8; }),
+                  0)
+            << "grey hatching";
         EXPECT_GT(countPixels(shot, {1150, 165, 280, 60}, isWhite), 100) << "key hints";
 
         screen.handleEvent(keyEvent(sf::Keyboard::Return));

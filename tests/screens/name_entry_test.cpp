@@ -1,5 +1,6 @@
 #include "ScreenTestSupport.hpp"
 #include "screens/NameEntryScreen.hpp"
+#include "tests/render/RenderTestSupport.hpp"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -60,7 +61,8 @@ TEST(NameEntryScreen, EachKeySoundsEnterStoresTheNameEscapeLeavesTheFile) {
         type(screen, std::string(30, 'W'));
         screen.draw();
         const sf::Image shot = window.screenshot();
-        EXPECT_GT(countPixels(shot, {400, 10, 640, 60}, isWhite), 300) << "title";
+        const auto [left, right] = rendertest::columnsWith(shot, 10, 70, sf::Color::White, 55);
+        EXPECT_NEAR((left + right) / 2.0, 720.0, 3.0) << "title " << left << ".." << right;
         EXPECT_GT(countPixels(shot, {300, 200, 840, 40}, isRed), 300) << "prompt";
         EXPECT_GT(countPixels(shot, {530, 252, 300, 26}, isWhite), 200) << "name";
         EXPECT_EQ(countPixels(shot, {960 + 5, 250, 200, 30}, isWhite), 0)

@@ -1,6 +1,7 @@
 #include "ScreenTestSupport.hpp"
 #include "platform/Text.hpp"
 #include "screens/TextPages.hpp"
+#include "tests/render/RenderTestSupport.hpp"
 
 #include <gtest/gtest.h>
 
@@ -90,9 +91,11 @@ TEST(TextFit, CutsWhereTheWindowEnds) {
         pairs += "AVTo";
     for (const auto& [line, over] : {std::pair{sf::String(std::string(5000, 'W')), 100.f},
                                      std::pair{sf::String(pairs), 60.f}}) {
-        const sf::String start = line.substring(0, fittingPrefixLength(font, 30, line, 1390.f));
-        EXPECT_GE(width(start), 1390.f);
-        EXPECT_LT(width(start), 1390.f + 60.f);
+        // The last character kept is the first to start past the edge.
+        const std::size_t fits = fittingPrefixLength(font, 30, line, 1390.f);
+        text.setString(line.substring(0, fits));
+        EXPECT_GE(text.findCharacterPos(fits - 1).x, 1390.f);
+        EXPECT_LT(text.findCharacterPos(fits - 2).x, 1390.f);
         const sf::String end = line.substring(fittingSuffixStart(font, 30, line, 710.f));
         EXPECT_GE(width(end), 710.f);
         EXPECT_LT(width(end), 710.f + over);
@@ -137,7 +140,7 @@ struct RecordedCredits : CreditsScreen {
 TEST(TextPages, TypedLinesThePrintedStoryPictureAndTheSlidingCredits) {
     ScratchFolder folder;
     writeSamplePictures(folder.path(), {200, 100});
-    writeBytes("sources/Text/Story/Story.txt", "Hallo\r\nWelt\r\n");
+    writeBytes("sources/Text/Story/Story.txt", "WWWWWWWWWWWW\r\nWelt\r\n");
     writeBytes("sources/Text/HowToPlay/How To Play.txt", "abcde\n\nxyz");
     GameWindow window(GameWindow::Mode::Offscreen);
     window.setFixedFrameTime(1.25f);
@@ -152,6 +155,8 @@ TEST(TextPages, TypedLinesThePrintedStoryPictureAndTheSlidingCredits) {
         story.draw();
         shot = window.screenshot();
         EXPECT_GT(countPixels(shot, {50, 100, 120, 36}, isRed), 100) << "first line";
+        EXPECT_NEAR(rendertest::columnsWith(shot, 100, 136, sf::Color::Red, 100).second, 408, 3)
+            << "twelve characters of size 30";
         EXPECT_GT(countPixels(shot, {50, 140, 120, 36}, isRed), 100) << "second line, 40 below";
         EXPECT_EQ(countPixels(shot, {50, 180, 600, 40}, isRed), 0) << "the final empty line";
         EXPECT_GT(countPixels(shot, {500, 10, 440, 60}, isWhite), 300) << "title";
@@ -190,6 +195,10 @@ TEST(TextPages, TypedLinesThePrintedStoryPictureAndTheSlidingCredits) {
     shot = window.screenshot();
     EXPECT_EQ(countPixels(shot, {0, 100, 1200, 800}, isRed), 0);
     EXPECT_GT(shot.getPixel(1440 - 100, 900 - 2).g, 70) << "printed to the last row";
+    StoryScreen printed(window);
+    printed.showAll();
+    printed.draw();
+    EXPECT_GT(window.screenshot().getPixel(1440 - 100, 800).g, 70) << "the first row, at once";
 
     // Credits: one pair per line of the longer file, beside the middle.
     writeBytes("sources/Text/Credits/Topics.txt", "Idee\nGrafik\nTon\nExtra");
