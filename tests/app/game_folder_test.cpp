@@ -57,7 +57,8 @@ TEST(GameFolder, LinksTheContentKeepsDataAndRepairsWhatBroke) {
 
     EXPECT_EQ(prepareGameFolder(scratch.path() / "a", content), "");
     EXPECT_TRUE(fs::is_directory(dangling) && !fs::is_symlink(dangling));
-    EXPECT_NE(prepareGameFolder(scratch.path() / "b", content), "");
+    EXPECT_EQ(prepareGameFolder(scratch.path() / "b", content),
+              "cannot create " + plain.string() + ": File exists");
     EXPECT_EQ(read(plain), "not a folder");
     EXPECT_NE(prepareGameFolder(scratch.path() / "file/player", content), "");
 }
