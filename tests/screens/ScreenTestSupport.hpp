@@ -4,6 +4,8 @@
 
 #include <SFML/Graphics.hpp>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -20,8 +22,16 @@ inline sf::Event textEvent(sf::Uint32 c) {
     return event;
 }
 
-void writeBytes(const std::filesystem::path& file, std::string_view bytes);
-std::string readBytes(const std::filesystem::path& file);
+inline void writeBytes(const std::filesystem::path& file, std::string_view bytes) {
+    if (file.has_parent_path())
+        std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+inline std::string readBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 // Pixels in `area` that `match` accepts.
 template <class Match> int countPixels(const sf::Image& image, sf::IntRect area, Match match) {
@@ -42,6 +52,3 @@ inline bool isRed(sf::Color c) {
 inline bool isCyan(sf::Color c) {
     return c.r < 60 && c.g > 150 && c.b > 150;
 }
-
-// Stand-ins for the game's pictures, fonts aside: a grey metal background and a mission picture.
-void writeSamplePictures(const std::filesystem::path& root, sf::Vector2u missionSize = {420, 300});

@@ -139,7 +139,17 @@ struct RecordedCredits : CreditsScreen {
 // Frames of 1.25 s keep every fade to three frames.
 TEST(TextPages, TypedLinesThePrintedStoryPictureAndTheSlidingCredits) {
     ScratchFolder folder;
-    writeSamplePictures(folder.path(), {200, 100});
+    // A grey metal background and a mission picture of changing colours.
+    std::filesystem::create_directories("sources/Images/Images");
+    sf::Image picture;
+    picture.create(48, 30, sf::Color(120, 120, 128));
+    picture.saveToFile("sources/Images/Images/Metall.jpg");
+    picture.create(200, 100);
+    for (unsigned y = 0; y < 100; ++y)
+        for (unsigned x = 0; x < 200; ++x)
+            picture.setPixel(x, y,
+                             sf::Color(static_cast<sf::Uint8>(60 + x % 120), 90 + y % 80, 50));
+    picture.saveToFile("sources/Images/Images/Mission-Image.jpg");
     writeBytes("sources/Text/Story/Story.txt", "WWWWWWWWWWWW\r\nWelt\r\n");
     writeBytes("sources/Text/HowToPlay/How To Play.txt", "abcde\n\nxyz");
     GameWindow window(GameWindow::Mode::Offscreen);
