@@ -3,7 +3,7 @@
 
 using namespace rendertest;
 
-TEST(HudTexts, RowsFollowThePlayerAndBreatheWithThePulse) {
+TEST(Hud, RowsPanelsLevelListAndMarker) {
     Scene scene;
     Game& game = scene.game;
     game.player = std::make_unique<Soldier>("1", game.gameClock);
@@ -53,21 +53,19 @@ TEST(HudTexts, RowsFollowThePlayerAndBreatheWithThePulse) {
     for (const auto& [level, progress, text] :
          {std::tuple{1, 3, "3/5"}, {2, 0, "0/10"}, {5, 10, "10/10"}})
         EXPECT_EQ(levelCounterText(level, progress), text);
-    // Without a player (after teardown) only time and points are left, and drawn.
+    // Without a player (after teardown) only time and points are left.
     game.player.reset();
     EXPECT_EQ(hudRows(game).size(), 2u);
-    const sf::Image shot = scene.frame();
-    EXPECT_GE(columnsWith(shot, 100, 130, sf::Color::White).first, 20);
-    EXPECT_GE(columnsWith(shot, 200, 720, sf::Color::White).first, 1130); // the level list only
-}
 
-TEST(HudDrawing, PanelsLevelListAndTheCurrentLevelMarker) {
-    Scene scene;
+    // The panels, the level list and the current level's marker.
+    game.pulse = 0.f;
     scene.game.level = 6; // the current-level marker below the list, out of the way
     scene.game.scanX = 100;
     scene.game.scanY = 300;
     solid(scene.pictures().frameCorners, 50, 50, sf::Color::Magenta);
     sf::Image shot = scene.frame();
+    EXPECT_GE(columnsWith(shot, 100, 130, sf::Color::White).first, 20);
+    EXPECT_GE(columnsWith(shot, 200, 720, sf::Color::White).first, 1130); // the level list only
     // The right panel spans 1130..1440: its outline centred on x 1130, its screen beyond.
     EXPECT_EQ(shot.getPixel(1105, 100), sf::Color::Black);
     EXPECT_EQ(shot.getPixel(1130, 100), sf::Color::Green);

@@ -5,47 +5,16 @@
 
 using namespace rendertest;
 
-TEST(WorldDrawing, MarkerLinesAndShotsThroughTheScaledView) {
+TEST(WorldDrawing, ShotsMarkerLinesRangeRingsAndHealthBarsThroughTheScaledView) {
     Scene scene;
+    Game& game = scene.game;
     // Shots of kinds 1 to 6 are seen, others not, along world y 102 from x 61, 72 apart.
     const std::pair<int, bool> kinds[] = {{-1, false}, {0, false}, {1, true},
                                           {3, true},   {6, true},  {7, false}};
     for (std::size_t i = 0; i < std::size(kinds); ++i)
-        scene.game.shots.emplace_back(61 + 72 * int(i), 102, 0.0, 1.0, kinds[i].first, false);
+        game.shots.emplace_back(61 + 72 * int(i), 102, 0.0, 1.0, kinds[i].first, false);
     // Near the field's right edge too: what the panels cover is skipped, no more.
-    scene.game.shots.emplace_back(700, 102, 0.0, 1.0, 1, false);
-    const sf::Image shot = scene.frame();
-    EXPECT_EQ(worldPixel(shot, 700.f, 102.f), sf::Color::White);
-    for (std::size_t i = 0; i < std::size(kinds); ++i)
-        EXPECT_EQ(worldPixel(shot, 61.f + 72.f * float(i), 102.f) == sf::Color::White,
-                  kinds[i].second)
-            << "kind " << kinds[i].first;
-    // Kind 6 wears the colour of kind 1.
-    const sf::Color one = worldPixel(shot, 61.f + 72.f * 2 + 3.f, 102.f);
-    EXPECT_EQ(one, worldPixel(shot, 61.f + 72.f * 4 + 3.f, 102.f));
-    EXPECT_TRUE(near(one, sf::Color(100, 0, 0)));
-
-    const struct {
-        float worldY;
-        unsigned windowY;
-        sf::Color colour;
-    } markers[] = {{20.f, 63, sf::Color::Yellow},
-                   {300.f, 315, sf::Color::Red},
-                   {450.f, 450, sf::Color::Blue},
-                   {900.f, 855, sf::Color::Green}};
-    for (const auto& marker : markers) {
-        const sf::Vector2u at = windowPixel(400.f, marker.worldY);
-        EXPECT_EQ(at.y, marker.windowY);
-        EXPECT_EQ(shot.getPixel(at.x, at.y), marker.colour) << "marker at " << marker.worldY;
-        // Ten world units thick: nine pixels, so six pixels away it is gone.
-        EXPECT_NE(shot.getPixel(at.x, at.y + 6), marker.colour);
-    }
-    // The field ends at window x 407 and 1080; left of it the panel, beyond it black.
-    EXPECT_EQ(shot.getPixel(1100, 600), sf::Color::Black);
-}
-TEST(WorldDrawing, RangeRingsAndHealthBars) {
-    Scene scene;
-    Game& game = scene.game;
+    game.shots.emplace_back(700, 102, 0.0, 1.0, 1, false);
     solid(scene.pictures().towerImage, 42, 96, sf::Color::White);
     solid(scene.pictures().tankImages[0], 124, 72, sf::Color::Blue);
     solid(scene.pictures().tankImages[2], 124, 72, sf::Color::Blue);
@@ -74,6 +43,11 @@ TEST(WorldDrawing, RangeRingsAndHealthBars) {
     game.player->life = 0;
 
     const sf::Image shot = scene.frame();
+    EXPECT_EQ(worldPixel(shot, 700.f, 102.f), sf::Color::White);
+    for (std::size_t i = 0; i < std::size(kinds); ++i)
+        EXPECT_EQ(worldPixel(shot, 61.f + 72.f * float(i), 102.f) == sf::Color::White,
+                  kinds[i].second)
+            << "kind " << kinds[i].first;
     // Rings (seen at points clear of the grid and the marker lines): the tower's at its range,
     // the soldier's at half its range, the player's always at 50.
     for (const auto& [x, y, ring] : {std::tuple{390.f, 700.f, true},
@@ -91,6 +65,28 @@ TEST(WorldDrawing, RangeRingsAndHealthBars) {
                                        {280.f, 150.f, sf::Color::Green},
                                        {box.left + 1.f, float(box.top), sf::Color::Red}})
         EXPECT_EQ(worldPixel(shot, x, y), colour) << x << ", " << y;
+    // Kind 6 wears the colour of kind 1.
+    const sf::Color one = worldPixel(shot, 61.f + 72.f * 2 + 3.f, 102.f);
+    EXPECT_EQ(one, worldPixel(shot, 61.f + 72.f * 4 + 3.f, 102.f));
+    EXPECT_TRUE(near(one, sf::Color(100, 0, 0)));
+
+    const struct {
+        float worldY;
+        unsigned windowY;
+        sf::Color colour;
+    } markers[] = {{20.f, 63, sf::Color::Yellow},
+                   {300.f, 315, sf::Color::Red},
+                   {450.f, 450, sf::Color::Blue},
+                   {900.f, 855, sf::Color::Green}};
+    for (const auto& marker : markers) {
+        const sf::Vector2u at = windowPixel(600.f, marker.worldY);
+        EXPECT_EQ(at.y, marker.windowY);
+        EXPECT_EQ(shot.getPixel(at.x, at.y), marker.colour) << "marker at " << marker.worldY;
+        // Ten world units thick: nine pixels, so six pixels away it is gone.
+        EXPECT_NE(shot.getPixel(at.x, at.y + 6), marker.colour);
+    }
+    // The field ends at window x 407 and 1080; left of it the panel, beyond it black.
+    EXPECT_EQ(shot.getPixel(1100, 600), sf::Color::Black);
 }
 
 TEST(WorldDrawing, LayersCoverEachOtherInTheirOrderAndExplosionsShowTheirFrame) {
