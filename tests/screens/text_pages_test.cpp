@@ -233,6 +233,8 @@ TEST(TextPages, TypedLinesThePrintedStoryPictureAndTheSlidingCredits) {
         EXPECT_EQ(countPixels(shot, {712, 225 + 40 * i, 16, 36}, isRed), 0) << "topic ends at 710";
         EXPECT_GT(countPixels(shot, {730, 225 + 40 * i, 150, 36}, isCyan), 50) << "name " << i;
     }
+    EXPECT_NEAR(rendertest::columnsWith(shot, 225, 261, sf::Color::Cyan, 100, 720).second, 853, 1)
+        << "the first name at size 30";
     EXPECT_GT(countPixels(shot, {560, 345, 150, 36}, isRed), 50) << "the surplus topic";
     EXPECT_EQ(countPixels(shot, {730, 345, 300, 36}, isCyan), 0);
     // The dark bands darken the top and bottom quarters only.
