@@ -52,6 +52,20 @@ TEST(LoadingWindow, FirstFrameAllCyanAndDrawnFromFixedCorners) {
     loading.showFrame(0.5f); // 500 ms: no step
     const sf::Image shot = window.screenshot();
     expectBoxes(shot, 0);
+    // "Laden..." at size 50, centred: where the frame differs from one at 0.94 s, when the label's
+    // alpha is 0.
+    loading.showFrame(0.94f);
+    const sf::Image unlabelled = window.screenshot();
+    std::vector<int> label;
+    for (unsigned x = 0; x < 1440; ++x)
+        for (unsigned y = 60; y < 200; ++y)
+            if (shot.getPixel(x, y) != unlabelled.getPixel(x, y)) {
+                label.push_back(static_cast<int>(x));
+                break;
+            }
+    ASSERT_FALSE(label.empty());
+    EXPECT_NEAR(label.front() + label.back(), 1441, 2);
+    EXPECT_NEAR(label.back() - label.front(), 123, 1);
     // The gradient's bottom left corner is cyan (under light stripes, outside the dark frame).
     EXPECT_TRUE(near(shot.getPixel(2, 897), sf::Color(0, 255, 255), 100)) << "bottom left";
     // The colours meet in the middle at the corners' average (0, 63, 127), darkened by the frame:
