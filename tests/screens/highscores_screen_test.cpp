@@ -81,19 +81,9 @@ TEST(HighscoresScreen, RevealsRowsOneByOneAndCEmptiesTheListAndTheFileOnClose) {
     for (int i = 0; i < 30; ++i)
         many += "N\n1\n1\n";
     writeBytes(dataFile, many);
-    {
-        HighscoresScreen screen(window);
-        screen.showAll();
-        EXPECT_EQ(screen.shownRows(), 26u);
-        screen.draw();
-        EXPECT_GT(rowInk(window.screenshot(), 25, 100, 40), 20) << "the last row, faded in";
-    }
-
-    // Without a file the list is as empty.
-    std::filesystem::remove(dataFile);
     HighscoresScreen screen(window);
-    screen.fadeIn();
-    const sf::Image shot = window.screenshot();
-    EXPECT_EQ(countPixels(shot, {100, 100, 1300, 30}, isCyan), 0) << "no headings";
-    EXPECT_GT(countPixels(shot, {300, 420, 840, 60}, isWhite), 300) << "empty-list message";
+    screen.showAll();
+    EXPECT_EQ(screen.shownRows(), 26u);
+    screen.draw();
+    EXPECT_GT(rowInk(window.screenshot(), 25, 100, 40), 20) << "the last row, faded in";
 }
