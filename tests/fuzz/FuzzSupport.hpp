@@ -1,6 +1,7 @@
 #pragma once
 
 #include <SFML/System/Err.hpp>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -35,13 +36,16 @@ class ScratchFolder {
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    // The check's verdict, given back in the folder the fuzzer started in, so that a finding is
-    // written where the fuzzer was told to write it.
-    template <class Check> std::string run(Check&& check) {
+    // A failed check is a finding: libFuzzer keeps the input when the process aborts, in the
+    // folder it started in, so that is the working directory again before.
+    template <class Check> void run(Check&& check) {
         std::filesystem::current_path(path_);
-        std::string fault = check();
+        const std::string fault = check();
         std::filesystem::current_path(home_);
-        return fault;
+        if (fault.empty())
+            return;
+        std::fprintf(stderr, "\n%s\n", fault.c_str());
+        std::abort();
     }
 
   private:
@@ -49,12 +53,13 @@ class ScratchFolder {
     std::filesystem::path home_;
 };
 
-// A failed check is a finding: libFuzzer keeps the input when the process aborts.
-inline void verdict(const std::string& fault) {
-    if (fault.empty())
-        return;
-    std::fprintf(stderr, "\n%s\n", fault.c_str());
-    std::abort();
-}
-
 } // namespace fuzzsupport
+
+// The fuzz target checking every input with CHECK (bytes -> what is wrong, "" when all is well).
+#define VELMARCH_FUZZ_TARGET(CHECK)                                                                \
+    extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {            \
+        static fuzzsupport::ScratchFolder folder;                                                  \
+        const std::string bytes(reinterpret_cast<const char*>(data), size);                        \
+        folder.run([&] { return CHECK(bytes); });                                                  \
+        return 0;                                                                                  \
+    }
