@@ -10,17 +10,13 @@ source "$(dirname "$0")/lib.sh"
 debs=("$1"/velmarch_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || e2e_fail "not one package in $1: ${debs[*]}"
 
-e2e_own_display 1920x1200
-E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmarch-e2e.XXXXXX")
-trap e2e_cleanup EXIT
-export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
+E2E_SCREEN=1920x1200 e2e_setup
 E2E_SHOT_WINDOW=game
 root=$E2E_WORK/root
 dpkg-deb -x "${debs[0]}" "$root" || e2e_fail "cannot unpack ${debs[0]}"
 export HOME=$E2E_WORK/home XDG_DATA_HOME=$E2E_WORK/data
 folder=$XDG_DATA_HOME/velmarch
-E2E_GAME_DIR=$E2E_WORK/elsewhere
-mkdir -p "$HOME" "$E2E_GAME_DIR"
+mkdir -p "$HOME"
 touch "$E2E_WORK/unpacked"
 sleep 1 # so that anything written later is newer
 

@@ -3,10 +3,8 @@
 # code 2 and nothing starts. (--windowed is played in installed.sh.)
 #   options.sh GAME_DIR
 source "$(dirname "$0")/lib.sh"
-E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmarch-e2e.XXXXXX")
-trap e2e_cleanup EXIT
-E2E_GAME_DIR=$E2E_WORK
-program=$E2E_WORK/velmarch
+e2e_setup
+program=$E2E_GAME_DIR/velmarch
 cp "$1/velmarch" "$program" || e2e_fail "no program at $1/velmarch"
 out=$E2E_WORK/out
 err=$E2E_WORK/err
