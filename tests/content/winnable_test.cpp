@@ -10,24 +10,27 @@
 // slower, one level stands in for all.
 TEST(Winnable, AutoplayerWinsEveryLevel) {
     GameWindow window(GameWindow::Mode::Offscreen);
+    auto play = [&](int level, std::uint32_t seed, double minutes, bool human) {
+        autoplay::RunOptions options;
+        options.level = level;
+        options.seed = seed;
+        options.minutes = minutes;
+        options.human = human;
+        return autoplay::playRun(window, options);
+    };
     // The player made after the last level has no picture of its own.
     const auto errors = sf::err().rdbuf(nullptr);
 #if defined(__SANITIZE_ADDRESS__)
     const int lastLevel = 1, lastSeed = 1;
 #else
     const int lastLevel = 5, lastSeed = 2;
-    const autoplay::RunStats game =
-        autoplay::playRun(window, {.level = 0, .minutes = 40, .human = true});
+    const autoplay::RunStats game = play(0, 1, 40, true);
     EXPECT_TRUE(game.won && game.level == 6 && game.crossings == 45) << describe(game);
 #endif
     for (const bool human : {false, true})
         for (int level = 1; level <= lastLevel; ++level)
-            for (int seed = 1; seed <= lastSeed; ++seed) {
-                const autoplay::RunStats run =
-                    autoplay::playRun(window, {.level = level,
-                                               .seed = std::uint32_t(seed),
-                                               .minutes = human ? 8.0 : 5.0,
-                                               .human = human});
+            for (std::uint32_t seed = 1; seed <= std::uint32_t(lastSeed); ++seed) {
+                const autoplay::RunStats run = play(level, seed, human ? 8 : 5, human);
                 EXPECT_TRUE(run.won) << (human ? "human-paced" : "full strength") << " level "
                                      << level << " seed " << seed << ": " << describe(run);
             }

@@ -14,18 +14,18 @@
 // to a file), quiet about the files it cannot load or cuts. libFuzzer keeps using the paths it was
 // given, so the scratch folder is the working directory only while an input runs. A fault is a
 // finding: libFuzzer keeps the input when the process aborts.
-#define VELMARCH_FUZZ_TARGET(CHECK)                                                               \
-    extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {           \
-        static const fuzzsupport::ScratchFolder folder;                                           \
-        const std::filesystem::path home = std::filesystem::current_path();                       \
-        std::filesystem::current_path(folder.path);                                               \
-        const std::string fault = CHECK(std::string(reinterpret_cast<const char*>(data), size));  \
-        std::filesystem::current_path(home);                                                      \
-        if (!fault.empty()) {                                                                     \
-            std::fprintf(stderr, "\n%s\n", fault.c_str());                                        \
-            std::abort();                                                                         \
-        }                                                                                         \
-        return 0;                                                                                 \
+#define VELMARCH_FUZZ_TARGET(CHECK)                                                                \
+    extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {            \
+        static const fuzzsupport::ScratchFolder folder;                                            \
+        const std::filesystem::path home = std::filesystem::current_path();                        \
+        std::filesystem::current_path(folder.path);                                                \
+        const std::string fault = CHECK(std::string(reinterpret_cast<const char*>(data), size));   \
+        std::filesystem::current_path(home);                                                       \
+        if (!fault.empty()) {                                                                      \
+            std::fprintf(stderr, "\n%s\n", fault.c_str());                                         \
+            std::abort();                                                                          \
+        }                                                                                          \
+        return 0;                                                                                  \
     }
 
 namespace fuzzsupport {
