@@ -78,27 +78,23 @@ void expectTypedPageFits(const std::string& path, unsigned size, float step, std
 
 } // namespace
 
-TEST(Pages, TypedPagesFitAndTellTheRealControls) {
+// The story beside the mission picture, the instructions naming the real controls and rules, and
+// the credits pairing up a topic with each name in two columns.
+TEST(Pages, EachPageFitsTheScreen) {
     sf::Image mission;
     ASSERT_TRUE(mission.loadFromFile(contentRoot + "Images/Images/Mission-Image.jpg"));
     expectTypedPageFits("Text/Story/Story.txt", 30, 40, 20, mission.getSize());
-    std::string story, text;
-    pageLines("Text/Story/Story.txt", &story);
-    EXPECT_NE(story.find('\xFC'), std::string::npos); // German, stored as Windows-1252
     expectTypedPageFits("Text/HowToPlay/How To Play.txt", 25, 30, 27, {0, 0});
+    std::string story, text, names;
+    pageLines("Text/Story/Story.txt", &story);
+    EXPECT_NE(story.find('\374'), std::string::npos); // German, stored as Windows-1252
     pageLines("Text/HowToPlay/How To Play.txt", &text);
-    for (const char* word : {"Pfeiltasten", "Leertaste", "linke Maustaste", "P  -", "Escape",
-                             "5 \xDC"
-                             "berquerungen",
-                             "10 \xDC"
-                             "berquerungen",
-                             "harmlos", "Leben", "Punkte", "Munition", "rote Linie"})
+    for (const char* word :
+         {"Pfeiltasten", "Leertaste", "linke Maustaste", "P  -", "Escape", "5 \334berquerungen",
+          "10 \334berquerungen", "harmlos", "Leben", "Punkte", "Munition", "rote Linie"})
         EXPECT_NE(text.find(word), std::string::npos) << word;
-}
 
-TEST(Pages, CreditsPairUpAndFitBothColumns) {
     Fonts f;
-    std::string names;
     const auto topicLines = pageLines("Text/Credits/Topics.txt");
     const auto nameLines = pageLines("Text/Credits/Names.txt", &names);
     EXPECT_EQ(topicLines.size(), nameLines.size());

@@ -40,6 +40,15 @@ Stats statsOf(const sf::Image& image) {
     return s;
 }
 
+// On transparent ground (its corners), a good part of it solid.
+bool figure(const sf::Image& image) {
+    const sf::Vector2u s = image.getSize();
+    return image.getPixel(0, 0).a + image.getPixel(s.x - 1, 0).a + image.getPixel(0, s.y - 1).a +
+                   image.getPixel(s.x - 1, s.y - 1).a ==
+               0 &&
+           statsOf(image).mass > 0.12 * s.x * s.y;
+}
+
 sf::Image load(const std::string& path) {
     sf::Image image;
     EXPECT_TRUE(image.loadFromFile(contentRoot + "Images/" + path)) << path;
@@ -67,43 +76,33 @@ double lineDifference(const sf::Image& image, unsigned a, unsigned b, bool colum
 
 TEST(Pictures, SizesFitHowTheGameShowsThem) {
     const struct {
-        const char* path;
+        std::vector<std::string> paths;
         unsigned minW, maxW, minH, maxH;
-        bool figure; // on transparent ground (corners and border), a good part of it solid
+        bool figure;
     } rules[] = {
-        {"Images/Title Image.jpg", 500, 500, 358, 358, false},   // scaled by 2.88 to 1440
-        {"Images/Mission-Image.jpg", 100, 500, 100, 400, false}, // beside the story text
-        {"Symbols/The Union.png", 32, 80, 32, 80, true},         // turned at four times the size
-        {"Symbols/The Collective.png", 32, 80, 32, 80, true},
-        {"Texture/Armee.jpg", 128, 1024, 128, 1024, false}, // tiled at natural size
-        {"Texture/Door.png", 128, 1440, 128, 450, false},
-        {"Texture/Block.jpg", 40, 60, 40, 60, false}, // its size is its collision box
+        {{"Images/Title Image.jpg"}, 500, 500, 358, 358, false},   // scaled by 2.88 to 1440
+        {{"Images/Mission-Image.jpg"}, 100, 500, 100, 400, false}, // beside the story text
+        {{"Symbols/The Union.png", "Symbols/The Collective.png"}, 32, 80, 32, 80, true}, // turned
+        {{"Texture/Armee.jpg"}, 128, 1024, 128, 1024, false}, // tiled at natural size
+        {{"Texture/Door.png"}, 128, 1440, 128, 450, false},
+        {{"Texture/Block.jpg"}, 40, 60, 40, 60, false}, // its size is its collision box
         // Lanes 82 high, tanks 154 apart at the closest, with a soldier between.
-        {"Tanks/Tank_01.png", 60, 100, 40, 78, true},
-        {"Tanks/Tank_02.png", 60, 100, 40, 78, true},
-        {"Tanks/Tank_03.png", 60, 100, 40, 78, true},
-        {"Tanks/Tower_01.png", 42, 42, 96, 140, true},
-        {"Symbols/Visier.png", 100, 400, 100, 400, true},
+        {{"Tanks/Tank_01.png", "Tanks/Tank_02.png", "Tanks/Tank_03.png"}, 60, 100, 40, 78, true},
+        {{"Tanks/Tower_01.png"}, 42, 42, 96, 140, true},
+        {{"Symbols/Visier.png"}, 100, 400, 100, 400, true},
         // Pick-ups collide with their picture's box: about 40 x 60.
-        {"Symbols/Time.png", 34, 46, 51, 69, true},
-        {"Symbols/Points.png", 34, 46, 51, 69, true},
-        {"Symbols/Life.png", 34, 46, 51, 69, true},
-        {"Symbols/Munnition.png", 34, 46, 51, 69, true},
-        {"Soldiers/Soldier_01.png", 36, 42, 60, 140, true},
-        {"Soldiers/Soldier_05.png", 36, 42, 60, 140, true},
+        {{"Symbols/Time.png", "Symbols/Points.png"}, 34, 46, 51, 69, true},
+        {{"Symbols/Life.png", "Symbols/Munnition.png"}, 34, 46, 51, 69, true},
+        {{"Soldiers/Soldier_01.png", "Soldiers/Soldier_05.png"}, 36, 42, 60, 140, true},
     };
-    for (const auto& r : rules) {
-        const sf::Image image = load(r.path);
-        const sf::Vector2u s = image.getSize();
-        EXPECT_TRUE(r.minW <= s.x && s.x <= r.maxW && r.minH <= s.y && s.y <= r.maxH)
-            << r.path << " is " << s.x << " x " << s.y;
-        if (r.figure) {
-            EXPECT_TRUE(image.getPixel(0, 0).a == 0 && image.getPixel(s.x - 1, s.y - 1).a == 0 &&
-                        image.getPixel(s.x - 1, 0).a == 0 && image.getPixel(0, s.y - 1).a == 0)
-                << r.path;
-            EXPECT_GT(statsOf(image).mass, 0.12 * s.x * s.y) << r.path;
+    for (const auto& r : rules)
+        for (const std::string& path : r.paths) {
+            const sf::Image image = load(path);
+            const sf::Vector2u s = image.getSize();
+            EXPECT_TRUE(r.minW <= s.x && s.x <= r.maxW && r.minH <= s.y && s.y <= r.maxH)
+                << path << " is " << s.x << " x " << s.y;
+            EXPECT_TRUE(!r.figure || figure(image)) << path;
         }
-    }
     // Pictures shown stretched or as HUD icons keep the proportions they are shown at.
     const struct {
         const char* path;

@@ -6,10 +6,12 @@
 
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/setup.sh"
-
 E2E_WORK=""
 E2E_GAME_PID=""
 E2E_FAILED=0
+# Limits are what a quiet machine needs times E2E_PATIENCE: a loaded one may be many times slower,
+# and polling costs nothing when the screen comes early.
+E2E_PATIENCE=${E2E_PATIENCE:-4}
 
 e2e_log() { echo "[e2e $(date +%T.%3N)] $*"; }
 
@@ -80,46 +82,16 @@ e2e_clean_exit() {
 }
 
 # e2e_shot FILE: the whole screen, or only the game's window when E2E_SHOT_WINDOW=game. Polling
-# takes uncompressed shots (FILE.ppm): compressing them would take the CPU the game needs.
+# takes uncompressed shots (.ppm): compressing them would take the CPU the game needs.
 e2e_shot() {
     local window=root
     [ "${E2E_SHOT_WINDOW:-root}" = root ] || window=$(e2e_window) || return 1
     import -window "$window" -depth 8 "$1" 2>/dev/null
 }
 
-# e2e_pixels FILE "X,Y X,Y ...": one line "R G B" per point, in order.
-e2e_pixels() {
-    local format="" point
-    for point in $2; do
-        format+="%[fx:int(255*p{$point}.r+0.5)] %[fx:int(255*p{$point}.g+0.5)] %[fx:int(255*p{$point}.b+0.5)]\n"
-    done
-    convert "$1" -format "$format" info:
-}
-
-# e2e_count FILE X Y W H COLOUR FUZZ: how many pixels of the region lie within FUZZ (e.g. 10%)
-# of COLOUR (e.g. "rgb(255,0,0)").
-e2e_count() {
-    # Matching pixels first take a marker colour, so that black can be counted too.
-    local marker="rgb(1,2,3)"
-    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -fuzz "$7" -fill "$marker" -opaque "$6" \
-        -fuzz 0 -fill black +opaque "$marker" -fill white -opaque "$marker" \
-        -precision 12 -format "%[fx:int(mean*w*h+0.5)]" info:
-}
-
-# e2e_area FILE X Y W H COLOUR FUZZ MIN [MAX]: at least MIN (and at most MAX) such pixels.
-e2e_area() {
-    local n
-    n=$(e2e_count "$@")
-    [ "$n" -ge "$8" ] && [ "$n" -le "${9:-$n}" ]
-}
-
-# Limits are what a quiet machine needs times E2E_PATIENCE: a loaded one may be many times slower,
-# and polling costs nothing when the screen comes early.
-E2E_PATIENCE=${E2E_PATIENCE:-4}
-
 # e2e_wait_screen SECONDS WHAT CHECK [ARGS...]: takes screenshots until `CHECK ARGS... SHOT`
-# succeeds; fails when the time is up or the game has ended. The matching shot is left in
-# E2E_WORK/last.ppm. With E2E_REPEAT set, presses that key now and every ten seconds.
+# succeeds, left in E2E_WORK/last.ppm; fails when the time is up or the game has ended. With
+# E2E_REPEAT set, presses that key now and every ten seconds.
 e2e_wait_screen() {
     local deadline=$((SECONDS + $1 * E2E_PATIENCE)) what=$2 shot=$E2E_WORK/wait.ppm press=0
     shift 2
@@ -148,15 +120,6 @@ e2e_escape_to() { E2E_REPEAT=Escape e2e_wait_screen "$@"; }
 # The game's window (fails when there is none).
 e2e_window() { xdotool search --name '^Velmarch v1.0$' 2>/dev/null | head -n 1 | grep .; }
 
-# e2e_window_home: moves the game's window (windowed mode; there is no window manager) to the
-# top left corner, so that shots of it are whole, and prints its size (e.g. 1440x900).
-e2e_window_home() {
-    local window
-    window=$(e2e_window) || return 1
-    xdotool windowmove "$window" 0 0 2>/dev/null
-    xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p'
-}
-
 # e2e_key KEY... (xdotool names: 6, Escape, Return, BackSpace, a ...) and e2e_type TEXT, as a
 # player types. The game's window has the focus as soon as it shows full screen (nothing else
 # takes it without a window manager), but make sure.
@@ -168,16 +131,39 @@ e2e_focus() {
 e2e_key() { e2e_focus; e2e_log "keys: $*"; xdotool key --delay 80 "$@"; }
 e2e_type() { e2e_focus; xdotool type --delay 80 "$1"; }
 
-# --- Checks of the shell's screens, for any test that passes through them ---
+# --- Reading the screen ---
 
 # Layout pixels -> screen pixels. A test on a letterboxed screen sets the scale (a fraction) and
-# the height of the bar above the layout; these checks then look at the scaled places.
+# the height of the bar above the layout; the checks below then look at the scaled places.
 E2E_SCALE_NUM=1
 E2E_SCALE_DEN=1
 E2E_BAR=0
-e2e_sx() { echo $(($1 * E2E_SCALE_NUM / E2E_SCALE_DEN)); }
-e2e_sy() { echo $(($1 * E2E_SCALE_NUM / E2E_SCALE_DEN + E2E_BAR)); }
-e2e_at() { echo "$(e2e_sx "$1"),$(e2e_sy "$2")"; }
+e2e_at() { echo "$(($1 * E2E_SCALE_NUM / E2E_SCALE_DEN)),$(($2 * E2E_SCALE_NUM / E2E_SCALE_DEN + E2E_BAR))"; }
+
+# e2e_pixels FILE "X,Y X,Y ...": one line "R G B" per screen point, in order.
+e2e_pixels() {
+    local format="" p
+    for p in $2; do format+="%[fx:int(255*p{$p}.r+0.5)] %[fx:int(255*p{$p}.g+0.5)] %[fx:int(255*p{$p}.b+0.5)]\n"; done
+    convert "$1" -format "$format" info:
+}
+
+# e2e_count FILE X Y W H COLOUR FUZZ: how many pixels of the screen's region lie within FUZZ (e.g.
+# 10%) of COLOUR (e.g. "rgb(255,0,0)").
+e2e_count() {
+    # Matching pixels first take a marker colour, so that black can be counted too.
+    local marker="rgb(1,2,3)"
+    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -fuzz "$7" -fill "$marker" -opaque "$6" \
+        -fuzz 0 -fill black +opaque "$marker" -fill white -opaque "$marker" \
+        -precision 12 -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+
+# e2e_area FILE X Y W H COLOUR FUZZ MIN [MAX]: at least MIN (and at most MAX) such pixels in the
+# layout's region.
+e2e_area() {
+    local s=$E2E_SCALE_NUM d=$E2E_SCALE_DEN n
+    n=$(e2e_count "$1" $(($2 * s / d)) $(($3 * s / d + E2E_BAR)) $(($4 * s / d)) $(($5 * s / d)) "$6" "$7")
+    [ "$n" -ge "$8" ] && [ "$n" -le "${9:-$n}" ]
+}
 
 # The loading screen: its ten boxes at y 700, each cyan or grey.
 loading_shown() {
@@ -191,9 +177,7 @@ loading_shown() {
 # The menu with its panels open: red ink in each of the six entry rows, from x 360.
 menu_shown() {
     local row
-    for row in 0 1 2 3 4 5; do
-        e2e_area "$1" "$(e2e_sx 360)" "$(e2e_sy $((200 + 50 * row)))" 500 45 "rgb(255,0,0)" 8% 30 || return 1
-    done
+    for row in 0 1 2 3 4 5; do e2e_area "$1" 360 $((200 + 50 * row)) 500 45 "rgb(255,0,0)" 8% 30 || return 1; done
 }
 
 # The title screen ready for keys: its footer typed (white ink just left of x 1430 near the
@@ -219,7 +203,7 @@ name_entry_shown() {
 }
 
 # highscore_rows_shown N SHOT: white place numbers in the first N rows (y 130, 160, ...) and
-# none in the row after them. N 0: the list's empty, its message in the middle.
+# none in the row after them; with N 0 the empty list's message in the middle instead.
 highscore_rows_shown() {
     local i
     for ((i = 0; i < $1; i++)); do
