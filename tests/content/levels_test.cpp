@@ -49,11 +49,8 @@ TEST(ShippedLevels, WellFormedAndGrowingInDifficulty) {
         tankW = std::max(tankW, int(tank.getSize().x));
         tankH = std::max(tankH, int(tank.getSize().y));
     }
-    struct Count {
-        std::size_t enemies, all;
-    };
-    std::vector<Count> counts;
-    std::vector<std::size_t> last = {0, 0, 0};
+    std::size_t last[3] = {}, lastEnemies = 0;
+    std::vector<std::size_t> all;
     for (int n = 1; n <= 5; ++n) {
         SCOPED_TRACE("level " + std::to_string(n));
         game.level = n;
@@ -73,52 +70,48 @@ TEST(ShippedLevels, WellFormedAndGrowingInDifficulty) {
             EXPECT_TRUE(lanes[i] >= 0 && lanes[i] + tankH <= fieldH - 60) << "lane " << lanes[i];
             EXPECT_TRUE(i == 0 || lanes[i] - (lanes[i - 1] + tankH) >= player + 4) << lanes[i];
         }
-        auto clear = [&](const Box& b) {
+        // In the field and out of any other block, and with `offRoad` off the lanes too.
+        auto clear = [&](const Box& b, bool offRoad) {
             for (int y : lanes)
-                if (b.top < y + tankH && y < b.top + b.height)
+                if (offRoad && b.top < y + tankH && y < b.top + b.height)
                     return false;
             for (const Block& block : game.blocks)
                 if (&block.box != &b && overlaps(b, block.box))
                     return false;
             return inside(b);
         };
-        // Blocks, towers on their 42-pixel base, items: in the field, off the roads and apart.
+        // Blocks and towers on their 42-pixel base off the roads; items of known kinds.
         for (const Block& block : game.blocks)
-            EXPECT_TRUE(clear(block.box)) << "block " << block.box.left << "," << block.box.top;
+            EXPECT_TRUE(clear(block.box, true))
+                << "block " << block.box.left << "," << block.box.top;
         for (const Tower& tower : game.towers)
-            EXPECT_TRUE(clear({tower.centre().x - 21, tower.centre().y - 21, 42, 42}))
+            EXPECT_TRUE(clear({tower.centre().x - 21, tower.centre().y - 21, 42, 42}, true))
                 << "tower " << tower.centre().x << "," << tower.centre().y;
         for (const Item& item : game.items)
-            EXPECT_TRUE(item.kind >= 1 && item.kind <= 3 && inside(item.box) &&
-                        std::none_of(game.blocks.begin(), game.blocks.end(),
-                                     [&](const Block& b) { return overlaps(b.box, item.box); }))
+            EXPECT_TRUE(item.kind >= 1 && item.kind <= 3 && clear(item.box, false))
                 << "item " << item.kind << " at " << item.box.left << "," << item.box.top;
         // Enemy soldiers: in the upper half, clear of blocks and towers, apart from each other.
         for (std::size_t i = 0; i < game.soldiers.size(); ++i) {
             const Point at = game.soldiers[i]->centre();
-            const Box me{at.x - player / 2, at.y - player / 2, player, player};
-            EXPECT_TRUE(at.y <= fieldH / 2 && inside(me) &&
-                        std::none_of(game.blocks.begin(), game.blocks.end(),
-                                     [&](const Block& b) { return overlaps(b.box, me); }))
+            EXPECT_TRUE(at.y <= fieldH / 2 &&
+                        clear({at.x - player / 2, at.y - player / 2, player, player}, false))
                 << "soldier " << at.x << "," << at.y;
             for (const Tower& tower : game.towers)
                 EXPECT_GE(distance(tower.centre(), at), 20.0);
             for (std::size_t j = i + 1; j < game.soldiers.size(); ++j)
                 EXPECT_GE(distance(at, game.soldiers[j]->centre()), 100.0) << "soldier " << j;
         }
-        // Difficulty: no level has fewer lanes, towers or soldiers than the one before, each has
-        // more of them in all, and the last is the densest.
-        const std::vector<std::size_t> now = {game.tracks.size(), game.towers.size(),
-                                              game.soldiers.size()};
-        for (std::size_t k = 0; k < now.size(); ++k)
-            EXPECT_GE(now[k], last[k]) << "kind " << k;
-        EXPECT_GE(now[0], 1u);
+        // Difficulty: lanes from the first level on, pick-ups there; no level has fewer lanes,
+        // towers or soldiers than the one before, each has more of them in all, and the last
+        // holds the most objects.
+        const std::size_t now[3] = {game.tracks.size(), game.towers.size(), game.soldiers.size()};
+        EXPECT_TRUE(now[0] >= std::max<std::size_t>(last[0], 1) && now[1] >= last[1] &&
+                    now[2] >= last[2] && now[0] + now[1] + now[2] > lastEnemies);
         EXPECT_TRUE(n > 1 || !game.items.empty());
-        const std::size_t enemies = now[0] + now[1] + now[2];
-        counts.push_back({enemies, enemies + game.blocks.size() + game.items.size()});
-        EXPECT_GT(enemies, n > 1 ? counts[n - 2].enemies : 0);
-        last = now;
+        std::copy(now, now + 3, last);
+        lastEnemies = now[0] + now[1] + now[2];
+        all.push_back(lastEnemies + game.blocks.size() + game.items.size());
     }
-    for (std::size_t i = 0; i + 1 < counts.size(); ++i)
-        EXPECT_GT(counts.back().all, counts[i].all);
+    for (std::size_t i = 0; i + 1 < all.size(); ++i)
+        EXPECT_GT(all.back(), all[i]);
 }
