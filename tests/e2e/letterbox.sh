@@ -37,10 +37,7 @@ equal_neighbours() {
 }
 e2e_key 5
 e2e_wait_screen 20 "the scaled highscores page" hatching_lit
-shot=$E2E_WORK/page.ppm
-cp "$E2E_WORK/last.ppm" "$shot"
-columns=$(equal_neighbours "$shot" x)
-rows=$(equal_neighbours "$shot" y)
+columns=$(equal_neighbours "$E2E_WORK/last.ppm" x) rows=$(equal_neighbours "$E2E_WORK/last.ppm" y)
 [ "$columns" -eq 0 ] && [ "$rows" -eq 0 ] ||
     e2e_fail "the page is stretched: $columns columns and $rows rows repeat their neighbour"
 e2e_escape_to 30 "the scaled menu again" menu_shown
