@@ -38,13 +38,13 @@ velmarch_build() {
     cmake --build "$dir" -j "$(nproc)"
 }
 
-# Starts a virtual X server at the game's size on a free display number and exports DISPLAY;
-# velmarch_stop_x ends it.
+# velmarch_start_x [WIDTHxHEIGHT]: starts a virtual X server, at the game's size unless given, on
+# a free display number and exports DISPLAY; velmarch_stop_x ends it.
 VELMARCH_XVFB_PID=""
 velmarch_start_x() {
     local state
     state=$(mktemp -d "${TMPDIR:-/tmp}/velmarch-x.XXXXXX")
-    Xvfb -displayfd 3 -screen 0 1440x900x24 -nolisten tcp -noreset 3>"$state/display" 2>"$state/log" &
+    Xvfb -displayfd 3 -screen 0 "${1:-1440x900}x24" -nolisten tcp -noreset 3>"$state/display" 2>"$state/log" &
     VELMARCH_XVFB_PID=$!
     local tries
     for tries in $(seq 100); do

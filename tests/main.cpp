@@ -5,17 +5,9 @@
 // past the exit, keeps the X connection and the graphics driver loaded, so that the leak checker
 // at exit sees the driver's memory as in use instead of as leaks of a library no longer loaded.
 // Made only when tests run: listing them needs no display.
-sf::Context* heldGraphicsContext = nullptr;
-
-namespace {
-class KeepGraphicsDriverLoaded : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        if (!heldGraphicsContext)
-            heldGraphicsContext = new sf::Context;
-    }
+struct KeepGraphicsDriverLoaded : ::testing::Environment {
+    void SetUp() override { [[maybe_unused]] static sf::Context* const held = new sf::Context; }
 };
-} // namespace
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

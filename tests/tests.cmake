@@ -2,7 +2,6 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 # Tests by area; each area's list names its files.
-include(tests/support/tests.cmake)
 include(tests/platform/tests.cmake)
 include(tests/app/tests.cmake)
 include(tests/content/tests.cmake)
@@ -16,7 +15,6 @@ include(tests/autoplay/tests.cmake)
 
 add_executable(velmarch-tests
     tests/main.cpp
-    ${VELMARCH_SUPPORT_TESTS}
     ${VELMARCH_PLATFORM_TESTS}
     ${VELMARCH_APP_TESTS}
     ${VELMARCH_CONTENT_TESTS}

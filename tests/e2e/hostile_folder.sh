@@ -22,7 +22,7 @@ e2e_wait_screen 60 "the menu" title_ready
 e2e_key 5
 e2e_wait_screen 20 "three highscore rows" highscore_rows_shown 3
 e2e_key c
-e2e_wait_screen 10 "the empty list" highscores_empty_shown
+e2e_wait_screen 10 "the empty list" highscore_rows_shown 0
 e2e_escape_to 30 "the menu after the highscores" menu_shown
 [ "$(cat "$data/Highscores.data")" = "$stored" ] || e2e_fail "a read-only list changed"
 [ "$(saves)" -eq 1 ] || e2e_fail "not one report for the list"
@@ -36,8 +36,7 @@ e2e_wait_screen 60 "the field with its HUD" field_shown
 [ "$(saves)" -eq 2 ] || e2e_fail "not one report for the name"
 e2e_escape_to 60 "a fresh title screen" title_ready
 e2e_key 6
-e2e_wait_exit 20
-[ "$E2E_EXIT" -eq 0 ] || e2e_fail "exit code $E2E_EXIT"
+e2e_clean_exit 20
 [ "$(cat "$data/Highscores.data")" = "$stored" ] || e2e_fail "the game changed a read-only list"
 
 # Loads of bad files: the music and the menu's click (twice: before and after the game), the

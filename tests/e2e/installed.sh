@@ -10,25 +10,28 @@ source "$(dirname "$0")/lib.sh"
 debs=("$1"/velmarch_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || e2e_fail "not one package in $1: ${debs[*]}"
 
-e2e_own_display 1920x1200
-E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmarch-e2e.XXXXXX")
-trap e2e_cleanup EXIT
-export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
+E2E_SCREEN=1920x1200 e2e_setup
+# window_home WHAT: the game's window moved to the top left corner (there is no window manager),
+# so that shots of it are whole; it must be 1440 x 900.
+window_home() {
+    local window size
+    window=$(e2e_window) && xdotool windowmove "$window" 0 0 2>/dev/null
+    size=$(xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p')
+    [ "$size" = 1440x900 ] || e2e_fail "$1 has a window of $size, not 1440x900"
+}
 E2E_SHOT_WINDOW=game
 root=$E2E_WORK/root
 dpkg-deb -x "${debs[0]}" "$root" || e2e_fail "cannot unpack ${debs[0]}"
 export HOME=$E2E_WORK/home XDG_DATA_HOME=$E2E_WORK/data
 folder=$XDG_DATA_HOME/velmarch
-E2E_GAME_DIR=$E2E_WORK/elsewhere
-mkdir -p "$HOME" "$E2E_GAME_DIR"
+mkdir -p "$HOME"
 touch "$E2E_WORK/unpacked"
 sleep 1 # so that anything written later is newer
 
 e2e_start "$root/usr/games/velmarch" --windowed
 e2e_wait_screen 60 "the menu" menu_shown
 first=$(e2e_window)
-size=$(e2e_window_home)
-[ "$size" = 1440x900 ] || e2e_fail "window of $size, not 1440x900"
+window_home "the game"
 e2e_key 1
 e2e_wait_screen 20 "the name entry" name_entry_shown
 e2e_type "Tester"
@@ -44,8 +47,7 @@ for _ in $(seq $((75 * E2E_PATIENCE))); do
     e2e_running || e2e_fail "the game ended instead of starting afresh"
     sleep 0.2
 done
-size=$(e2e_window_home)
-[ "$size" = 1440x900 ] || e2e_fail "the fresh start has a window of $size"
+window_home "the fresh start"
 tr '\0' ' ' <"/proc/$E2E_GAME_PID/cmdline" | grep -q -- '--windowed' || e2e_fail "the fresh start lost --windowed"
 xdotool windowsize "$window" 1600 1200
 grown_menu_shown() {

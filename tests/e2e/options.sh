@@ -3,30 +3,23 @@
 # code 2 and nothing starts. (--windowed is played in installed.sh.)
 #   options.sh GAME_DIR
 source "$(dirname "$0")/lib.sh"
-E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmarch-e2e.XXXXXX")
-trap e2e_cleanup EXIT
-E2E_GAME_DIR=$E2E_WORK
-program=$E2E_WORK/velmarch
+e2e_setup
+program=$E2E_GAME_DIR/velmarch
 cp "$1/velmarch" "$program" || e2e_fail "no program at $1/velmarch"
-out=$E2E_WORK/out
-err=$E2E_WORK/err
 
 # expect CODE STDOUT_PATTERN STDERR_PATTERN ARGUMENT...: the exit code and what each stream holds
 # (an empty pattern: nothing at all).
 expect() {
-    local code=$1 stdout=$2 stderr=$3
+    local code=$1 patterns=("$2" "$3") streams=("$E2E_WORK/out" "$E2E_WORK/err") i
     shift 3
-    "$program" "$@" >"$out" 2>"$err"
+    "$program" "$@" >"${streams[0]}" 2>"${streams[1]}"
     local got=$?
     [ "$got" -eq "$code" ] || e2e_fail "velmarch $*: exit code $got, not $code"
-    local stream pattern
-    for stream in out err; do
-        pattern=$stdout
-        [ $stream = out ] || pattern=$stderr
-        if [ -z "$pattern" ]; then
-            [ ! -s "${!stream}" ] || e2e_fail "velmarch $*: unexpected std$stream: $(cat "${!stream}")"
+    for i in 0 1; do
+        if [ -z "${patterns[i]}" ]; then
+            [ ! -s "${streams[i]}" ] || e2e_fail "velmarch $*: unexpected output: $(cat "${streams[i]}")"
         else
-            grep -qE -- "$pattern" "${!stream}" || e2e_fail "velmarch $*: std$stream lacks '$pattern': $(cat "${!stream}")"
+            grep -qE -- "${patterns[i]}" "${streams[i]}" || e2e_fail "velmarch $*: no '${patterns[i]}' in $(cat "${streams[i]}")"
         fi
     done
 }

@@ -8,11 +8,10 @@ mkdir -p "$out"
 
 e2e_start
 e2e_wait_screen 20 "the loading screen" loading_shown
-cp "$E2E_WORK/last.png" "$out/loading.png"
-e2e_wait_screen 60 "the menu" menu_shown
-e2e_wait_screen 20 "the footer" menu_footer_shown
+convert "$E2E_WORK/last.ppm" "$out/loading.png"
+e2e_wait_screen 80 "the title" title_ready
 sleep 0.5
 e2e_shot "$out/menu.png"
 e2e_key 6
-e2e_wait_exit 15
+e2e_clean_exit 15
 e2e_log "wrote $out/loading.png and $out/menu.png"

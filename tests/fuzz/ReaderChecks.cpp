@@ -8,46 +8,31 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 namespace {
 
-std::string linesJoined(const std::vector<std::string>& lines) {
-    std::string joined;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        joined += (i ? "\n" : "") + lines[i];
-    return joined;
-}
-
-// The bytes with the carriage returns that end a line (before a line feed or at the end) taken
-// out.
-std::string withoutLineEndCrs(const std::string& bytes) {
+// What the page reader should give when no bound cuts the file (else nullopt): the bytes with the
+// carriage returns that end a line (before a line feed or at the end) taken out.
+std::optional<std::string> uncutPage(const std::string& bytes) {
     std::string out;
-    std::size_t crs = 0;
-    for (char c : bytes) {
-        if (c == '\r') {
-            ++crs;
-            continue;
-        }
-        if (c != '\n')
-            out.append(crs, '\r');
-        crs = 0;
-        out += c;
-    }
-    return out;
-}
-
-// Whether no bound of the page reader cuts the file.
-bool withinPageBounds(const std::string& bytes) {
-    std::size_t lines = 1;
-    std::size_t length = 0;
+    std::size_t crs = 0, lines = 1, length = 0;
     for (char c : bytes) {
         length = c == '\n' ? 0 : length + 1;
         lines += c == '\n';
         if (length > maxPageLineLength)
-            return false;
+            return std::nullopt;
+        if (c == '\r') {
+            ++crs;
+            continue;
+        }
+        out.append(c == '\n' ? 0 : crs, '\r') += c;
+        crs = 0;
     }
-    return bytes.size() <= maxPageFileBytes && lines <= maxPageLines;
+    if (bytes.size() > maxPageFileBytes || lines > maxPageLines)
+        return std::nullopt;
+    return out;
 }
 
 } // namespace
@@ -115,9 +100,11 @@ std::string checkPageFile(const std::string& bytes) {
                 return "byte " + std::to_string(byte) + " decoded to " + std::to_string(c);
         }
     }
-    if (withinPageBounds(bytes) && linesJoined(lines) != withoutLineEndCrs(bytes))
-        return "the lines joined are " + printable(linesJoined(lines));
-    return "";
+    std::string joined = lines.front();
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        joined += "\n" + lines[i];
+    const std::optional<std::string> expected = uncutPage(bytes);
+    return expected && joined != *expected ? "the lines joined are " + printable(joined) : "";
 }
 
 std::string checkNameFile(const std::string& bytes) {

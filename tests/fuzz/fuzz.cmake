@@ -47,8 +47,6 @@ target_link_libraries(velmarch_fuzz_game PUBLIC velmarch_fuzz_readers sfml-graph
 
 foreach(reader level highscores pages name)
     add_executable(velmarch-fuzz-${reader} tests/fuzz/${reader}_fuzz.cpp)
-endforeach()
-target_link_libraries(velmarch-fuzz-level PRIVATE velmarch_fuzz_game)
-foreach(reader highscores pages name)
     target_link_libraries(velmarch-fuzz-${reader} PRIVATE velmarch_fuzz_readers)
 endforeach()
+target_link_libraries(velmarch-fuzz-level PRIVATE velmarch_fuzz_game)

@@ -1,12 +1,4 @@
 #include "tests/fuzz/FuzzSupport.hpp"
 #include "tests/fuzz/ReaderChecks.hpp"
 
-#include <cstddef>
-#include <cstdint>
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static fuzzsupport::ScratchFolder folder;
-    fuzzsupport::verdict(folder.run(
-        [&] { return checkPageFile(std::string(reinterpret_cast<const char*>(data), size)); }));
-    return 0;
-}
+VELMARCH_FUZZ_TARGET(checkPageFile)

@@ -1,3 +1,0 @@
-set(VELMARCH_SUPPORT_TESTS
-    tests/support/ScratchFolder.cpp
-)
