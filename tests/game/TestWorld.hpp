@@ -19,6 +19,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace testworld {
@@ -117,6 +118,9 @@ inline Shot playerShotAt(Point p, double damage = 1.0) {
 }
 inline Shot enemyShotAt(Point p, double damage = 1.0) {
     return Shot(p.x, p.y, 0.0, damage, 1, false);
+}
+inline auto fieldsOf(const Shot& s) {
+    return std::tuple(Point(s.x, s.y), s.angle, s.damage, s.shotKind, s.fromPlayer);
 }
 
 inline HeldInput holding(bool up, bool left = false, bool right = false, bool down = false) {

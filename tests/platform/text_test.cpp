@@ -22,12 +22,11 @@ TEST(Cp1252, DecodesEveryByteOneCharacterEach) {
 }
 
 TEST(NumberFormat, WritesDoublesAsAStreamDoes) {
-    EXPECT_EQ(formatNumber(1.0), "1");
-    EXPECT_EQ(formatNumber(1.0 / 3.0), "0.333333");
-    EXPECT_EQ(formatNumber(50 * 1.5), "75");
-    EXPECT_EQ(formatNumber(0.2), "0.2");
-    EXPECT_EQ(formatNumber(1234567.0), "1.23457e+06");
-    EXPECT_EQ(formatNumber(-7), "-7");
+    const std::pair<double, const char*> cases[] = {
+        {1.0, "1"},   {1.0 / 3.0, "0.333333"},    {50 * 1.5, "75"},
+        {0.2, "0.2"}, {1234567.0, "1.23457e+06"}, {-7, "-7"}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(formatNumber(value), text);
 }
 
 TEST(TextMeasure, WidthGrowsWithTextAndScaleAndAMissingFontFallsBackToBuiltIn) {

@@ -6,20 +6,16 @@ using namespace testworld;
 
 TEST(PickUps, WhatEachItemGives) {
     const struct {
-        int kind;
-        int lifeBefore, ammoBefore;
-        int life, ammo, points;
+        int kind, lifeBefore, ammoBefore, life, ammo, points;
         const char* popup;
-        int sound;
-    } cases[] = {
-        {ItemKind::Life, 100, 100, 100, 100, 100, "+100", CollectSound},
-        {ItemKind::Life, 90, 100, 100, 100, 100, "+100", CollectSound},
-        {ItemKind::Life, 95, 100, 105, 100, 100, "+100", CollectSound},
-        {ItemKind::Points, 50, 100, 50, 100, 500, "+500", CollectSound},
-        {ItemKind::Ammunition, 100, 100, 100, 150, 100, "+100", RefillSound},
-        {ItemKind::Ammunition, 100, 180, 100, 230, 100, "+100", RefillSound},
-        {9, 100, 100, 100, 100, 0, "+", -1},
-    };
+        int sound; // -1: none
+    } cases[] = {{ItemKind::Life, 100, 100, 100, 100, 100, "+100", CollectSound},
+                 {ItemKind::Life, 90, 100, 100, 100, 100, "+100", CollectSound},
+                 {ItemKind::Life, 95, 100, 105, 100, 100, "+100", CollectSound},
+                 {ItemKind::Points, 50, 100, 50, 100, 500, "+500", CollectSound},
+                 {ItemKind::Ammunition, 100, 100, 100, 150, 100, "+100", RefillSound},
+                 {ItemKind::Ammunition, 100, 180, 100, 230, 100, "+100", RefillSound},
+                 {9, 100, 100, 100, 100, 0, "+", -1}};
     World world;
     for (const auto& c : cases) {
         // The item's centre is 49 pixels above the player's.
@@ -34,13 +30,13 @@ TEST(PickUps, WhatEachItemGives) {
         world.game.sounds->playing.clear();
         world.game.updatePlayer();
         EXPECT_TRUE(world.game.items.empty()) << c.kind;
-        EXPECT_EQ(world.player().life, c.life) << c.kind;
-        EXPECT_EQ(world.player().ammo, c.ammo) << c.kind;
-        EXPECT_EQ(world.game.points, c.points) << c.kind;
+        EXPECT_EQ(std::tuple(world.player().life, world.player().ammo, world.game.points),
+                  std::tuple(c.life, c.ammo, c.points))
+            << c.kind;
         ASSERT_EQ(world.game.popups.size(), 1u);
         EXPECT_EQ(world.game.popups[0]->getString().toAnsiString(), c.popup);
         EXPECT_EQ(world.game.popups[0]->start, Point(385, 600));
-        EXPECT_EQ(world.lastSound(), c.sound) << c.kind; // -1: none
+        EXPECT_EQ(world.lastSound(), c.sound) << c.kind;
     }
 }
 
@@ -64,16 +60,26 @@ TEST(PickUps, OneAFrameInTheirOrder) {
 
 TEST(Death, TheUpdateThatTakesTheLastLifeEndsTheGameUnlessItCrosses) {
     World world;
-    world.load("");
+    world.load("block\n0\n0\nitem\n1\n600\n600\n");
     Game& game = world.game;
+    game.items.clear();
+    game.blocks[0].life = 10;
+    world.player().setPosition(385, 21);
+    game.updatePlayer();
+    EXPECT_EQ(game.levelProgress[1], 0);
     world.player().setPosition(385, 22);
     world.player().life = 10;
     game.shots.push_back(enemyShotAt({385, 40}));
     world.step(holding(true)); // up to 20, then hit to 0 and across
+    // The level starts afresh with a fresh player at the start.
     EXPECT_TRUE(game.running);
-    EXPECT_EQ(world.player().life, 100);
     EXPECT_EQ(game.levelProgress[1], 1);
     EXPECT_EQ(game.points, 100);
+    EXPECT_EQ(game.items.size(), 1u);
+    EXPECT_EQ(game.blocks[0].life, 100);
+    EXPECT_EQ(world.player().life, 100);
+    EXPECT_EQ(world.player().centre(), Point(385, 900));
+    EXPECT_EQ(world.lastSound(), NextLevelSound);
 
     // One enemy hit per frame; the game ends when the life drops below 1.
     world.player().setPosition(385, 500);
@@ -92,8 +98,7 @@ TEST(Death, TheUpdateThatTakesTheLastLifeEndsTheGameUnlessItCrosses) {
 
 TEST(LevelDone, CrossingsNeededAndTheNextLevel) {
     const struct {
-        int level;
-        int crossings;
+        int level, crossings;
         bool done;
     } cases[] = {{1, 4, false}, {1, 5, true},  {2, 5, false}, {2, 10, true},
                  {5, 9, false}, {5, 10, true}, {3, 11, false}};
@@ -106,7 +111,6 @@ TEST(LevelDone, CrossingsNeededAndTheNextLevel) {
         ContentDir::writeLevel(c.level + 1, "block\n1\n1\n");
         game.levelProgress[static_cast<std::size_t>(c.level)] = c.crossings;
         world.player().life = 20;
-        world.player().ammo = 7;
         game.checkLevelDone();
         EXPECT_EQ(game.level, c.done ? c.level + 1 : c.level) << c.level << "/" << c.crossings;
         EXPECT_EQ(game.points, c.done ? 1000 : 0);
@@ -115,7 +119,7 @@ TEST(LevelDone, CrossingsNeededAndTheNextLevel) {
         EXPECT_EQ(world.player().life, c.done ? 100 : 20);
         EXPECT_TRUE(game.running);
     }
-
+    // After the last level the game ends.
     game.level = 6;
     game.points = 0;
     world.load("");
@@ -147,4 +151,26 @@ TEST(PulseItems, BreatheWithThePulse) {
         EXPECT_EQ(item.box, Box(25, 0, itemSide, itemSide));
     }
     EXPECT_EQ(game.items[1].getScale(), sf::Vector2f(1.f, 1.f));
+}
+
+// Whole frames as the game runs them, with a seeded engine and a fixed frame time.
+TEST(Scenario, AScriptedGameWinsAllFiveLevels) {
+    World world;
+    Game& game = world.game;
+    // Level 1: a points item on the way and a block beside it; the others plain with a tower
+    // far out of reach.
+    ContentDir::writeLevel(1, "item\n2\n345\n400\nblock\n500\n400\n");
+    for (int level = 2; level <= 5; ++level)
+        ContentDir::writeLevel(level, "tower\n650\n40\n");
+    game.loadLevel();
+
+    for (int frames = 0; game.running && frames < 20000; ++frames)
+        world.step(holding(true));
+    EXPECT_FALSE(game.running);
+    EXPECT_FALSE(game.aborted);
+    EXPECT_EQ(game.level, 6);
+    EXPECT_EQ(game.levelProgress, (std::array<int, 6>{0, 5, 10, 10, 10, 10}));
+    // 45 crossings, 5 levels, and the points item at each of the five crossings of level 1.
+    EXPECT_EQ(game.points, 45 * 100 + 5 * 1000 + 5 * 500);
+    EXPECT_EQ(world.player().kind, 6);
 }

@@ -4,6 +4,5 @@ set(VELMARCH_RULES_TESTS
     tests/rules/enemies_test.cpp
     tests/rules/geometry_test.cpp
     tests/rules/progress_test.cpp
-    tests/rules/scenario_test.cpp
     tests/rules/tanks_test.cpp
 )

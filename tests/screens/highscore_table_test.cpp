@@ -26,30 +26,25 @@ std::vector<HighscoreRecord> withPoints(const std::vector<int>& points) {
 } // namespace
 
 TEST(HighscoreNumbers, ReadAsAtolWouldButClamped) {
-    const struct {
-        const char* text;
-        long expected;
-    } cases[] = {
-        {"5300", 5300},
-        {"  \t42", 42},
-        {"+7", 7},
-        {"-15", -15},
-        {"12abc", 12},
-        {"abc", 0},
-        {"", 0},
-        {"- 5", 0},
-        {"0005", 5},
-        {"99999999999999999999999", LONG_MAX},
-        {"-99999999999999999999999", LONG_MIN},
-        {"9223372036854775807", LONG_MAX},
-        {"9223372036854775806", LONG_MAX - 1},
-        {"9223372036854775808", LONG_MAX},
-        {"-9223372036854775808", LONG_MIN},
-        {"-9223372036854775807", LONG_MIN + 1},
-        {"-9223372036854775809", LONG_MIN},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(readNumber(c.text), c.expected) << '"' << c.text << '"';
+    const std::pair<const char*, long> cases[] = {{"5300", 5300},
+                                                  {"  \t42", 42},
+                                                  {"+7", 7},
+                                                  {"-15", -15},
+                                                  {"12abc", 12},
+                                                  {"abc", 0},
+                                                  {"", 0},
+                                                  {"- 5", 0},
+                                                  {"0005", 5},
+                                                  {"99999999999999999999999", LONG_MAX},
+                                                  {"-99999999999999999999999", LONG_MIN},
+                                                  {"9223372036854775807", LONG_MAX},
+                                                  {"9223372036854775806", LONG_MAX - 1},
+                                                  {"9223372036854775808", LONG_MAX},
+                                                  {"-9223372036854775808", LONG_MIN},
+                                                  {"-9223372036854775807", LONG_MIN + 1},
+                                                  {"-9223372036854775809", LONG_MIN}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(readNumber(text), value) << '"' << text << '"';
 }
 
 TEST(HighscoreFormat, ReadsWhatIsThereWhateverTheCountSays) {
