@@ -12,7 +12,6 @@
 #include "platform/Text.hpp"
 
 #include <SFML/Audio.hpp>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -56,12 +55,15 @@ class ContentDir : public ScratchFolder {
         image.create(w, h, sf::Color::Green);
         image.saveToFile(file.string());
     }
-    static void writeSound(const fs::path& file, float seconds) {
-        fs::create_directories(file.parent_path());
-        std::vector<sf::Int16> samples(static_cast<std::size_t>(seconds * 8000) + 1, 1000);
-        sf::OutputSoundFile out;
-        out.openFromFile(file.string(), 8000, 1);
-        out.write(samples.data(), samples.size());
+    static void writeSounds() {
+        std::vector<sf::Int16> samples(161, 1000); // 0.02 s
+        for (const char* name : {"Shoot1.ogg", "Shoot2.ogg", "Blaster1.wav", "Blaster2.wav",
+                                 "damage.ogg", "Collect.wav", "Refill.wav", "NextLevel.wav"}) {
+            fs::create_directories("sources/Sounds");
+            sf::OutputSoundFile out;
+            out.openFromFile("sources/Sounds/" + std::string(name), 8000, 1);
+            out.write(samples.data(), samples.size());
+        }
     }
     static void writeLevel(int level, const std::string& text) {
         write("sources/Levels/Level_" + std::to_string(level) + ".txt", text);
@@ -70,11 +72,6 @@ class ContentDir : public ScratchFolder {
         for (int n = 0; n < 5; ++n)
             writePicture("sources/Images/Soldiers/Soldier_0" + std::to_string(n + 1) + ".png",
                          soldierWidths[n], soldierHeight);
-    }
-    static void writeSounds(float seconds) {
-        for (const char* name : {"Shoot1.ogg", "Shoot2.ogg", "Blaster1.wav", "Blaster2.wav",
-                                 "damage.ogg", "Collect.wav", "Refill.wav", "NextLevel.wav"})
-            writeSound(fs::path("sources/Sounds") / name, seconds);
     }
 };
 
@@ -122,21 +119,19 @@ inline Shot enemyShotAt(Point p, double damage = 1.0) {
 inline auto fieldsOf(const Shot& s) {
     return std::tuple(Point(s.x, s.y), s.angle, s.damage, s.shotKind, s.fromPlayer);
 }
+inline auto fieldsOf(const Explosion& e) {
+    return std::pair(e.position, e.fullSize);
+}
 
 inline HeldInput holding(bool up, bool left = false, bool right = false, bool down = false) {
-    HeldInput input;
-    input.up = up;
-    input.left = left;
-    input.right = right;
-    input.down = down;
-    return input;
+    return {false, false, left, right, up, down};
 }
 
 // A game on the standard field, at the given level, with nothing loaded yet.
 struct World {
     explicit World(int level = 1, std::uint32_t seed = 1234) : game(window, seed) {
         ContentDir::writeSoldiers();
-        ContentDir::writeSounds(0.02f);
+        ContentDir::writeSounds();
         window.setFixedFrameTime(dt);
         game.assets = std::make_unique<AssetStore>();
         fillAssets(*game.assets);

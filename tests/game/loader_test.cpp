@@ -81,7 +81,7 @@ TEST(LevelLoader, EveryKindOfObjectAtItsPlace) {
     }
 }
 
-TEST(LevelLoader, KeywordsAreEchoedAndMisspeltOnesSkippedLineByLine) {
+TEST(LevelLoader, KeywordsAreEchoedMisspeltOnesSkippedAndRecordsCutShortRepeatTheLastLine) {
     World world;
     const struct {
         const char* file;
@@ -100,22 +100,20 @@ TEST(LevelLoader, KeywordsAreEchoedAndMisspeltOnesSkippedLineByLine) {
         world.out.clear();
         world.load(c.file);
         EXPECT_EQ(world.out.text(), c.echo);
-        EXPECT_EQ(world.game.towers.size(), c.towers) << c.file;
-        EXPECT_EQ(world.game.blocks.size(), c.blocks) << c.file;
-        EXPECT_EQ(world.game.tracks.size(), c.tracks) << c.file;
+        EXPECT_EQ(std::tuple(world.game.towers.size(), world.game.blocks.size(),
+                             world.game.tracks.size()),
+                  std::tuple(c.towers, c.blocks, c.tracks))
+            << c.file;
     }
     // Windows line ends are accepted.
     EXPECT_EQ(world.game.towers[0].centre(), Point(26, 2));
     EXPECT_TRUE(world.game.tracks[0].movesRight);
-}
 
-TEST(LevelLoader, RecordsCutShortByTheEndAndOverlongLines) {
-    World world;
     const std::string spaces(4095, ' ');
     const struct {
         std::string file;
         Point tower;
-    } cases[] = {
+    } cuts[] = {
         {"tower\n5\n", {30, 0}}, // a missing value after a final line break reads as empty
         {"tower\n5", {30, 5}},   // without it, every missing value repeats the last line
         {"tower\n", {25, 0}},
@@ -125,7 +123,7 @@ TEST(LevelLoader, RecordsCutShortByTheEndAndOverlongLines) {
         {"tower\n" + spaces + "7\n5\n", {32, 5}},
         {"tower\n" + spaces + " 7\n5\n", {25, 5}},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cuts) {
         world.load(c.file);
         ASSERT_EQ(world.game.towers.size(), 1u) << c.file.size();
         EXPECT_EQ(world.game.towers[0].centre(), c.tower) << c.file.size();
@@ -133,12 +131,11 @@ TEST(LevelLoader, RecordsCutShortByTheEndAndOverlongLines) {
 
     world.load("item\n3\n12");
     ASSERT_EQ(world.game.items.size(), 1u);
-    EXPECT_EQ(world.game.items[0].box.left, 37);
-    EXPECT_EQ(world.game.items[0].box.top, 12);
+    EXPECT_EQ(world.game.items[0].box, Box(37, 12, itemSide, itemSide));
     world.load("track\ntrue");
     ASSERT_EQ(world.game.tracks.size(), 1u);
     EXPECT_TRUE(world.game.tracks[0].movesRight);
-    EXPECT_EQ(world.game.tracks[0].origin.y, 0);
+    EXPECT_EQ(world.game.tracks[0].origin, Point(0, 0));
 
     // No file: an empty field with the player. A folder in the file's place opens but cannot
     // be read: an empty line, then the end.

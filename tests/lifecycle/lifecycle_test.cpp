@@ -81,8 +81,7 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     game.fade = 0.f;
     game.clock.restart();
     game.frame();
-    EXPECT_EQ(game.scanX, 3);
-    EXPECT_EQ(game.scanY, 6);
+    EXPECT_EQ(std::pair(game.scanX, game.scanY), std::pair(3, 6));
     // P pauses: paused frames are drawn as the pause screen, but nothing moves. The mouse is
     // followed all the same; the window's close and Q are no way out.
     sf::Event move, closed;
@@ -97,8 +96,7 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     for (int i = 0; i < 5; ++i)
         game.frame();
     EXPECT_TRUE(game.running);
-    EXPECT_EQ(game.scanX, 3);
-    EXPECT_EQ(game.scanY, 6);
+    EXPECT_EQ(std::pair(game.scanX, game.scanY), std::pair(3, 6));
     // The played time runs on through a pause.
     EXPECT_NEAR(game.clock.elapsed(), 6 * dt, 1e-4);
     EXPECT_GE(columnsWith(bare.window.screenshot(), 400, 460, sf::Color::White).first, 0);
@@ -119,18 +117,14 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     game.running = true;
     game.handleEvent(keyPressed(sf::Keyboard::P));
     game.handleEvent(keyPressed(sf::Keyboard::Escape));
-    EXPECT_FALSE(game.running);
-    EXPECT_TRUE(game.aborted);
-    EXPECT_TRUE(game.paused);
+    EXPECT_EQ(std::tuple(game.running, game.aborted, game.paused), std::tuple(false, true, true));
 }
 
 TEST(GameLifecycle, OpeningAndClosingRunTheirCourse) {
     BareGame bare(0.5f); // long frames keep the test short
     Game& game = bare.game;
     game.playOpening();
-    EXPECT_EQ(game.fade, 0.f);
-    EXPECT_EQ(game.curtainX, 770);
-    EXPECT_EQ(game.curtainY, 500);
+    EXPECT_EQ(std::tuple(game.fade, game.curtainX, game.curtainY), std::tuple(0.f, 770, 500));
     // Fading by 50 a frame takes 6 frames, the curtain at 150 pixels a frame 6 (to 900 > 769),
     // the door 4 (to 600 > 499).
     EXPECT_EQ(bare.framesShown(), 6 + 6 + 4);
@@ -138,9 +132,7 @@ TEST(GameLifecycle, OpeningAndClosingRunTheirCourse) {
     game.clock.restart();
     game.paused = true;
     game.playClosing();
-    EXPECT_EQ(game.curtainY, 0);
-    EXPECT_EQ(game.curtainX, 0);
-    EXPECT_EQ(game.fade, 255.f);
+    EXPECT_EQ(std::tuple(game.fade, game.curtainX, game.curtainY), std::tuple(255.f, 0, 0));
     // The door from 500 down (4 frames), the curtain from 770 (6), the fade to black (6).
     EXPECT_EQ(bare.framesShown(), 2 * (6 + 6 + 4));
     // The played time goes on through the closing.
@@ -149,35 +141,9 @@ TEST(GameLifecycle, OpeningAndClosingRunTheirCourse) {
     EXPECT_GE(columnsWith(bare.window.screenshot(), 400, 460, sf::Color::White).first, 0);
 }
 
-TEST(GameLifecycle, FinishedGamesAreRecordedAbortedOnesAreNot) {
-    BareGame bare;
-    Game& game = bare.game;
-    game.points = 1234;
-    game.clock.restart();
-    game.gameClock.advance(75.9);
-    game.teardown();
-    EXPECT_EQ(game.player, nullptr);
-    EXPECT_EQ(game.assets, nullptr);
-    // Given up: nothing is recorded. Without Info.data the name is empty.
-    writeFile("sources/Data/Info.data", "Bob\n");
-    game.aborted = true;
-    game.recordScore();
-    EXPECT_FALSE(std::filesystem::exists(highscores));
-    game.aborted = false;
-    for (const char* info : {"Alice\r\nignored\r\n", ""}) {
-        std::filesystem::remove(highscores);
-        std::filesystem::remove("sources/Data/Info.data");
-        if (*info)
-            writeFile("sources/Data/Info.data", info);
-        game.recordScore();
-        EXPECT_EQ(linesOf(highscores),
-                  (std::vector<std::string>{"1", *info ? "Alice" : "", "1234", "75"}));
-    }
-}
-
-TEST(GameLifecycle, AWholeLostGameIsRecorded) {
+TEST(GameLifecycle, AWholeLostGameIsRecordedAGivenUpOneIsNot) {
     TempDir dir;
-    writeFile("sources/Data/Info.data", "Tester\n");
+    writeFile("sources/Data/Info.data", "Tester\r\nignored\r\n");
     // A lane over the start: while a tank stands there, every frame costs 10 life.
     writeFile("sources/Levels/Level_1.txt", "track\ntrue\n860\n");
     std::filesystem::create_directories("sources/Images/Tanks");
@@ -192,9 +158,8 @@ TEST(GameLifecycle, AWholeLostGameIsRecorded) {
     window.setFixedFrameTime(0.5f); // long frames keep the game short
     Game game(window, 11u);
     game.run();
-    EXPECT_FALSE(game.running);
-    EXPECT_FALSE(game.aborted);
-    EXPECT_EQ(game.level, 1);
+    EXPECT_EQ(std::tuple(game.running, game.aborted, game.level), std::tuple(false, false, 1));
+    EXPECT_TRUE(game.player == nullptr && game.assets == nullptr);
     // The opening's 16 frames came before the played time, the closing's within it.
     EXPECT_NEAR(game.gameClock.now() - game.clock.elapsed(), 16 * 0.5, 1e-3);
     const std::vector<std::string> lines = linesOf(highscores);
@@ -202,4 +167,17 @@ TEST(GameLifecycle, AWholeLostGameIsRecorded) {
     EXPECT_EQ(lines[1], "Tester");
     EXPECT_EQ(lines[2], "0");
     EXPECT_GE(std::stoi(lines[3]), 8) << "the played seconds, the closing included";
+
+    // Without Info.data the name is empty; the seconds are whole ones. Given up: no record.
+    std::filesystem::remove(highscores);
+    std::filesystem::remove("sources/Data/Info.data");
+    game.points = 1234;
+    game.clock.restart();
+    game.gameClock.advance(75.9);
+    game.recordScore();
+    EXPECT_EQ(linesOf(highscores), (std::vector<std::string>{"1", "", "1234", "75"}));
+    std::filesystem::remove(highscores);
+    game.aborted = true;
+    game.recordScore();
+    EXPECT_FALSE(std::filesystem::exists(highscores));
 }

@@ -1,5 +1,6 @@
 #include "tests/game/TestWorld.hpp"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace testworld;
@@ -29,8 +30,7 @@ TEST(Shots, FiringCopiesTheShooterAndShotsLeaveTheFieldOneAFrame) {
     EXPECT_EQ(Point(game.shots[0].x, game.shots[0].y), Point(25, 450)); // on the border: inside
     EXPECT_EQ(Point(game.shots[1].x, game.shots[1].y), Point(385, -13));
     ASSERT_EQ(game.explosions.size(), 1u);
-    EXPECT_EQ(game.explosions[0].position, Point(773, 450));
-    EXPECT_FALSE(game.explosions[0].fullSize);
+    EXPECT_EQ(fieldsOf(game.explosions[0]), std::pair(Point(773, 450), false));
     // Both are outside now; the first goes in this frame, the other in the next.
     game.updateShots();
     ASSERT_EQ(game.shots.size(), 1u);
@@ -61,8 +61,7 @@ TEST(Hits, OneShotOneTargetFirstInOrder) {
     EXPECT_EQ(game.blocks[0].life, 90);
     EXPECT_EQ(game.shots.size(), 2u);
     ASSERT_EQ(game.explosions.size(), 1u);
-    EXPECT_EQ(game.explosions[0].position, block);
-    EXPECT_FALSE(game.explosions[0].fullSize);
+    EXPECT_EQ(fieldsOf(game.explosions[0]), std::pair(block, false));
 
     // Enemy shots pass through everything but the player; the reach of 50 is strict.
     game.shots.assign(1, enemyShotAt(block));
@@ -95,10 +94,8 @@ TEST(Hits, DamagePointsAndTheDestructionBonus) {
     ASSERT_EQ(game.popups.size(), 1u);
     EXPECT_EQ(game.popups[0]->getString().toAnsiString(), "+100");
     ASSERT_EQ(game.explosions.size(), 2u); // the impact, then the destruction
-    EXPECT_FALSE(game.explosions[0].fullSize);
-    EXPECT_EQ(game.explosions[0].position, last);
-    EXPECT_TRUE(game.explosions[1].fullSize);
-    EXPECT_EQ(game.explosions[1].position, game.popups[0]->start);
+    EXPECT_EQ(fieldsOf(game.explosions[0]), std::pair(last, false));
+    EXPECT_EQ(fieldsOf(game.explosions[1]), std::pair(game.popups[0]->start, true));
     EXPECT_NE(game.popups[0]->start, last);
     EXPECT_EQ(world.lastSound(), DamageSound);
 
@@ -113,9 +110,8 @@ TEST(Hits, DamagePointsAndTheDestructionBonus) {
         block.life = -10;
     game.updateTowers();
     game.updateBlocks();
-    EXPECT_EQ(game.towers.size(), 1u);
+    ASSERT_EQ(game.towers.size() + game.blocks.size(), 2u);
     EXPECT_EQ(game.towers[0].centre(), Point(325, 100));
-    EXPECT_EQ(game.blocks.size(), 1u);
     EXPECT_EQ(game.points, 200);
     game.updateTowers();
     game.updateBlocks();
@@ -161,7 +157,102 @@ TEST(Effects, ExplosionsEndTogetherPopupsOneAFrame) {
     world.advanceTime(0.03);
     world.step();
     ASSERT_EQ(game.explosions.size(), 2u);
-    EXPECT_EQ(game.explosions[0].frame, 1);
-    EXPECT_EQ(game.explosions[1].frame, 0);
+    EXPECT_EQ(std::pair(game.explosions[0].frame, game.explosions[1].frame), std::pair(1, 0));
     EXPECT_EQ(game.blocks[0].life, 90);
+}
+
+TEST(AdvanceCounters, ScanLinesWrapAndShownPointsCountUp) {
+    World world;
+    Game& game = world.game;
+    game.points = 100;
+    std::vector<int> xs, ys, shown;
+    for (int frame = 1; frame <= 160; ++frame) {
+        game.advanceCounters();
+        xs.push_back(game.scanX);
+        ys.push_back(game.scanY);
+        shown.push_back(game.shownPoints);
+    }
+    // Frame n is at index n - 1: 363 exceeds 1440 / 4, 954 exceeds 900 + 50.
+    EXPECT_EQ(std::vector<int>(xs.begin() + 119, xs.begin() + 121), (std::vector<int>{360, 0}));
+    EXPECT_EQ(std::vector<int>(ys.begin() + 157, ys.begin() + 159), (std::vector<int>{948, 0}));
+    EXPECT_EQ(shown[98], 99);
+    EXPECT_EQ(shown.back(), 100);
+
+    world.advanceTime(0.3);
+    game.advanceCounters();
+    EXPECT_NEAR(game.pulse, std::sin(1.5), 1e-6);
+}
+
+TEST(ControlPlayer, ArrowsStepEachAxisOnItsOwn) {
+    World world;
+    world.load("block\n340\n500\n"); // 365..405 x 500..540
+    // Left and right cancel; up is undone where it would leave the field or overlap the block
+    // by a pixel, and sideways at the start, which lies on the border; the other axis still moves.
+    const std::tuple<Point, HeldInput, Point> cases[] = {
+        {{385, 600}, holding(false, true, true), {385, 600}},
+        {{385, 600}, holding(true, true), {383, 598}},
+        {{385, 600}, holding(false, false, false, true), {385, 602}},
+        {{27, 600}, holding(true, true), {27, 598}},
+        {{385, 900}, holding(false, true), {385, 900}},
+        {{385, 900}, holding(true), {385, 898}},
+        {{385, 898}, holding(false, false, false, true), {385, 898}},
+        {{385, 600}, holding(false), {385, 600}},
+        {{385, 561}, holding(true, true), {383, 561}}};
+    for (const auto& [from, input, to] : cases) {
+        world.player().setPosition(from.x, from.y);
+        world.game.controlPlayer(input);
+        EXPECT_EQ(world.player().centre(), to) << from.x << "," << from.y;
+    }
+    // A long frame of a quick player shows each arrow's whole step: -100 and +150 per axis.
+    world.window.setFixedFrameTime(1.f);
+    world.player().moveRate = 2;
+    world.player().setPosition(385, 300);
+    world.game.controlPlayer(holding(true, true, true, true));
+    EXPECT_EQ(world.player().centre(), Point(435, 350));
+}
+
+TEST(ControlPlayer, FiresOncePerFrameWithAmmunitionAndPlayerShotsFlyAtOnce) {
+    World world;
+    // A level-1 tower 40 pixels beside the player: within its range of 50.
+    world.load("tower\n400\n600\n");
+    Game& game = world.game;
+    world.player().setPosition(385, 600);
+    game.mouse = Point(485, 600);
+    const HeldInput both{true, true}, button{false, true}, space{true};
+    const struct {
+        HeldInput input;
+        int ammo, ammoAfter;
+        std::size_t shots;
+    } frames[] = {{both, 100, 99, 1}, {button, 100, 99, 2}, {both, 0, 0, 2}};
+    for (const auto& f : frames) {
+        world.advanceTime(1.01); // level 1 fires once a second
+        world.player().ammo = f.ammo;
+        game.controlPlayer(f.input);
+        EXPECT_EQ(game.shots.size(), f.shots);
+        EXPECT_EQ(world.player().ammo, f.ammoAfter);
+    }
+    // One step towards the mouse; the player turns every frame, firing or not.
+    EXPECT_EQ(fieldsOf(game.shots[0]), std::tuple(Point(385, 600), 359.0, 1, 1, true));
+    EXPECT_FLOAT_EQ(world.player().getRotation(), 357.f);
+    EXPECT_EQ(game.sounds->playing.size(), 2u);
+    EXPECT_TRUE(world.lastSound() >= 0 && world.lastSound() <= 3);
+
+    // The tower fires after the shots flew: its shot still stands at its centre, and hits the
+    // player next frame before it moves.
+    game.shots.clear();
+    game.mouse = Point(385, 100);
+    world.player().setRotation(0.f);
+    world.player().ammo = 100;
+    world.advanceTime(1.01);
+    world.step(space);
+    ASSERT_EQ(game.shots.size(), 2u);
+    EXPECT_TRUE(game.shots[0].fromPlayer);
+    EXPECT_LT(game.shots[0].y, 600 - 30);
+    EXPECT_FALSE(game.shots[1].fromPlayer);
+    EXPECT_EQ(Point(game.shots[1].x, game.shots[1].y), Point(425, 600));
+    EXPECT_EQ(world.player().life, 100);
+    world.step();
+    EXPECT_EQ(world.player().life, 90);
+    ASSERT_FALSE(game.explosions.empty());
+    EXPECT_EQ(game.explosions.back().position, Point(385, 600));
 }

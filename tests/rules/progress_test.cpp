@@ -4,7 +4,7 @@
 
 using namespace testworld;
 
-TEST(PickUps, WhatEachItemGives) {
+TEST(PickUps, WhatEachItemGivesOneAFrameInTheirOrder) {
     const struct {
         int kind, lifeBefore, ammoBefore, life, ammo, points;
         const char* popup;
@@ -38,11 +38,9 @@ TEST(PickUps, WhatEachItemGives) {
         EXPECT_EQ(world.game.popups[0]->start, Point(385, 600));
         EXPECT_EQ(world.lastSound(), c.sound) << c.kind;
     }
-}
 
-TEST(PickUps, OneAFrameInTheirOrder) {
-    World world;
-    // Two ammunition items in reach (47 and 29 pixels away), a points item just out of it.
+    // One a frame in their order: two ammunition items in reach (47 and 29 pixels away), a
+    // points item just out of it.
     world.load("item\n3\n330\n540\nitem\n3\n345\n556\nitem\n2\n345\n535\n");
     world.player().setPosition(385, 600);
     world.game.updatePlayer();
@@ -133,20 +131,17 @@ TEST(PulseItems, BreatheWithThePulse) {
     World world;
     world.load("item\n1\n0\n0\nitem\n8\n0\n0\n");
     Game& game = world.game;
-    const struct {
-        float pulse;
-        sf::Vector2f origin;
-        sf::Vector2f size;
-    } cases[] = {{1.f, {14.5f, 17.f}, {29.f, 34.f}},
-                 {-1.f, {10.5f, 13.f}, {21.f, 26.f}},
-                 {0.f, {12.5f, 15.f}, {25.f, 30.f}}};
-    for (const auto& c : cases) {
-        game.pulse = c.pulse;
+    const std::tuple<float, sf::Vector2f, sf::Vector2f> cases[] = {
+        {1.f, {14.5f, 17.f}, {29.f, 34.f}},
+        {-1.f, {10.5f, 13.f}, {21.f, 26.f}},
+        {0.f, {12.5f, 15.f}, {25.f, 30.f}}};
+    for (const auto& [pulse, origin, size] : cases) {
+        game.pulse = pulse;
         game.pulseItems();
         const Item& item = game.items[0];
-        EXPECT_EQ(item.getOrigin(), c.origin);
-        EXPECT_FLOAT_EQ(item.getScale().x * itemSide, c.size.x);
-        EXPECT_FLOAT_EQ(item.getScale().y * itemSide, c.size.y);
+        EXPECT_EQ(item.getOrigin(), origin);
+        EXPECT_FLOAT_EQ(item.getScale().x * itemSide, size.x);
+        EXPECT_FLOAT_EQ(item.getScale().y * itemSide, size.y);
         // The box keeps the picture's size.
         EXPECT_EQ(item.box, Box(25, 0, itemSide, itemSide));
     }

@@ -49,32 +49,27 @@ TEST(HighscoreNumbers, ReadAsAtolWouldButClamped) {
 
 TEST(HighscoreFormat, ReadsWhatIsThereWhateverTheCountSays) {
     const HighscoreRecord alpha{"Alpha", "5300", "812"}, bravo{"Bravo", "2100", "340"};
-    const struct {
-        const char* what;
-        std::string text;
-        std::vector<HighscoreRecord> expected;
-    } cases[] = {
-        {"one record, no final line break", "1\nAlpha\n5300\n812", {alpha}},
-        {"CR LF line ends", "2\r\nAlpha\r\n5300\r\n812\r\nBravo\r\n2100\r\n340", {alpha, bravo}},
-        {"a first line 0 hides what follows", "0\nAlpha\n5300\n812", {}},
-        {"0 with CR LF", "0\r\nAlpha\r\n5300\r\n812", {}},
-        {"the count states fewer", "1\nAlpha\n5300\n812\nBravo\n2100\n340", {alpha, bravo}},
-        {"the count states more", "9\nAlpha\n5300\n812", {alpha}},
-        {"the count is not a number", "lots\nAlpha\n5300\n812", {alpha}},
-        {"empty file", "", {}},
-        {"only a count", "3", {}},
-        {"cut inside a record repeats the last text",
-         "1\nAlpha\n5300",
-         {{"Alpha", "5300", "5300"}}},
-        {"cut after a name", "2\nAlpha\n5300\n812\nBravo", {alpha, {"Bravo", "Bravo", "Bravo"}}},
-        // A line break after the last record adds no empty record; one not last is kept.
-        {"final line break", "1\nAlpha\n5300\n812\n", {alpha}},
-        {"final CR LF", "1\r\nAlpha\r\n5300\r\n812\r\n", {alpha}},
-        {"only a count and a line break", "3\n", {}},
-        {"an empty record first", "2\n\n\n\nAlpha\n5300\n812", {{"", "", ""}, alpha}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(parse(c.text), c.expected) << c.what;
+    // Whatever the count says, what is there is read; only a first line 0 hides the rest. A cut
+    // record repeats the last text read. A line break after the last record adds no empty
+    // record; one not last is kept.
+    const std::pair<std::string, std::vector<HighscoreRecord>> cases[] = {
+        {"1\nAlpha\n5300\n812", {alpha}},
+        {"2\r\nAlpha\r\n5300\r\n812\r\nBravo\r\n2100\r\n340", {alpha, bravo}},
+        {"0\nAlpha\n5300\n812", {}},
+        {"0\r\nAlpha\r\n5300\r\n812", {}},
+        {"1\nAlpha\n5300\n812\nBravo\n2100\n340", {alpha, bravo}},
+        {"9\nAlpha\n5300\n812", {alpha}},
+        {"lots\nAlpha\n5300\n812", {alpha}},
+        {"", {}},
+        {"3", {}},
+        {"3\n", {}},
+        {"1\nAlpha\n5300", {{"Alpha", "5300", "5300"}}},
+        {"2\nAlpha\n5300\n812\nBravo", {alpha, {"Bravo", "Bravo", "Bravo"}}},
+        {"1\nAlpha\n5300\n812\n", {alpha}},
+        {"1\r\nAlpha\r\n5300\r\n812\r\n", {alpha}},
+        {"2\n\n\n\nAlpha\n5300\n812", {{"", "", ""}, alpha}}};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(parse(text), expected) << text;
 
     // Written: the count, then the fields byte for byte, without a final line break and without
     // empty records at the end.
