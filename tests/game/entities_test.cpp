@@ -6,7 +6,7 @@
 
 using namespace testworld;
 
-TEST(Soldier, PictureByKindPlacingAndFiring) {
+TEST(SoldierAndTower, PicturesStatisticsPlacingAndFiringAfterTheirInterval) {
     World world;
     // Each kind reads its own picture; the box is square, its side the picture's width.
     const int sides[] = {40, 41, 42, 36, 37, 0};
@@ -18,13 +18,20 @@ TEST(Soldier, PictureByKindPlacingAndFiring) {
         EXPECT_EQ(std::pair(soldier.life, soldier.ammo), std::pair(100, 100));
     }
     // The player after the last level: damage, turning and fire rate are the kind itself, the
-    // rest the last kind's.
+    // rest the last kind's. Towers outside 1..5 take the nearest level's values.
     const Soldier six("6", world.game.gameClock);
     EXPECT_EQ(std::tuple(six.range, six.damage, six.turnRate, six.moveRate, six.fireRate),
               std::tuple(300, 6.0, 6.0, 3.0, 6.0));
     EXPECT_EQ(six.getOrigin(), sf::Vector2f(18.f, 69.f));
+    const auto values = [&world](int level) {
+        const Tower t(*world.game.assets, level, world.game.gameClock);
+        return std::vector<int>{t.damage, t.fireRate, t.turnRate, t.shotKind, t.range};
+    };
+    EXPECT_EQ(values(0), values(1));
+    EXPECT_EQ(values(9), values(5));
+    EXPECT_NE(values(4), values(5));
 
-    Soldier soldier("4", world.game.gameClock); // 36 pixels wide, fires every 0.25 s
+    Soldier soldier("4", world.game.gameClock); // 36 pixels wide
     soldier.setPosition(100, 200);
     EXPECT_EQ(soldier.box, Box(82, 182, 36, 36));
     EXPECT_EQ(soldier.centre(), Point(100, 200));
@@ -35,48 +42,31 @@ TEST(Soldier, PictureByKindPlacingAndFiring) {
     EXPECT_EQ(odd.centre(), Point(10, -3));
     odd.reapplyPosition();
     EXPECT_EQ(odd.centre(), Point(-1, 0));
+    // A tower is placed by its centre and faces left.
+    Tower tower(*world.game.assets, 4, world.game.gameClock);
+    EXPECT_EQ(std::pair(tower.life, tower.getRotation()), std::pair(100, 90.f));
+    EXPECT_EQ(tower.getOrigin(), sf::Vector2f(21.f, 74.f));
+    tower.setPosition(300, 40);
+    EXPECT_EQ(tower.box, Box(300, 40, 0, 0));
+    EXPECT_EQ(tower.getPosition(), sf::Vector2f(300.f, 40.f));
 
+    // Both fire every 0.25 s at level 4; a soldier needs ammunition too.
     world.advanceTime(0.25);
-    EXPECT_FALSE(soldier.canFire());
+    EXPECT_FALSE(soldier.canFire() || tower.canFire());
     world.advanceTime(0.01);
-    EXPECT_TRUE(soldier.canFire());
+    EXPECT_TRUE(soldier.canFire() && tower.canFire());
     soldier.consumeShot();
+    tower.restartFireClock();
     EXPECT_EQ(soldier.ammo, 99);
-    EXPECT_FALSE(soldier.canFire());
+    EXPECT_FALSE(soldier.canFire() || tower.canFire());
     soldier.ammo = 0;
     world.advanceTime(100.0);
     EXPECT_FALSE(soldier.canFire());
     soldier.refillAmmo();
     EXPECT_TRUE(soldier.canFire());
     soldier.takeHit();
-    EXPECT_EQ(soldier.life, 90);
-}
-
-TEST(Tower, PlacedByItsCentreFiringAfterItsIntervalLevelsClamped) {
-    World world;
-    const auto values = [&world](int level) {
-        const Tower t(*world.game.assets, level, world.game.gameClock);
-        return std::vector<int>{t.damage, t.fireRate, t.turnRate, t.shotKind, t.range};
-    };
-    EXPECT_EQ(values(0), values(1));
-    EXPECT_EQ(values(9), values(5));
-    EXPECT_NE(values(4), values(5));
-
-    Tower tower(*world.game.assets, 4, world.game.gameClock); // fires every 0.25 s
-    EXPECT_EQ(tower.life, 100);
-    EXPECT_EQ(tower.getRotation(), 90.f);
-    EXPECT_EQ(tower.getOrigin(), sf::Vector2f(21.f, 74.f));
-    tower.setPosition(300, 40);
-    EXPECT_EQ(tower.box, Box(300, 40, 0, 0));
-    EXPECT_EQ(tower.getPosition(), sf::Vector2f(300.f, 40.f));
-    world.advanceTime(0.25);
-    EXPECT_FALSE(tower.canFire());
-    world.advanceTime(0.01);
-    EXPECT_TRUE(tower.canFire());
-    tower.restartFireClock();
-    EXPECT_FALSE(tower.canFire());
     tower.takeHit();
-    EXPECT_EQ(tower.life, 90);
+    EXPECT_EQ(std::pair(soldier.life, tower.life), std::pair(90, 90));
 }
 
 TEST(Track, FirstRowByLevelAndDirectionWithRandomKindsAtMostOneKindThree) {

@@ -16,22 +16,18 @@ std::size_t objectCount(const Game& game) {
 } // namespace
 
 TEST(ParseNumber, ReadsLikeAtoiAndClampsOverflow) {
-    const std::pair<const char*, int> cases[] = {{"120", 120},
-                                                 {"  120abc", 120},
-                                                 {"\t-5", -5},
-                                                 {"+7", 7},
-                                                 {"abc", 0},
-                                                 {"", 0},
-                                                 {"- 5", 0},
-                                                 {"12 34", 12},
-                                                 {"2147483647", INT_MAX},
-                                                 {"2147483648", INT_MAX},
-                                                 {"99999999999999999999999999", INT_MAX},
-                                                 {"-2147483648", INT_MIN},
-                                                 {"-99999999999999999999999999", INT_MIN},
-                                                 {"0000000000000000000000042", 42}};
-    for (const auto& [text, value] : cases)
-        EXPECT_EQ(parseNumber(text), value) << '"' << text << '"';
+    using Cases = std::vector<std::pair<const char*, int>>;
+    const Cases plain = {{"120", 120}, {"  120abc", 120}, {"\t-5", -5},
+                         {"+7", 7},    {"abc", 0},        {"", 0},
+                         {"- 5", 0},   {"12 34", 12},     {"0000000000000000000000042", 42}};
+    const Cases clamped = {{"2147483647", INT_MAX},
+                           {"2147483648", INT_MAX},
+                           {"99999999999999999999999999", INT_MAX},
+                           {"-2147483648", INT_MIN},
+                           {"-99999999999999999999999999", INT_MIN}};
+    for (const Cases& cases : {plain, clamped})
+        for (const auto& [text, value] : cases)
+            EXPECT_EQ(parseNumber(text), value) << '"' << text << '"';
 }
 
 TEST(LevelLoader, EveryKindOfObjectAtItsPlace) {
