@@ -40,7 +40,7 @@ TEST(Shots, FiringCopiesTheShooterAndShotsLeaveTheFieldOneAFrame) {
     EXPECT_EQ(game.explosions.back().position, Point(385, -79));
 }
 
-TEST(Hits, OneShotOneTargetFirstInOrder) {
+TEST(Hits, OneShotOneTargetFirstInOrderDamagePointsAndTheDestructionBonus) {
     World world;
     world.load("soldier\n175\n100\nsoldier\n175\n198\nblock\n500\n300\n");
     Game& game = world.game;
@@ -70,12 +70,10 @@ TEST(Hits, OneShotOneTargetFirstInOrder) {
     game.updateBlocks();
     EXPECT_EQ(game.blocks[0].life, 90);
     EXPECT_EQ(game.shots.size(), 1u);
-}
 
-TEST(Hits, DamagePointsAndTheDestructionBonus) {
-    World world(5);
+    // Damage, and the bonus for a destruction.
+    game.level = 5;
     world.load("soldier\n175\n100\n");
-    Game& game = world.game;
     world.player().setPosition(600, 880);
     Soldier* enemy = game.soldiers[0].get();
     for (int life : {70, 40, 10}) {
@@ -120,10 +118,29 @@ TEST(Hits, DamagePointsAndTheDestructionBonus) {
     EXPECT_EQ(game.popups.size(), 4u);
 }
 
-TEST(Effects, ExplosionsEndTogetherPopupsOneAFrame) {
+TEST(Effects, CountersWrapExplosionsEndTogetherPopupsGoOneAFrame) {
     World world;
     world.load("");
     Game& game = world.game;
+    game.points = 100;
+    std::vector<int> xs, ys, shown;
+    for (int frame = 1; frame <= 160; ++frame) {
+        game.advanceCounters();
+        xs.push_back(game.scanX);
+        ys.push_back(game.scanY);
+        shown.push_back(game.shownPoints);
+    }
+    // Frame n is at index n - 1: 363 exceeds 1440 / 4, 954 exceeds 900 + 50.
+    EXPECT_EQ(std::vector<int>(xs.begin() + 119, xs.begin() + 121), (std::vector<int>{360, 0}));
+    EXPECT_EQ(std::vector<int>(ys.begin() + 157, ys.begin() + 159), (std::vector<int>{948, 0}));
+    EXPECT_EQ(shown[98], 99);
+    EXPECT_EQ(shown.back(), 100);
+
+    world.advanceTime(0.3);
+    game.advanceCounters();
+    EXPECT_NEAR(game.pulse, std::sin(1.5), 1e-6);
+
+    // All explosions past their last picture go at once.
     for (int i = 0; i < 4; ++i)
         game.explosions.emplace_back(Point(i, i), i == 3, game.gameClock);
     for (int i = 0; i < 3; ++i)
@@ -159,28 +176,6 @@ TEST(Effects, ExplosionsEndTogetherPopupsOneAFrame) {
     ASSERT_EQ(game.explosions.size(), 2u);
     EXPECT_EQ(std::pair(game.explosions[0].frame, game.explosions[1].frame), std::pair(1, 0));
     EXPECT_EQ(game.blocks[0].life, 90);
-}
-
-TEST(AdvanceCounters, ScanLinesWrapAndShownPointsCountUp) {
-    World world;
-    Game& game = world.game;
-    game.points = 100;
-    std::vector<int> xs, ys, shown;
-    for (int frame = 1; frame <= 160; ++frame) {
-        game.advanceCounters();
-        xs.push_back(game.scanX);
-        ys.push_back(game.scanY);
-        shown.push_back(game.shownPoints);
-    }
-    // Frame n is at index n - 1: 363 exceeds 1440 / 4, 954 exceeds 900 + 50.
-    EXPECT_EQ(std::vector<int>(xs.begin() + 119, xs.begin() + 121), (std::vector<int>{360, 0}));
-    EXPECT_EQ(std::vector<int>(ys.begin() + 157, ys.begin() + 159), (std::vector<int>{948, 0}));
-    EXPECT_EQ(shown[98], 99);
-    EXPECT_EQ(shown.back(), 100);
-
-    world.advanceTime(0.3);
-    game.advanceCounters();
-    EXPECT_NEAR(game.pulse, std::sin(1.5), 1e-6);
 }
 
 TEST(ControlPlayer, ArrowsStepEachAxisOnItsOwn) {

@@ -99,18 +99,30 @@ TEST(Lanes, TanksThatLeaveAreReplacedBehindTheEntry) {
         track.place(0, 410);
         track.update(dt, world.game.random);
         EXPECT_EQ(tankLefts(track), c.after);
-        for (const Tank& tank : track.tanks) {
-            EXPECT_EQ(tank.box.top, 410);
-            EXPECT_EQ(tank.movesRight, c.movesRight);
-            EXPECT_EQ(tank.level, 2);
-        }
+        for (const Tank& tank : track.tanks)
+            EXPECT_EQ(std::tuple(tank.box.top, tank.movesRight, tank.level),
+                      std::tuple(410, c.movesRight, 2));
     }
 }
 
-TEST(Lanes, PlayerShotsHitTanksButNotTheHarmlessOnesAndWrecksAreNotReplaced) {
+TEST(Lanes, TouchingOrShootingTanksButNotTheHarmlessOnesAndWrecksAreNotReplaced) {
     World world;
-    world.load("track\ntrue\n300\n");
     Game& game = world.game;
+    // Touching a tank throws the player back to the start, a hit poorer.
+    const std::tuple<int, int, Point> touches[] = {
+        {1, 90, {385, 900}}, {2, 90, {385, 900}}, {3, 100, {300, 330}}};
+    for (const auto& [kind, life, player] : touches) {
+        world.load("track\ntrue\n300\n");
+        for (Tank& tank : game.tracks[0].tanks)
+            tank.kind = 3;
+        game.tracks[0].tanks[2].kind = kind; // at 200..320 x 300..360
+        world.player().setPosition(300, 330);
+        game.updatePlayer();
+        EXPECT_EQ(world.player().life, life) << kind;
+        EXPECT_EQ(world.player().centre(), player) << kind;
+    }
+
+    world.load("track\ntrue\n300\n");
     world.player().setPosition(385, 800);
     Track& track = game.tracks[0];
     track.tanks[0].kind = 3;
@@ -141,25 +153,4 @@ TEST(Lanes, PlayerShotsHitTanksButNotTheHarmlessOnesAndWrecksAreNotReplaced) {
     EXPECT_EQ(game.points, 0);
     EXPECT_TRUE(game.popups.empty());
     EXPECT_EQ(world.lastSound(), DamageSound);
-}
-
-TEST(Lanes, TouchingATankThrowsThePlayerBack) {
-    const struct {
-        int kind;
-        int life;
-        Point player;
-    } cases[] = {{1, 90, {385, 900}}, {2, 90, {385, 900}}, {3, 100, {300, 330}}};
-    World world;
-    for (const auto& c : cases) {
-        world.load("track\ntrue\n300\n");
-        Game& game = world.game;
-        Track& track = game.tracks[0];
-        for (Tank& tank : track.tanks)
-            tank.kind = 3;
-        track.tanks[2].kind = c.kind; // at 200..320 x 300..360
-        world.player().setPosition(300, 330);
-        game.updatePlayer();
-        EXPECT_EQ(world.player().life, c.life) << c.kind;
-        EXPECT_EQ(world.player().centre(), c.player) << c.kind;
-    }
 }
