@@ -159,16 +159,17 @@ struct World {
 
     Soldier& player() { return *game.player; }
 
-    // The shot sound buffers 0..3, the others by name.
-    int lastSound() const {
-        const auto& board = *game.sounds;
-        if (board.playing.empty())
-            return -1;
-        const sf::SoundBuffer* played = board.playing.back()->getBuffer();
-        for (std::size_t i = 0; i < board.buffers.size(); ++i)
-            if (board.buffers[i].get() == played)
+    // The buffer a sound plays: the shot sounds 0..3, the others by name; -1 for none.
+    int bufferOf(const sf::Sound& sound) const {
+        const auto& buffers = game.sounds->buffers;
+        for (std::size_t i = 0; i < buffers.size(); ++i)
+            if (buffers[i].get() == sound.getBuffer())
                 return static_cast<int>(i);
         return -1;
+    }
+    int lastSound() const {
+        const auto& playing = game.sounds->playing;
+        return playing.empty() ? -1 : bufferOf(*playing.back());
     }
 
     ContentDir dir;

@@ -5,29 +5,16 @@
 
 using namespace testworld;
 
-namespace {
-
-int bufferIndex(const SoundBoard& board, const sf::Sound& sound) {
-    for (std::size_t i = 0; i < board.buffers.size(); ++i)
-        if (board.buffers[i].get() == sound.getBuffer())
-            return static_cast<int>(i);
-    return -1;
-}
-
 // Waits (a bounded while) until every sound of the board has finished.
-bool allFinished(const SoundBoard& board) {
+static bool allFinished(const SoundBoard& board) {
+    const auto stopped = [](const auto& sound) { return sound->getStatus() == sf::Sound::Stopped; };
     for (int tries = 0; tries < 200; ++tries) {
-        bool done = true;
-        for (const auto& sound : board.playing)
-            done = done && sound->getStatus() == sf::Sound::Stopped;
-        if (done)
+        if (std::all_of(board.playing.begin(), board.playing.end(), stopped))
             return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return false;
 }
-
-} // namespace
 
 TEST(AssetStore, LoadsExplosionFramesWithoutLeadingZeros) {
     ContentDir dir;
@@ -65,7 +52,7 @@ TEST(SoundBoard, EveryRequestStartsItsOwnSoundUpToTheLimitReleasedOneAFrame) {
     board.play("shoot");
     ASSERT_EQ(board.playing.size(), 2u);
     for (const auto& sound : board.playing) {
-        EXPECT_EQ(bufferIndex(board, *sound), randomInt(expected, 0, 3));
+        EXPECT_EQ(world.bufferOf(*sound), randomInt(expected, 0, 3));
         EXPECT_FALSE(sound->getLoop());
     }
     EXPECT_EQ(world.game.random, expected);

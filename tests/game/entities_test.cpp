@@ -14,7 +14,6 @@ TEST(SoldierAndTower, PicturesStatisticsPlacingAndFiringAfterTheirInterval) {
         const Soldier soldier(std::to_string(kind), world.game.gameClock);
         EXPECT_EQ(soldier.kind, kind);
         EXPECT_EQ(soldier.box, Box(0, 0, sides[kind - 1], sides[kind - 1])) << kind;
-        EXPECT_EQ(soldier.getScale(), sf::Vector2f(0.75f, 0.75f));
         EXPECT_EQ(std::pair(soldier.life, soldier.ammo), std::pair(100, 100));
     }
     // The player after the last level: damage, turning and fire rate are the kind itself, the
@@ -22,7 +21,6 @@ TEST(SoldierAndTower, PicturesStatisticsPlacingAndFiringAfterTheirInterval) {
     const Soldier six("6", world.game.gameClock);
     EXPECT_EQ(std::tuple(six.range, six.damage, six.turnRate, six.moveRate, six.fireRate),
               std::tuple(300, 6.0, 6.0, 3.0, 6.0));
-    EXPECT_EQ(six.getOrigin(), sf::Vector2f(18.f, 69.f));
     const auto values = [&world](int level) {
         const Tower t(*world.game.assets, level, world.game.gameClock);
         return std::vector<int>{t.damage, t.fireRate, t.turnRate, t.shotKind, t.range};
@@ -45,7 +43,6 @@ TEST(SoldierAndTower, PicturesStatisticsPlacingAndFiringAfterTheirInterval) {
     // A tower is placed by its centre and faces left.
     Tower tower(*world.game.assets, 4, world.game.gameClock);
     EXPECT_EQ(std::pair(tower.life, tower.getRotation()), std::pair(100, 90.f));
-    EXPECT_EQ(tower.getOrigin(), sf::Vector2f(21.f, 74.f));
     tower.setPosition(300, 40);
     EXPECT_EQ(tower.box, Box(300, 40, 0, 0));
     EXPECT_EQ(tower.getPosition(), sf::Vector2f(300.f, 40.f));
@@ -103,37 +100,6 @@ TEST(Track, FirstRowByLevelAndDirectionWithRandomKindsAtMostOneKindThree) {
         EXPECT_LE(kind3, 1) << seed;
     }
     EXPECT_EQ(seen, (std::set<int>{1, 2, 3}));
-}
-
-TEST(Tank, DrivesFasterPastTheOriginFasterByLevel) {
-    World world;
-    // Factor 50 while x stays 0 or more on the way left, 75 otherwise; tentative 0 is not past.
-    const struct {
-        int level;
-        bool movesRight;
-        int from, to;
-        float dt;
-    } cases[] = {
-        {1, true, 100, 101, 0.02f}, {1, false, 100, 99, 0.02f}, {1, false, -10, -11, 0.02f},
-        {1, true, -10, -9, 0.02f},  {1, true, -1, 0, 0.02f},    {1, false, 1, 0, 0.02f},
-        {5, true, -2, 2, 0.02f},    {1, true, -1, 1, 0.03f},    {1, true, 0, 7, 0.1f},
-        {2, true, 0, 11, 0.1f},     {3, true, 0, 15, 0.1f},     {4, true, 0, 18, 0.1f},
-        {5, true, 0, 22, 0.1f}};
-    for (const auto& c : cases) {
-        Tank tank(c.level, 1, world.game.assets->tankImages[0]);
-        tank.setFacing(c.movesRight);
-        tank.setPosition(c.from, 77);
-        tank.move(c.dt);
-        EXPECT_EQ(tank.box, Box(c.to, 77, tankWidth, tankHeight))
-            << c.level << ": " << c.from << (c.movesRight ? " right" : " left");
-        EXPECT_EQ(tank.getPosition(), sf::Vector2f(static_cast<float>(c.to), 77.f));
-        EXPECT_EQ(tank.centre(), Point(c.to + 60, 107));
-        // Mirrored exactly when it drives left.
-        EXPECT_EQ(tank.getTextureRect(),
-                  c.movesRight
-                      ? sf::IntRect(0, 0, tankWidth, tankHeight)
-                      : sf::IntRect(tankWidth, 0, -static_cast<int>(tankWidth), tankHeight));
-    }
 }
 
 TEST(ShotExplosionPopupAndBlock, DamageTruncatedPicturesEveryTwentiethFadingAndRising) {

@@ -79,29 +79,46 @@ TEST(Soldiers, WalkTowardsThePlayerSlowingWhenLinedUpAndKeepApart) {
     EXPECT_EQ(world.game.soldiers[1]->centre(), Point(625, 100));
 }
 
-TEST(Lanes, TanksThatLeaveAreReplacedBehindTheEntry) {
+TEST(Lanes, TanksDriveFasterPastTheOriginAndFasterByLevelAndLeaversComeBackBehindTheEntry) {
     World world;
+    // 50 x speed a second while a step would not pass the origin, 75 x speed past it; a step to
+    // exactly 0 does not pass. At level 2 (speed 1.5) in 1/30 s: +3 to the right, three pass 928
+    // and queue up again behind the entry; to the left -206 passes -208, -205 would not.
     const struct {
+        int level;
         bool movesRight;
-        std::vector<int> before;
-        std::vector<int> after; // after one frame of 1/30 s at level 2 (speed 1.5)
-    } cases[] = {
-        // 75 x 1.5 / 30 = 3.75: +3 to the right; three pass 928 and go.
-        {true, {929, 100, 930, 931}, {103, -184, -318, -452}},
-        // Left: 2.5 while at 0 or more, 3.75 below it; -206 passes -208, -205 would not.
-        {false, {-206, 300, -300, -205}, {297, -208, 904, 1038}},
-    };
+        float dt;
+        std::vector<int> before, after;
+    } cases[] = {{1, true, 0.02f, {100, -10, -1}, {101, -9, 0}},
+                 {1, false, 0.02f, {100, -10, 1}, {99, -11, 0}},
+                 {5, true, 0.02f, {-2}, {2}},
+                 {1, true, 0.03f, {-1}, {1}},
+                 {1, true, 0.1f, {0}, {7}},
+                 {2, true, 0.1f, {0}, {11}},
+                 {3, true, 0.1f, {0}, {15}},
+                 {4, true, 0.1f, {0}, {18}},
+                 {5, true, 0.1f, {0}, {22}},
+                 {2, true, dt, {929, 100, 930, 931}, {103, -184, -318, -452}},
+                 {2, false, dt, {-206, 300, -300, -205}, {297, -208, 904, 1038}}};
     for (const auto& c : cases) {
-        Track track(2, 720, c.movesRight, *world.game.assets, world.game.random);
+        Track track(c.level, 720, c.movesRight, *world.game.assets, world.game.random);
         track.tanks.clear();
         for (int x : c.before)
             track.makeTank(x, 0, world.game.random);
         track.place(0, 410);
-        track.update(dt, world.game.random);
-        EXPECT_EQ(tankLefts(track), c.after);
-        for (const Tank& tank : track.tanks)
+        track.update(c.dt, world.game.random);
+        EXPECT_EQ(tankLefts(track), c.after) << c.level << (c.movesRight ? " right" : " left");
+        for (const Tank& tank : track.tanks) {
             EXPECT_EQ(std::tuple(tank.box.top, tank.movesRight, tank.level),
-                      std::tuple(410, c.movesRight, 2));
+                      std::tuple(410, c.movesRight, c.level));
+            EXPECT_EQ(tank.getPosition(), sf::Vector2f(static_cast<float>(tank.box.left), 410.f));
+            EXPECT_EQ(tank.centre(), Point(tank.box.left + 60, 440));
+            // Mirrored exactly when it drives left.
+            EXPECT_EQ(tank.getTextureRect(),
+                      c.movesRight
+                          ? sf::IntRect(0, 0, tankWidth, tankHeight)
+                          : sf::IntRect(tankWidth, 0, -static_cast<int>(tankWidth), tankHeight));
+        }
     }
 }
 
