@@ -147,15 +147,14 @@ TEST(LevelLoader, KeywordsAreEchoedMisspeltOnesSkippedAndRecordsCutShortRepeatTh
     EXPECT_EQ(world.out.text(), "\n");
 }
 
-TEST(LevelLoader, ReloadingKeepsOnlyThePopupsAndLevelsOutsideTakeTheNearestValues) {
+TEST(LevelLoader, ReloadingKeepsOnlyThePopupsLevelsOutsideTakeTheNearestValuesAndAllIsBounded) {
     World world(6);
     Game& game = world.game;
     world.load("tower\n0\n0\ntrack\nfalse\n100\nsoldier\n0\n0\n");
     // The player of the last frames: kind 6, no picture, the statistics of kind 5.
     EXPECT_EQ(world.player().kind, 6);
     EXPECT_EQ(world.player().box.width, 0);
-    EXPECT_EQ(game.towers[0].range, 250);
-    EXPECT_EQ(game.towers[0].damage, 3);
+    EXPECT_EQ(std::pair(game.towers[0].range, game.towers[0].damage), std::pair(250, 3));
     EXPECT_EQ(game.tracks[0].level, 5);
     EXPECT_EQ(game.tracks[0].tanks[1].box.left - game.tracks[0].tanks[0].box.left, -154);
 
@@ -177,18 +176,14 @@ TEST(LevelLoader, ReloadingKeepsOnlyThePopupsAndLevelsOutsideTakeTheNearestValue
     world.load("track\ntrue\n100\n");
     EXPECT_EQ(game.tracks[0].level, 1);
     EXPECT_EQ(game.tracks[0].tanks.size(), 5u);
-}
 
-TEST(LevelLoader, CoordinatesAndObjectCountsAreBounded) {
-    World world;
+    // Coordinates are bounded, and a level may not fill a container beyond 10,000 objects.
     world.load("tower\n99999999999999999999\n-99999999999999999999\nitem\n"
                "99999999999999999999\n1\n1\n");
     ASSERT_EQ(world.game.towers.size(), 1u);
     EXPECT_EQ(world.game.towers[0].centre(), Point(1000025, -1000000));
     ASSERT_EQ(world.game.items.size(), 1u);
     EXPECT_EQ(world.game.items[0].kind, INT_MAX);
-
-    // A level may not fill a container beyond 10,000 objects.
     std::string many;
     for (int i = 0; i < 12000; ++i)
         many += "block\n" + std::to_string(i) + "\n5\n";

@@ -38,21 +38,6 @@ sf::Event keyPressed(sf::Keyboard::Key code) {
 
 } // namespace
 
-TEST(PlayerName, FirstLineOfInfoData) {
-    TempDir dir;
-    const std::pair<const char*, const char*> cases[] = {
-        {"Alice\r\n", "Alice"}, {"Bob\n", "Bob"},
-        {"Carol", "Carol"},     {"Dan Two\r\nrest\r\n", "Dan Two"},
-        {"\r\nEve\n", ""},      {"", ""}};
-    for (const auto& [bytes, name] : cases) {
-        writeBytes("sources/Data/Info.data", bytes);
-        EXPECT_EQ(readPlayerName(), name) << '"' << bytes << '"';
-    }
-    std::filesystem::remove("sources/Data/Info.data");
-    EXPECT_EQ(readPlayerName(), "");
-    EXPECT_EQ(readPlayerName("sources/Data"), ""); // a folder cannot be read as the file
-}
-
 TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) {
     BareGame bare;
     Game& game = bare.game;
@@ -126,8 +111,20 @@ TEST(GameLifecycle, OpeningAndClosingRunTheirCourse) {
     EXPECT_GE(columnsWith(bare.window.screenshot(), 400, 460, sf::Color::White).first, 0);
 }
 
-TEST(GameLifecycle, AWholeLostGameIsRecordedAGivenUpOneIsNot) {
+TEST(GameLifecycle, TheNameIsTheFirstLineOfInfoDataAWholeLostGameIsRecordedAGivenUpOneIsNot) {
     TempDir dir;
+    const std::pair<const char*, const char*> cases[] = {
+        {"Alice\r\n", "Alice"}, {"Bob\n", "Bob"},
+        {"Carol", "Carol"},     {"Dan Two\r\nrest\r\n", "Dan Two"},
+        {"\r\nEve\n", ""},      {"", ""}};
+    for (const auto& [bytes, name] : cases) {
+        writeBytes("sources/Data/Info.data", bytes);
+        EXPECT_EQ(readPlayerName(), name) << '"' << bytes << '"';
+    }
+    std::filesystem::remove("sources/Data/Info.data");
+    EXPECT_EQ(readPlayerName(), "");
+    EXPECT_EQ(readPlayerName("sources/Data"), ""); // a folder cannot be read as the file
+
     writeBytes("sources/Data/Info.data", "Tester\r\nignored\r\n");
     // A lane over the start: while a tank stands there, every frame costs 10 life.
     writeBytes("sources/Levels/Level_1.txt", "track\ntrue\n860\n");

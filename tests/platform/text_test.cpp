@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Cp1252, DecodesEveryByteOneCharacterEach) {
+TEST(Text, DecodesEveryCp1252ByteOneCharacterEachAndWritesNumbersAsAStream) {
     // ASCII and Latin-1 bytes (umlauts, the degree sign) map to themselves; 0x80..0x9F by the
     // Windows table.
     std::string bytes;
@@ -19,9 +19,8 @@ TEST(Cp1252, DecodesEveryByteOneCharacterEach) {
     EXPECT_EQ(s[0x84], 0x201Eu); // German low quotation mark
     EXPECT_EQ(s[0x81], 0x81u);   // unassigned: the C1 control
     EXPECT_EQ(s[0x9F], 0x0178u); // Y with diaeresis
-}
 
-TEST(NumberFormat, WritesDoublesAsAStreamDoes) {
+    // Numbers are written as a stream writes doubles.
     const std::pair<double, const char*> cases[] = {
         {1.0, "1"},   {1.0 / 3.0, "0.333333"},    {50 * 1.5, "75"},
         {0.2, "0.2"}, {1234567.0, "1.23457e+06"}, {-7, "-7"}};

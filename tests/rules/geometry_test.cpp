@@ -5,7 +5,7 @@
 
 using namespace testworld;
 
-TEST(Geometry, DistanceAnglesAndStepsAlongADiamond) {
+TEST(Geometry, DistanceAnglesStepsAlongADiamondAndBoxesThatTouch) {
     EXPECT_DOUBLE_EQ(distance({0, 0}, {3, 4}), 5.0);
     EXPECT_DOUBLE_EQ(distance({-3, 10}, {0, 6}), 5.0);
     // Itself, above, right, below, left, then the four diagonals.
@@ -30,9 +30,7 @@ TEST(Geometry, DistanceAnglesAndStepsAlongADiamond) {
         stepAlong(p, c.d, c.heading);
         EXPECT_EQ(p, c.to) << c.d << " at " << c.heading;
     }
-}
 
-TEST(Geometry, BoxesTouchWhenACornerLiesStrictlyInside) {
     // Identical (every corner on the other's edge), inside, around, overlapping, sharing an
     // edge, a cross with no corner inside the other, one corner inside.
     const Box a(0, 0, 10, 10);

@@ -25,7 +25,7 @@ std::vector<HighscoreRecord> withPoints(const std::vector<int>& points) {
 
 } // namespace
 
-TEST(HighscoreNumbers, ReadAsAtolWouldButClamped) {
+TEST(HighscoreFormat, NumbersReadAsAtolWouldButClampedRecordsWhateverTheCountSays) {
     using Cases = std::vector<std::pair<const char*, long>>;
     const Cases plain = {{"5300", 5300}, {"  \t42", 42}, {"+7", 7},  {"-15", -15}, {"12abc", 12},
                          {"abc", 0},     {"", 0},        {"- 5", 0}, {"0005", 5}};
@@ -37,14 +37,12 @@ TEST(HighscoreNumbers, ReadAsAtolWouldButClamped) {
     for (const Cases& cases : {plain, clamped})
         for (const auto& [text, value] : cases)
             EXPECT_EQ(readNumber(text), value) << '"' << text << '"';
-}
 
-TEST(HighscoreFormat, ReadsWhatIsThereWhateverTheCountSays) {
     const HighscoreRecord alpha{"Alpha", "5300", "812"}, bravo{"Bravo", "2100", "340"};
     // Whatever the count says, what is there is read; only a first line 0 hides the rest. A cut
     // record repeats the last text read. A line break after the last record adds no empty
     // record; one not last is kept.
-    const std::pair<std::string, std::vector<HighscoreRecord>> cases[] = {
+    const std::pair<std::string, std::vector<HighscoreRecord>> texts[] = {
         {"1\nAlpha\n5300\n812", {alpha}},
         {"2\r\nAlpha\r\n5300\r\n812\r\nBravo\r\n2100\r\n340", {alpha, bravo}},
         {"0\nAlpha\n5300\n812", {}},
@@ -60,7 +58,7 @@ TEST(HighscoreFormat, ReadsWhatIsThereWhateverTheCountSays) {
         {"1\nAlpha\n5300\n812\n", {alpha}},
         {"1\r\nAlpha\r\n5300\r\n812\r\n", {alpha}},
         {"2\n\n\n\nAlpha\n5300\n812", {{"", "", ""}, alpha}}};
-    for (const auto& [text, expected] : cases)
+    for (const auto& [text, expected] : texts)
         EXPECT_EQ(parse(text), expected) << text;
 
     // Written: the count, then the fields byte for byte, without a final line break and without
@@ -75,7 +73,7 @@ TEST(HighscoreFormat, ReadsWhatIsThereWhateverTheCountSays) {
               (std::vector<HighscoreRecord>{{std::string(maxFieldLength, 'x'), "1", "2"}}));
 }
 
-TEST(HighscoreTable, AddsBeforeTheFirstWithFewerPointsAndTrimsOnlyAtExactly21) {
+TEST(HighscoreTable, AddsBeforeTheFirstWithFewerPointsTrimsAt21AndRewritesTheFileOnEveryUse) {
     const auto records = withPoints({1000, 800});
     const std::pair<int, std::size_t> places[] = {{900, 1}, {1000, 1}, {1001, 0}, {800, 2}, {5, 2}};
     for (auto [points, place] : places)
@@ -118,10 +116,9 @@ TEST(HighscoreTable, AddsBeforeTheFirstWithFewerPointsAndTrimsOnlyAtExactly21) {
         table.add("New", 1, 1);
         EXPECT_EQ(table.records().size(), 26u);
     }
-}
 
-TEST(HighscoreTable, EveryUseRewritesTheFileAndAFailedSaveKeepsTheStoredList) {
-    ScratchFolder folder;
+    // Every use rewrites the file; a failed save keeps the stored list.
+    std::filesystem::remove_all("sources");
     {
         HighscoreTable table; // the missing folder is made
         EXPECT_TRUE(table.records().empty());
