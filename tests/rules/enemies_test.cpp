@@ -4,14 +4,14 @@
 
 using namespace testworld;
 
-TEST(Towers, EngageOnlyWithinTheirRange) {
+TEST(Enemies, TowersEngageWithinRangeSoldiersFireNearTheTopAndWalkUpToThePlayer) {
     World world;
     // Pixels from the tower's centre to the player's, straight below.
     const struct {
         int level, gap;
         bool engages;
-    } cases[] = {{1, 50, false}, {1, 49, true}, {5, 250, false}, {5, 249, true}};
-    for (const auto& c : cases) {
+    } ranges[] = {{1, 50, false}, {1, 49, true}, {5, 250, false}, {5, 249, true}};
+    for (const auto& c : ranges) {
         world.game.level = c.level;
         world.load("tower\n360\n100\n"); // centre (385, 100)
         world.player().setPosition(385, 100 + c.gap);
@@ -20,15 +20,14 @@ TEST(Towers, EngageOnlyWithinTheirRange) {
         EXPECT_EQ(world.game.towers[0].getRotation() != 90.f, c.engages) << c.level << c.gap;
         EXPECT_EQ(world.game.shots.size(), c.engages ? 1u : 0u) << c.level << " at " << c.gap;
     }
-}
 
-TEST(Soldiers, FireAtAnyDistanceWhileThePlayerIsNearTheTop) {
-    World world;
+    // Soldiers fire at any distance while the player is near the top.
+    world.game.level = 1;
     const struct {
         int playerY, ammo;
         std::size_t shots;
-    } cases[] = {{299, 100, 2}, {300, 100, 1}, {299, 0, 0}};
-    for (const auto& c : cases) {
+    } firing[] = {{299, 100, 2}, {300, 100, 1}, {299, 0, 0}};
+    for (const auto& c : firing) {
         // One soldier far from the player, one within its range of 100.
         world.load("soldier\n0\n50\nsoldier\n600\n250\n");
         world.player().setPosition(700, c.playerY);
@@ -42,32 +41,22 @@ TEST(Soldiers, FireAtAnyDistanceWhileThePlayerIsNearTheTop) {
         EXPECT_NE(world.game.soldiers[0]->getRotation(), 0.f);
         EXPECT_NE(world.game.soldiers[0]->centre(), far);
     }
-}
 
-TEST(Soldiers, WalkTowardsThePlayerSlowingWhenLinedUpAndKeepApart) {
-    World world;
+    // They walk towards the player, slower when lined up, and keep apart.
+    // 100 away they stay, 101 away they walk; 10 to the side the 0.2 step to the right is lost
+    // while the one to the left costs a pixel; they stop at the middle line.
     world.load("soldier\n0\n0\n");
     Soldier& soldier = *world.game.soldiers[0];
-    const struct {
-        const char* name;
-        Point soldier;
-        Point player;
-        Point after;
-    } cases[] = {
-        {"exactly 100 away stays", {200, 200}, {300, 200}, {200, 200}},
-        {"101 away walks", {200, 200}, {301, 200}, {201, 200}},
-        {"10 left: the 0.2 step is lost", {290, 100}, {300, 300}, {290, 101}},
-        {"10 right: one pixel left", {310, 100}, {300, 300}, {309, 101}},
-        {"above and left", {100, 100}, {600, 800}, {101, 101}},
-        {"below the middle line stays", {200, 600}, {700, 250}, {200, 600}},
-        {"onto the middle line", {200, 449}, {200, 800}, {200, 450}},
-        {"a step below the middle line is undone", {200, 450}, {200, 800}, {200, 450}},
-    };
-    for (const auto& c : cases) {
-        soldier.setPosition(c.soldier.x, c.soldier.y);
-        world.player().setPosition(c.player.x, c.player.y);
+    const std::tuple<Point, Point, Point> walks[] = {
+        {{200, 200}, {300, 200}, {200, 200}}, {{200, 200}, {301, 200}, {201, 200}},
+        {{290, 100}, {300, 300}, {290, 101}}, {{310, 100}, {300, 300}, {309, 101}},
+        {{100, 100}, {600, 800}, {101, 101}}, {{200, 600}, {700, 250}, {200, 600}},
+        {{200, 449}, {200, 800}, {200, 450}}, {{200, 450}, {200, 800}, {200, 450}}};
+    for (const auto& [from, player, to] : walks) {
+        soldier.setPosition(from.x, from.y);
+        world.player().setPosition(player.x, player.y);
         world.game.updateSoldiers();
-        EXPECT_EQ(soldier.centre(), c.after) << c.name;
+        EXPECT_EQ(soldier.centre(), to) << from.x << "," << from.y;
     }
 
     // The second soldier stands by the player and does not walk; the first comes up to 100.

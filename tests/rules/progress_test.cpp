@@ -94,39 +94,6 @@ TEST(Death, TheUpdateThatTakesTheLastLifeEndsTheGameUnlessItCrosses) {
     EXPECT_FALSE(game.aborted);
 }
 
-TEST(LevelDone, CrossingsNeededAndTheNextLevel) {
-    const struct {
-        int level, crossings;
-        bool done;
-    } cases[] = {{1, 4, false}, {1, 5, true},  {2, 5, false}, {2, 10, true},
-                 {5, 9, false}, {5, 10, true}, {3, 11, false}};
-    World world;
-    Game& game = world.game;
-    for (const auto& c : cases) {
-        game.level = c.level;
-        game.points = 0;
-        world.load("");
-        ContentDir::writeLevel(c.level + 1, "block\n1\n1\n");
-        game.levelProgress[static_cast<std::size_t>(c.level)] = c.crossings;
-        world.player().life = 20;
-        game.checkLevelDone();
-        EXPECT_EQ(game.level, c.done ? c.level + 1 : c.level) << c.level << "/" << c.crossings;
-        EXPECT_EQ(game.points, c.done ? 1000 : 0);
-        EXPECT_EQ(game.blocks.size(), c.done ? 1u : 0u);
-        EXPECT_EQ(world.player().kind, game.level);
-        EXPECT_EQ(world.player().life, c.done ? 100 : 20);
-        EXPECT_TRUE(game.running);
-    }
-    // After the last level the game ends.
-    game.level = 6;
-    game.points = 0;
-    world.load("");
-    game.checkLevelDone();
-    EXPECT_FALSE(game.running);
-    EXPECT_EQ(game.level, 6);
-    EXPECT_EQ(game.points, 0);
-}
-
 TEST(PulseItems, BreatheWithThePulse) {
     World world;
     world.load("item\n1\n0\n0\nitem\n8\n0\n0\n");
