@@ -76,19 +76,12 @@ class ContentDir : public ScratchFolder {
 };
 
 // Standard output collected while the object lives.
-class CoutCapture {
-  public:
-    CoutCapture() : old_(std::cout.rdbuf(buffer_.rdbuf())) {}
-    ~CoutCapture() { std::cout.rdbuf(old_); }
-    CoutCapture(const CoutCapture&) = delete;
-    CoutCapture& operator=(const CoutCapture&) = delete;
-
-    std::string text() const { return buffer_.str(); }
-    void clear() { buffer_.str({}); }
-
-  private:
-    std::ostringstream buffer_;
-    std::streambuf* old_;
+struct CoutCapture {
+    std::ostringstream buffer;
+    std::streambuf* old = std::cout.rdbuf(buffer.rdbuf());
+    ~CoutCapture() { std::cout.rdbuf(old); }
+    std::string text() const { return buffer.str(); }
+    void clear() { buffer.str({}); }
 };
 
 inline void makeTexture(sf::Texture& texture, unsigned w, unsigned h) {

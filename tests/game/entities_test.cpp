@@ -2,7 +2,6 @@
 #include "tests/game/TestWorld.hpp"
 
 #include <gtest/gtest.h>
-#include <set>
 
 using namespace testworld;
 
@@ -64,42 +63,6 @@ TEST(SoldierAndTower, PicturesStatisticsPlacingAndFiringAfterTheirInterval) {
     soldier.takeHit();
     tower.takeHit();
     EXPECT_EQ(std::pair(soldier.life, tower.life), std::pair(90, 90));
-}
-
-TEST(Track, FirstRowByLevelAndDirectionWithRandomKindsAtMostOneKindThree) {
-    World world;
-    const struct {
-        int level;
-        bool movesRight;
-        std::vector<int> lefts;
-    } cases[] = {{1, true, {-268, -34, 200, 434, 668}},
-                 {1, false, {988, 754, 520, 286, 52}},
-                 {3, false, {988, 821, 654, 487, 320, 153}},
-                 {5, true, {-268, -114, 40, 194, 348, 502, 656}}};
-    for (const auto& c : cases) {
-        Track track(c.level, 720, c.movesRight, *world.game.assets, world.game.random);
-        track.place(50, 310);
-        EXPECT_EQ(track.origin, Point(50, 310));
-        EXPECT_EQ(tankLefts(track), c.lefts);
-        for (const Tank& tank : track.tanks)
-            EXPECT_EQ(std::tuple(tank.box.top, tank.level, tank.movesRight),
-                      std::tuple(310, c.level, c.movesRight));
-    }
-
-    std::set<int> seen;
-    for (std::uint32_t seed = 0; seed < 60; ++seed) {
-        RandomEngine random(seed);
-        Track track(3, 720, false, *world.game.assets, random);
-        int kind3 = 0;
-        for (const Tank& tank : track.tanks) {
-            seen.insert(tank.kind);
-            kind3 += tank.kind == 3;
-            EXPECT_EQ(tank.getTexture(),
-                      &world.game.assets->tankImages[static_cast<std::size_t>(tank.kind - 1)]);
-        }
-        EXPECT_LE(kind3, 1) << seed;
-    }
-    EXPECT_EQ(seen, (std::set<int>{1, 2, 3}));
 }
 
 TEST(ShotExplosionPopupAndBlock, DamageTruncatedPicturesEveryTwentiethFadingAndRising) {

@@ -42,9 +42,8 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     EXPECT_EQ(std::tuple(game.running, game.paused, game.aborted, game.fade, game.level),
               std::tuple(true, false, false, 255.f, 1));
     EXPECT_EQ(game.mapArea, Box(25, 0, 720, 900));
-    ASSERT_NE(game.player, nullptr);
+    ASSERT_TRUE(game.player && game.sounds && game.text.getFont() && game.text2.getFont());
     EXPECT_EQ(game.player->position, Point(385, 900));
-    EXPECT_TRUE(game.sounds && game.text.getFont() && game.text2.getFont());
 
     game.fade = 0.f;
     game.clock.restart();
@@ -59,8 +58,7 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     for (const sf::Event& event :
          {keyPressed(sf::Keyboard::P), move, closed, keyPressed(sf::Keyboard::Q)})
         game.handleEvent(event);
-    EXPECT_TRUE(game.paused);
-    EXPECT_EQ(game.mouse, Point(412, 77));
+    EXPECT_EQ(std::pair(game.paused, game.mouse), std::pair(true, Point(412, 77)));
     for (int i = 0; i < 5; ++i)
         game.frame();
     EXPECT_TRUE(game.running);
@@ -76,8 +74,7 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     const sf::Image before = bare.window.screenshot();
     game.player->life = 0;
     game.frame();
-    EXPECT_FALSE(game.running);
-    EXPECT_EQ(game.scanX, 9) << "updated";
+    EXPECT_EQ(std::pair(game.running, game.scanX), std::pair(false, 9)) << "updated";
     const sf::Image after = bare.window.screenshot();
     EXPECT_NE(std::memcmp(before.getPixelsPtr(), after.getPixelsPtr(), 1440 * 900 * 4), 0)
         << "drawn";

@@ -50,8 +50,7 @@ TEST(Hits, OneShotOneTargetFirstInOrderDamagePointsAndTheDestructionBonus) {
     game.updateSoldiers();
     EXPECT_EQ(game.soldiers[0]->life, 90);
     EXPECT_EQ(game.soldiers[1]->life, 100);
-    EXPECT_TRUE(std::none_of(game.shots.begin(), game.shots.end(),
-                             [](const Shot& s) { return s.fromPlayer; }));
+    EXPECT_TRUE(game.shots.empty());
 
     // Three shots on a block in one frame: one hits, two wait.
     const Point block = game.blocks[0].centre();

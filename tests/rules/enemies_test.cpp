@@ -1,6 +1,7 @@
 #include "tests/game/TestWorld.hpp"
 
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace testworld;
 
@@ -68,8 +69,42 @@ TEST(Enemies, TowersEngageWithinRangeSoldiersFireNearTheTopAndWalkUpToThePlayer)
     EXPECT_EQ(world.game.soldiers[1]->centre(), Point(625, 100));
 }
 
-TEST(Lanes, TanksDriveFasterPastTheOriginAndFasterByLevelAndLeaversComeBackBehindTheEntry) {
+TEST(Lanes, FirstRowsKindsAndDrivingFasterPastTheOriginAndByLevelLeaversComeBackBehind) {
     World world;
+    // The first row by level and direction; random kinds, at most one harmless kind 3.
+    const struct {
+        int level;
+        bool movesRight;
+        std::vector<int> lefts;
+    } rows[] = {{1, true, {-268, -34, 200, 434, 668}},
+                {1, false, {988, 754, 520, 286, 52}},
+                {3, false, {988, 821, 654, 487, 320, 153}},
+                {5, true, {-268, -114, 40, 194, 348, 502, 656}}};
+    for (const auto& c : rows) {
+        Track track(c.level, 720, c.movesRight, *world.game.assets, world.game.random);
+        track.place(50, 310);
+        EXPECT_EQ(track.origin, Point(50, 310));
+        EXPECT_EQ(tankLefts(track), c.lefts);
+        for (const Tank& tank : track.tanks)
+            EXPECT_EQ(std::tuple(tank.box.top, tank.level, tank.movesRight),
+                      std::tuple(310, c.level, c.movesRight));
+    }
+
+    std::set<int> seen;
+    for (std::uint32_t seed = 0; seed < 60; ++seed) {
+        RandomEngine random(seed);
+        Track track(3, 720, false, *world.game.assets, random);
+        int kind3 = 0;
+        for (const Tank& tank : track.tanks) {
+            seen.insert(tank.kind);
+            kind3 += tank.kind == 3;
+            EXPECT_EQ(tank.getTexture(),
+                      &world.game.assets->tankImages[static_cast<std::size_t>(tank.kind - 1)]);
+        }
+        EXPECT_LE(kind3, 1) << seed;
+    }
+    EXPECT_EQ(seen, (std::set<int>{1, 2, 3}));
+
     // 50 x speed a second while a step would not pass the origin, 75 x speed past it; a step to
     // exactly 0 does not pass. At level 2 (speed 1.5) in 1/30 s: +3 to the right, three pass 928
     // and queue up again behind the entry; to the left -206 passes -208, -205 would not.

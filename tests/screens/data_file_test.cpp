@@ -26,16 +26,11 @@ struct ErrorLines {
     std::ostringstream captured;
     std::streambuf* previous = std::cerr.rdbuf(captured.rdbuf());
     ~ErrorLines() { std::cerr.rdbuf(previous); }
-    std::size_t count() const {
-        const std::string text = captured.str();
-        return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-    }
+    long count() const { return std::ranges::count(captured.str(), '\n'); }
 };
 
 unsigned modeOf(const fs::path& path) {
-    struct stat status {};
-    ::lstat(path.c_str(), &status);
-    return status.st_mode & 07777;
+    return static_cast<unsigned>(fs::status(path).permissions());
 }
 
 // A list of n records, long enough that writing it takes a moment.
@@ -64,13 +59,13 @@ TEST(DataFile, ReadOnlyPlacesAreLeftAloneWithOneMessageLinksFollowedPermissionsK
             table.add("Bravo", 9000, 1);
             EXPECT_FALSE(table.save()) << mode[0];
         }
-        EXPECT_EQ(errors.count(), 2u) << "one line per save: " << errors.captured.str();
+        EXPECT_EQ(errors.count(), 2) << "one line per save: " << errors.captured.str();
         EXPECT_EQ(readBytes(dataFile), stored);
         EXPECT_EQ(modeOf(dataFile), mode[0]);
         EXPECT_FALSE(fs::exists(temporaryFile));
         // Nothing to change: nothing to say.
         { HighscoreTable table; }
-        EXPECT_EQ(errors.count(), 2u);
+        EXPECT_EQ(errors.count(), 2);
     }
 
     // A missing folder is made only where that is allowed; a file in the folder's place fails.
@@ -83,7 +78,7 @@ TEST(DataFile, ReadOnlyPlacesAreLeftAloneWithOneMessageLinksFollowedPermissionsK
     fs::permissions("sources", fs::perms(0755));
     writeBytes("sources/Data", "");
     EXPECT_FALSE(replaceFile(dataFile, stored));
-    EXPECT_EQ(errors.count(), 2u);
+    EXPECT_EQ(errors.count(), 2);
     fs::remove("sources/Data");
     EXPECT_TRUE(replaceFile(dataFile, stored));
     EXPECT_EQ(readBytes(dataFile), stored);
@@ -114,7 +109,7 @@ TEST(DataFile, ReadOnlyPlacesAreLeftAloneWithOneMessageLinksFollowedPermissionsK
     fs::create_symlink("../../elsewhere/pipe", dataFile);
     errors.captured.str({});
     EXPECT_FALSE(replaceFile(dataFile, "0\n"));
-    EXPECT_EQ(errors.count(), 1u);
+    EXPECT_EQ(errors.count(), 1);
     EXPECT_TRUE(fs::is_fifo("elsewhere/pipe"));
 }
 
