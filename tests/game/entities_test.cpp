@@ -97,27 +97,20 @@ TEST(ShotExplosionPopupAndBlock, DamageTruncatedPicturesEveryTwentiethFadingAndR
     ScorePopup popup("500", 200, 400, world.game.builtinFont, clock);
     EXPECT_EQ(popup.getString().toAnsiString(), "+500");
     EXPECT_EQ(popup.getCharacterSize(), 30u);
-    EXPECT_EQ(popup.getFillColor(), sf::Color::Red);
-    EXPECT_EQ(popup.getPosition(), sf::Vector2f(200.f, 400.f));
-    // No step before more than 0.1 s has passed; the clock restarts with each step.
-    const struct {
-        double wait;
-        float frame;
-        int age;
-        float y;
-        int red;
-    } steps[] = {{0.09, 0.5f, 0, 400, 255},
-                 {0.02, 0.5f, 50, 300, 100},
-                 {0, 0.5f, 50, 300, 100},
-                 {0.2, 0.6f, 110, 180, 220},
-                 {0.2, 0.3f, 140, 120, 280 - 256}};
-    for (const auto& step : steps) {
-        clock.advance(step.wait);
-        popup.ageStep(step.frame);
-        EXPECT_EQ(popup.age, step.age);
-        EXPECT_EQ(popup.getPosition(), sf::Vector2f(200.f, step.y)) << step.age;
-        // Dark red, brightening; the colour keeps its low 8 bits.
-        EXPECT_EQ(popup.getFillColor(), sf::Color(static_cast<sf::Uint8>(step.red), 0, 0, 255));
-        EXPECT_EQ(popup.finished(), step.age > 100);
+    // Shown red where it was won; no step before more than 0.1 s has passed, and the clock
+    // restarts with each step. Then it rises, dark red brightening; the colour keeps its low
+    // 8 bits.
+    const std::tuple<double, float, int, float, int> steps[] = {{0.09, 0.5f, 0, 400, 255},
+                                                                {0.02, 0.5f, 50, 300, 100},
+                                                                {0, 0.5f, 50, 300, 100},
+                                                                {0.2, 0.6f, 110, 180, 220},
+                                                                {0.2, 0.3f, 140, 120, 280 - 256}};
+    for (const auto& [wait, frame, age, y, red] : steps) {
+        clock.advance(wait);
+        popup.ageStep(frame);
+        EXPECT_EQ(popup.age, age);
+        EXPECT_EQ(popup.getPosition(), sf::Vector2f(200.f, y)) << age;
+        EXPECT_EQ(popup.getFillColor(), sf::Color(static_cast<sf::Uint8>(red), 0, 0, 255));
+        EXPECT_EQ(popup.finished(), age > 100);
     }
 }
