@@ -29,7 +29,6 @@ inline constexpr float dt = 1.f / 30.f;
 
 // Soldier pictures of distinct widths, so a wrong file shows in the box.
 inline constexpr unsigned soldierWidths[] = {40, 41, 42, 36, 37};
-inline constexpr unsigned soldierHeight = 126;
 inline constexpr unsigned tankWidth = 120;
 inline constexpr unsigned tankHeight = 60;
 inline constexpr unsigned blockSide = 40;
@@ -45,10 +44,6 @@ inline std::vector<int> tankLefts(const Track& track) {
 // A scratch folder with helpers that write content into it.
 class ContentDir : public ScratchFolder {
   public:
-    static void write(const fs::path& file, const std::string& content) {
-        fs::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << content;
-    }
     static void writePicture(const fs::path& file, unsigned w, unsigned h) {
         fs::create_directories(file.parent_path());
         sf::Image image;
@@ -57,21 +52,23 @@ class ContentDir : public ScratchFolder {
     }
     static void writeSounds() {
         std::vector<sf::Int16> samples(161, 1000); // 0.02 s
+        fs::create_directories("sources/Sounds");
         for (const char* name : {"Shoot1.ogg", "Shoot2.ogg", "Blaster1.wav", "Blaster2.wav",
                                  "damage.ogg", "Collect.wav", "Refill.wav", "NextLevel.wav"}) {
-            fs::create_directories("sources/Sounds");
             sf::OutputSoundFile out;
             out.openFromFile("sources/Sounds/" + std::string(name), 8000, 1);
             out.write(samples.data(), samples.size());
         }
     }
     static void writeLevel(int level, const std::string& text) {
-        write("sources/Levels/Level_" + std::to_string(level) + ".txt", text);
+        fs::create_directories("sources/Levels");
+        std::ofstream("sources/Levels/Level_" + std::to_string(level) + ".txt", std::ios::binary)
+            << text;
     }
     static void writeSoldiers() {
         for (int n = 0; n < 5; ++n)
             writePicture("sources/Images/Soldiers/Soldier_0" + std::to_string(n + 1) + ".png",
-                         soldierWidths[n], soldierHeight);
+                         soldierWidths[n], 126);
     }
 };
 

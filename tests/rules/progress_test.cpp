@@ -70,13 +70,12 @@ TEST(Death, TheUpdateThatTakesTheLastLifeEndsTheGameUnlessItCrosses) {
     game.shots.push_back(enemyShotAt({385, 40}));
     world.step(holding(true)); // up to 20, then hit to 0 and across
     // The level starts afresh with a fresh player at the start.
-    EXPECT_TRUE(game.running);
-    EXPECT_EQ(game.levelProgress[1], 1);
-    EXPECT_EQ(game.points, 100);
+    EXPECT_EQ(std::tuple(game.running, game.levelProgress[1], game.points),
+              std::tuple(true, 1, 100));
     EXPECT_EQ(game.items.size(), 1u);
     EXPECT_EQ(game.blocks[0].life, 100);
-    EXPECT_EQ(world.player().life, 100);
-    EXPECT_EQ(world.player().centre(), Point(385, 900));
+    EXPECT_EQ(std::pair(world.player().life, world.player().centre()),
+              std::pair(100, Point(385, 900)));
     EXPECT_EQ(world.lastSound(), NextLevelSound);
 
     // One enemy hit per frame; the game ends when the life drops below 1.
@@ -88,10 +87,8 @@ TEST(Death, TheUpdateThatTakesTheLastLifeEndsTheGameUnlessItCrosses) {
     EXPECT_TRUE(game.running);
     EXPECT_EQ(world.player().life, 1);
     world.step();
-    EXPECT_FALSE(game.running);
-    EXPECT_EQ(world.player().life, -9);
-    EXPECT_EQ(game.points, 100);
-    EXPECT_FALSE(game.aborted);
+    EXPECT_EQ(std::tuple(game.running, game.aborted, world.player().life, game.points),
+              std::tuple(false, false, -9, 100));
 }
 
 TEST(PulseItems, BreatheWithThePulse) {
