@@ -147,14 +147,13 @@ TEST(Effects, CountersWrapExplosionsEndTogetherPopupsGoOneAFrame) {
     world.advanceTime(0.06);
     game.updateExplosions();
     ASSERT_EQ(game.explosions.size(), 1u);
-    EXPECT_EQ(game.explosions[0].position, Point(3, 3));
-    EXPECT_EQ(game.explosions[0].frame, 1);
+    EXPECT_EQ(std::pair(game.explosions[0].position, game.explosions[0].frame),
+              std::pair(Point(3, 3), 1));
 
     for (int i = 0; i < 3; ++i)
         game.popups.push_back(
             std::make_unique<ScorePopup>("100", 0, 0, game.builtinFont, game.gameClock));
-    game.popups[0]->age = 100;
-    game.popups[1]->age = 100;
+    game.popups[0]->age = game.popups[1]->age = 100;
     world.advanceTime(0.2);
     game.updatePopups(); // both pass 100 now
     ASSERT_EQ(game.popups.size(), 2u);

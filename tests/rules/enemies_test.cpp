@@ -159,8 +159,7 @@ TEST(Lanes, TouchingOrShootingTanksButNotTheHarmlessOnesAndWrecksAreNotReplaced)
         game.tracks[0].tanks[2].kind = kind; // at 200..320 x 300..360
         world.player().setPosition(300, 330);
         game.updatePlayer();
-        EXPECT_EQ(world.player().life, life) << kind;
-        EXPECT_EQ(world.player().centre(), player) << kind;
+        EXPECT_EQ(std::pair(world.player().life, world.player().centre()), std::pair(life, player));
     }
 
     world.load("track\ntrue\n300\n");
@@ -180,18 +179,15 @@ TEST(Lanes, TouchingOrShootingTanksButNotTheHarmlessOnesAndWrecksAreNotReplaced)
     track.tanks[2].life = 0;
     const Point wreck = Point(track.tanks[2].box.left + 2 + tankWidth / 2, 300 + tankHeight / 2);
     game.updateTracks();
-    EXPECT_EQ(track.tanks[0].life, 100);
-    EXPECT_EQ(track.tanks[1].life, 90);
+    EXPECT_EQ(std::pair(track.tanks[0].life, track.tanks[1].life), std::pair(100, 90));
     ASSERT_EQ(game.shots.size(), 2u);
-    EXPECT_TRUE(game.shots[0].fromPlayer);
-    EXPECT_FALSE(game.shots[1].fromPlayer);
-
+    EXPECT_EQ(std::pair(game.shots[0].fromPlayer, game.shots[1].fromPlayer),
+              std::pair(true, false));
     EXPECT_EQ(track.tanks.size(), 4u);
     EXPECT_TRUE(std::none_of(track.tanks.begin(), track.tanks.end(),
                              [](const Tank& t) { return t.life < 1; }));
     ASSERT_EQ(game.explosions.size(), 2u); // the hit, then the wreck
     EXPECT_EQ(fieldsOf(game.explosions[1]), std::pair(wreck, true));
-    EXPECT_EQ(game.points, 0);
-    EXPECT_TRUE(game.popups.empty());
+    EXPECT_TRUE(game.points == 0 && game.popups.empty());
     EXPECT_EQ(world.lastSound(), DamageSound);
 }

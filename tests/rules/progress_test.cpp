@@ -84,8 +84,7 @@ TEST(Death, TheUpdateThatTakesTheLastLifeEndsTheGameUnlessItCrosses) {
     game.shots.push_back(enemyShotAt({385, 520}));
     game.shots.push_back(enemyShotAt({385, 530}));
     world.step();
-    EXPECT_TRUE(game.running);
-    EXPECT_EQ(world.player().life, 1);
+    EXPECT_EQ(std::pair(game.running, world.player().life), std::pair(true, 1));
     world.step();
     EXPECT_EQ(std::tuple(game.running, game.aborted, world.player().life, game.points),
               std::tuple(false, false, -9, 100));
@@ -125,9 +124,7 @@ TEST(Scenario, AScriptedGameWinsAllFiveLevels) {
 
     for (int frames = 0; game.running && frames < 20000; ++frames)
         world.step(holding(true));
-    EXPECT_FALSE(game.running);
-    EXPECT_FALSE(game.aborted);
-    EXPECT_EQ(game.level, 6);
+    EXPECT_EQ(std::tuple(game.running, game.aborted, game.level), std::tuple(false, false, 6));
     EXPECT_EQ(game.levelProgress, (std::array<int, 6>{0, 5, 10, 10, 10, 10}));
     // 45 crossings, 5 levels, and the points item at each of the five crossings of level 1.
     EXPECT_EQ(game.points, 45 * 100 + 5 * 1000 + 5 * 500);
