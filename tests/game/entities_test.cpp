@@ -31,7 +31,6 @@ TEST(SoldierAndTower, PicturesStatisticsPlacingAndFiringAfterTheirInterval) {
     Soldier soldier("4", world.game.gameClock); // 36 pixels wide
     soldier.setPosition(100, 200);
     EXPECT_EQ(soldier.box, Box(82, 182, 36, 36));
-    EXPECT_EQ(soldier.centre(), Point(100, 200));
     Soldier odd("5", world.game.gameClock); // 37 wide: halves truncate
     odd.setPosition(-1, 0);
     EXPECT_EQ(odd.box, Box(-19, -18, 37, 37));
@@ -80,7 +79,8 @@ TEST(ShotExplosionPopupAndBlock, DamageTruncatedPicturesEveryTwentiethFadingAndR
         block.takeHit();
         alphas.push_back(block.getColor().a);
     }
-    EXPECT_EQ(block.life, -10);
+    EXPECT_EQ(std::pair(block.life, block.getColor()),
+              std::pair(-10, sf::Color(255, 255, 255, 112)));
     EXPECT_EQ(alphas, (std::vector<int>{237, 225, 212, 200, 187, 175, 162, 150, 137, 125, 112}));
 
     GameClock clock;

@@ -176,10 +176,10 @@ TEST(LevelLoader, ReloadingKeepsOnlyThePopupsLevelsOutsideTakeTheNearestValuesAn
     EXPECT_EQ(game.items.at(0).kind, INT_MAX);
     std::string many;
     for (int i = 0; i < 12000; ++i)
-        many += "block\n" + std::to_string(i) + "\n5\n";
+        many += "block\n" + std::to_string(i) + "\n5\ntrack\ntrue\n5\n";
     many += "tower\n1\n1\n";
     world.load(many);
-    EXPECT_EQ(world.game.blocks.size(), 10000u);
-    EXPECT_EQ(world.game.blocks.back().box.left, 9999 + 25);
-    EXPECT_EQ(world.game.towers.size(), 1u);
+    EXPECT_EQ(world.game.blocks.size() + world.game.tracks.size(), 20000u);
+    EXPECT_EQ(std::pair(game.blocks.back().box.left, game.towers.size()),
+              std::pair(9999 + 25, 1ul));
 }

@@ -41,6 +41,7 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     EXPECT_EQ(std::tuple(game.running, game.paused, game.aborted, game.fade, game.level),
               std::tuple(true, false, false, 255.f, 1));
     EXPECT_EQ(game.mapArea, Box(25, 0, 720, 900));
+    EXPECT_EQ(game.levelProgress, (std::array<int, 6>{}));
     ASSERT_TRUE(game.player && game.sounds && game.text.getFont() && game.text2.getFont());
     EXPECT_EQ(game.player->position, Point(385, 900));
 

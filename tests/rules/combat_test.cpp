@@ -202,6 +202,7 @@ TEST(ControlPlayer, ArrowsStepEachAxisOnItsOwn) {
     world.player().setPosition(385, 300);
     world.game.controlPlayer(holding(true, true, true, true));
     EXPECT_EQ(world.player().centre(), Point(435, 350));
+    EXPECT_EQ(world.player().box, Box(415, 330, 40, 40));
 }
 
 TEST(ControlPlayer, FiresOncePerFrameWithAmmunitionAndPlayerShotsFlyAtOnce) {

@@ -43,9 +43,8 @@ TEST(Enemies, TowersEngageWithinRangeSoldiersFireNearTheTopAndWalkUpToThePlayer)
         EXPECT_NE(world.game.soldiers[0]->centre(), far);
     }
 
-    // They walk towards the player, slower when lined up, and keep apart.
-    // 100 away they stay, 101 away they walk; 10 to the side the 0.2 step to the right is lost
-    // while the one to the left costs a pixel; they stop at the middle line.
+    // Soldiers 100 away stay, 101 away walk up; lined up within 10 the 0.2 step right is lost,
+    // left costs a pixel; they stop at the middle line, and keep apart.
     world.load("soldier\n0\n0\n");
     Soldier& soldier = *world.game.soldiers[0];
     const std::tuple<Point, Point, Point> walks[] = {
