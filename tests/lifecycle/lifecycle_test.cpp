@@ -64,7 +64,7 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     EXPECT_NEAR(game.clock.elapsed(), 6 * dt, 1e-4);
     EXPECT_GE(columnsWith(bare.window.screenshot(), 400, 460, sf::Color::White).first, 0);
 
-    game.handleEvent(keyPressed(sf::Keyboard::P));
+    bare.window.queueEvent(keyPressed(sf::Keyboard::P)); // read by the frame itself
     game.frame();
     EXPECT_EQ(game.scanX, 6);
     const sf::Image before = bare.window.screenshot();
