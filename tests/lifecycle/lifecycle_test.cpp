@@ -43,6 +43,7 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     EXPECT_EQ(game.mapArea, Box(25, 0, 720, 900));
     EXPECT_EQ(game.levelProgress, (std::array<int, 6>{}));
     ASSERT_TRUE(game.player && game.sounds && game.text.getFont() && game.text2.getFont());
+    EXPECT_NE(game.font.getInfo().family, ""); // without its file, the built-in font
     EXPECT_EQ(game.player->position, Point(385, 900));
 
     game.fade = 0.f;

@@ -156,22 +156,25 @@ TEST(DataFile, AKilledOrFailedSaveLeavesAWholeList) {
     EXPECT_EQ(readBytes("victim"), "untouched");
     EXPECT_FALSE(fs::exists(temporaryFile));
 
-    // A file-size limit stands for a full disk: the write stops half-way, the old bytes stay and
-    // the failure is told once.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::dup2(::open("errors", O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
-        const rlimit limit{4096, 4096};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        ::_exit(replaceFile(dataFile, listOf(100)) ? 1 : 0);
+    // A file-size limit stands for a full disk, a limit of open files for a system out of them:
+    // the old bytes stay and the failure is told once.
+    const std::pair<decltype(RLIMIT_FSIZE), rlim_t> limits[] = {{RLIMIT_FSIZE, 4096},
+                                                                {RLIMIT_NOFILE, 3}};
+    for (const auto& [resource, limit] : limits) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::dup2(::open("errors", O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+            const rlimit bound{limit, limit};
+            ::setrlimit(resource, &bound);
+            ::_exit(replaceFile(dataFile, listOf(100)) ? 1 : 0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "the save reported success: " << resource;
+        EXPECT_EQ(readBytes(dataFile), stored);
+        EXPECT_FALSE(fs::exists(temporaryFile));
+        EXPECT_EQ(std::ranges::count(readBytes("errors"), '\n'), 1) << readBytes("errors");
     }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save reported success";
-    EXPECT_EQ(readBytes(dataFile), stored);
-    EXPECT_FALSE(fs::exists(temporaryFile));
-    const std::string errors = readBytes("errors");
-    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
 }

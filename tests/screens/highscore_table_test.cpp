@@ -145,13 +145,9 @@ TEST(HighscoreTable, AddsBeforeTheFirstWithFewerPointsTrimsAt21AndRewritesTheFil
         EXPECT_FALSE(table.save());
     }
     EXPECT_EQ(readBytes(dataFile), stored);
-    EXPECT_TRUE(std::filesystem::is_directory("sources/Data/Highscores.data.tmp"));
     // Once the way is clear the next save goes through and leaves no temporary file.
     std::filesystem::remove_all("sources/Data/Highscores.data.tmp");
-    {
-        HighscoreTable table;
-        table.clear();
-    }
+    HighscoreTable().clear();
     EXPECT_EQ(readBytes(dataFile), "0\n");
     EXPECT_FALSE(std::filesystem::exists("sources/Data/Highscores.data.tmp"));
 
