@@ -16,8 +16,7 @@ TEST(Shots, FiringCopiesTheShooterAndShotsLeaveTheFieldOneAFrame) {
     ASSERT_EQ(game.shots.size(), 2u);
     EXPECT_EQ(fieldsOf(game.shots[0]), std::tuple(Point(125, 100), 30.0, 2, 4, false));
     EXPECT_EQ(fieldsOf(game.shots[1]), std::tuple(Point(325, 100), 90.0, 2, 4, false));
-    EXPECT_EQ(enemy.ammo, 99);
-    EXPECT_FALSE(game.towers[0].canFire());
+    EXPECT_TRUE(enemy.ammo == 99 && !game.towers[0].canFire());
     EXPECT_EQ(game.sounds->playing.size(), 2u);
 
     // Heading -angle: 90 flies left, 270 flies right.
@@ -132,8 +131,7 @@ TEST(Effects, CountersWrapExplosionsEndTogetherPopupsGoOneAFrame) {
     // Frame n is at index n - 1: 363 exceeds 1440 / 4, 954 exceeds 900 + 50.
     EXPECT_EQ(std::vector<int>(xs.begin() + 119, xs.begin() + 121), (std::vector<int>{360, 0}));
     EXPECT_EQ(std::vector<int>(ys.begin() + 157, ys.begin() + 159), (std::vector<int>{948, 0}));
-    EXPECT_EQ(shown[98], 99);
-    EXPECT_EQ(shown.back(), 100);
+    EXPECT_EQ(std::pair(shown[98], shown.back()), std::pair(99, 100));
 
     world.advanceTime(0.3);
     game.advanceCounters();
