@@ -72,6 +72,11 @@ void GameWindow::setFramerateLimit(unsigned perSecond) {
 }
 
 bool GameWindow::pollEvent(sf::Event& event) {
+    if (!queued_.empty()) {
+        event = queued_.front();
+        queued_.pop_front();
+        return true;
+    }
     if (!window_ || !window_->pollEvent(event))
         return false;
     if (event.type == sf::Event::Resized) {

@@ -2,6 +2,7 @@
 
 #include <SFML/Graphics.hpp>
 
+#include <deque>
 #include <memory>
 #include <optional>
 
@@ -38,8 +39,9 @@ class GameWindow {
     void setFramerateLimit(unsigned perSecond);
 
     // Window events, with mouse positions in layout pixels; a resized window is letterboxed
-    // anew. Offscreen there are none.
+    // anew. Queued events come first, as given; offscreen they are the only ones.
     bool pollEvent(sf::Event& event);
+    void queueEvent(const sf::Event& event) { queued_.push_back(event); }
     void dropPendingEvents();
 
     // Held input state; false offscreen and while the window lacks focus.
@@ -80,4 +82,5 @@ class GameWindow {
     float frameTime_ = 0.f;
     std::optional<float> fixedFrameTime_;
     unsigned drawCalls_ = 0;
+    std::deque<sf::Event> queued_;
 };

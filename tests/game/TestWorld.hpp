@@ -12,13 +12,13 @@
 #include "platform/Text.hpp"
 
 #include <SFML/Audio.hpp>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace testworld {
@@ -29,7 +29,6 @@ inline constexpr float dt = 1.f / 30.f;
 
 // Soldier pictures of distinct widths, so a wrong file shows in the box.
 inline constexpr unsigned soldierWidths[] = {40, 41, 42, 36, 37};
-inline constexpr unsigned soldierHeight = 126;
 inline constexpr unsigned tankWidth = 120;
 inline constexpr unsigned tankHeight = 60;
 inline constexpr unsigned blockSide = 40;
@@ -45,52 +44,41 @@ inline std::vector<int> tankLefts(const Track& track) {
 // A scratch folder with helpers that write content into it.
 class ContentDir : public ScratchFolder {
   public:
-    static void write(const fs::path& file, const std::string& content) {
-        fs::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << content;
-    }
     static void writePicture(const fs::path& file, unsigned w, unsigned h) {
         fs::create_directories(file.parent_path());
         sf::Image image;
         image.create(w, h, sf::Color::Green);
         image.saveToFile(file.string());
     }
-    static void writeSound(const fs::path& file, float seconds) {
-        fs::create_directories(file.parent_path());
-        std::vector<sf::Int16> samples(static_cast<std::size_t>(seconds * 8000) + 1, 1000);
-        sf::OutputSoundFile out;
-        out.openFromFile(file.string(), 8000, 1);
-        out.write(samples.data(), samples.size());
+    static void writeSounds() {
+        std::vector<sf::Int16> samples(161, 1000); // 0.02 s
+        fs::create_directories("sources/Sounds");
+        for (const char* name : {"Shoot1.ogg", "Shoot2.ogg", "Blaster1.wav", "Blaster2.wav",
+                                 "damage.ogg", "Collect.wav", "Refill.wav", "NextLevel.wav"}) {
+            sf::OutputSoundFile out;
+            out.openFromFile("sources/Sounds/" + std::string(name), 8000, 1);
+            out.write(samples.data(), samples.size());
+        }
     }
     static void writeLevel(int level, const std::string& text) {
-        write("sources/Levels/Level_" + std::to_string(level) + ".txt", text);
+        fs::create_directories("sources/Levels");
+        std::ofstream("sources/Levels/Level_" + std::to_string(level) + ".txt", std::ios::binary)
+            << text;
     }
     static void writeSoldiers() {
         for (int n = 0; n < 5; ++n)
             writePicture("sources/Images/Soldiers/Soldier_0" + std::to_string(n + 1) + ".png",
-                         soldierWidths[n], soldierHeight);
-    }
-    static void writeSounds(float seconds) {
-        for (const char* name : {"Shoot1.ogg", "Shoot2.ogg", "Blaster1.wav", "Blaster2.wav",
-                                 "damage.ogg", "Collect.wav", "Refill.wav", "NextLevel.wav"})
-            writeSound(fs::path("sources/Sounds") / name, seconds);
+                         soldierWidths[n], 126);
     }
 };
 
 // Standard output collected while the object lives.
-class CoutCapture {
-  public:
-    CoutCapture() : old_(std::cout.rdbuf(buffer_.rdbuf())) {}
-    ~CoutCapture() { std::cout.rdbuf(old_); }
-    CoutCapture(const CoutCapture&) = delete;
-    CoutCapture& operator=(const CoutCapture&) = delete;
-
-    std::string text() const { return buffer_.str(); }
-    void clear() { buffer_.str({}); }
-
-  private:
-    std::ostringstream buffer_;
-    std::streambuf* old_;
+struct CoutCapture {
+    std::ostringstream buffer;
+    std::streambuf* old = std::cout.rdbuf(buffer.rdbuf());
+    ~CoutCapture() { std::cout.rdbuf(old); }
+    std::string text() const { return buffer.str(); }
+    void clear() { buffer.str({}); }
 };
 
 inline void makeTexture(sf::Texture& texture, unsigned w, unsigned h) {
@@ -118,21 +106,22 @@ inline Shot playerShotAt(Point p, double damage = 1.0) {
 inline Shot enemyShotAt(Point p, double damage = 1.0) {
     return Shot(p.x, p.y, 0.0, damage, 1, false);
 }
+inline auto fieldsOf(const Shot& s) {
+    return std::tuple(Point(s.x, s.y), s.angle, s.damage, s.shotKind, s.fromPlayer);
+}
+inline auto fieldsOf(const Explosion& e) {
+    return std::pair(e.position, e.fullSize);
+}
 
 inline HeldInput holding(bool up, bool left = false, bool right = false, bool down = false) {
-    HeldInput input;
-    input.up = up;
-    input.left = left;
-    input.right = right;
-    input.down = down;
-    return input;
+    return {false, false, left, right, up, down};
 }
 
 // A game on the standard field, at the given level, with nothing loaded yet.
 struct World {
     explicit World(int level = 1, std::uint32_t seed = 1234) : game(window, seed) {
         ContentDir::writeSoldiers();
-        ContentDir::writeSounds(0.02f);
+        ContentDir::writeSounds();
         window.setFixedFrameTime(dt);
         game.assets = std::make_unique<AssetStore>();
         fillAssets(*game.assets);
@@ -160,16 +149,17 @@ struct World {
 
     Soldier& player() { return *game.player; }
 
-    // The shot sound buffers 0..3, the others by name.
-    int lastSound() const {
-        const auto& board = *game.sounds;
-        if (board.playing.empty())
-            return -1;
-        const sf::SoundBuffer* played = board.playing.back()->getBuffer();
-        for (std::size_t i = 0; i < board.buffers.size(); ++i)
-            if (board.buffers[i].get() == played)
+    // The buffer a sound plays: the shot sounds 0..3, the others by name; -1 for none.
+    int bufferOf(const sf::Sound& sound) const {
+        const auto& buffers = game.sounds->buffers;
+        for (std::size_t i = 0; i < buffers.size(); ++i)
+            if (buffers[i].get() == sound.getBuffer())
                 return static_cast<int>(i);
         return -1;
+    }
+    int lastSound() const {
+        const auto& playing = game.sounds->playing;
+        return playing.empty() ? -1 : bufferOf(*playing.back());
     }
 
     ContentDir dir;

@@ -16,27 +16,18 @@ std::size_t objectCount(const Game& game) {
 } // namespace
 
 TEST(ParseNumber, ReadsLikeAtoiAndClampsOverflow) {
-    const struct {
-        const char* text;
-        int value;
-    } cases[] = {
-        {"120", 120},
-        {"  120abc", 120},
-        {"\t-5", -5},
-        {"+7", 7},
-        {"abc", 0},
-        {"", 0},
-        {"- 5", 0},
-        {"12 34", 12},
-        {"2147483647", INT_MAX},
-        {"2147483648", INT_MAX},
-        {"99999999999999999999999999", INT_MAX},
-        {"-2147483648", INT_MIN},
-        {"-99999999999999999999999999", INT_MIN},
-        {"0000000000000000000000042", 42},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(parseNumber(c.text), c.value) << '"' << c.text << '"';
+    using Cases = std::vector<std::pair<const char*, int>>;
+    const Cases plain = {{"120", 120}, {"  120abc", 120}, {"\t-5", -5},
+                         {"+7", 7},    {"abc", 0},        {"", 0},
+                         {"- 5", 0},   {"12 34", 12},     {"0000000000000000000000042", 42}};
+    const Cases clamped = {{"2147483647", INT_MAX},
+                           {"2147483648", INT_MAX},
+                           {"99999999999999999999999999", INT_MAX},
+                           {"-2147483648", INT_MIN},
+                           {"-99999999999999999999999999", INT_MIN}};
+    for (const Cases& cases : {plain, clamped})
+        for (const auto& [text, value] : cases)
+            EXPECT_EQ(parseNumber(text), value) << '"' << text << '"';
 }
 
 TEST(LevelLoader, EveryKindOfObjectAtItsPlace) {
@@ -47,48 +38,39 @@ TEST(LevelLoader, EveryKindOfObjectAtItsPlace) {
     ASSERT_EQ(objectCount(game), 7u);
     EXPECT_EQ(game.blocks[0].box, Box(125, 200, blockSide, blockSide));
     const Soldier& soldier = *game.soldiers[0];
-    EXPECT_EQ(soldier.position, Point(385, 450));
-    EXPECT_EQ(soldier.kind, 3);
-    EXPECT_EQ(soldier.box.width, 42);
-    EXPECT_EQ(game.towers[0].centre(), Point(125, 50));
-    EXPECT_EQ(game.towers[0].range, 150);
+    EXPECT_EQ(std::tuple(soldier.position, soldier.kind, soldier.box.width),
+              std::tuple(Point(385, 450), 3, 42));
+    EXPECT_EQ(std::pair(game.towers[0].centre(), game.towers[0].range),
+              std::pair(Point(125, 50), 150));
     // Items by kind; an unknown kind is kept without a picture, so its box has no size.
     const Item& points = game.items[0];
     EXPECT_EQ(points.kind, ItemKind::Points);
     EXPECT_EQ(points.box, Box(35, 20, itemSide, itemSide));
     EXPECT_EQ(points.centre(), Point(50, 35));
     EXPECT_EQ(points.getPosition(), sf::Vector2f(35.f, 20.f));
-    EXPECT_EQ(points.getTexture(), &game.assets->pointsSymbol);
-    EXPECT_EQ(game.items[1].getTexture(), &game.assets->lifeSymbol);
-    EXPECT_EQ(game.items[2].getTexture(), &game.assets->munnitionSymbol);
-    EXPECT_EQ(game.items[3].kind, 7);
-    EXPECT_EQ(game.items[3].getTexture(), nullptr);
-    EXPECT_EQ(game.items[3].box, Box(75, 60, 0, 0));
+    const sf::Texture* pictures[] = {&game.assets->pointsSymbol, &game.assets->lifeSymbol,
+                                     &game.assets->munnitionSymbol, nullptr};
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(game.items[i].getTexture(), pictures[i]) << i;
+    EXPECT_EQ(std::pair(game.items[3].kind, game.items[3].box), std::pair(7, Box(75, 60, 0, 0)));
     // The player stands at the start, fresh, of the level's kind.
-    EXPECT_EQ(world.player().position, Point(385, 900));
     EXPECT_EQ(world.player().centre(), Point(385, 900));
-    EXPECT_EQ(world.player().life, 100);
-    EXPECT_EQ(world.player().ammo, 100);
-    EXPECT_EQ(world.player().kind, 3);
+    EXPECT_EQ(std::tuple(world.player().life, world.player().ammo, world.player().kind),
+              std::tuple(100, 100, 3));
 
     // Only "true" makes a lane drive right.
     for (const char* direction : {"true", "false", "True", "1", "true ", ""}) {
         world.load(std::string("track\n") + direction + "\n300\n");
-        ASSERT_EQ(game.tracks.size(), 1u) << direction;
-        const Track& track = game.tracks[0];
+        ASSERT_EQ(objectCount(game), 1u);
+        const Track& track = game.tracks.at(0);
         const bool right = std::string(direction) == "true";
-        EXPECT_EQ(track.movesRight, right) << direction;
-        EXPECT_EQ(track.origin, Point(0, 300));
-        EXPECT_EQ(track.tanks.front().box.left, right ? -268 : 988);
-        EXPECT_EQ(objectCount(game), 1u);
-        for (const Tank& tank : track.tanks) {
-            EXPECT_EQ(tank.getPosition(), sf::Vector2f(static_cast<float>(tank.box.left), 300.f));
-            EXPECT_EQ(tank.movesRight, right);
-        }
+        EXPECT_EQ(std::pair(track.movesRight, track.origin), std::pair(right, Point(0, 300)));
+        EXPECT_EQ(track.tanks.front().getPosition(), sf::Vector2f(right ? -268.f : 988.f, 300.f))
+            << direction;
     }
 }
 
-TEST(LevelLoader, KeywordsAreEchoedAndMisspeltOnesSkippedLineByLine) {
+TEST(LevelLoader, KeywordsAreEchoedMisspeltOnesSkippedAndRecordsCutShortRepeatTheLastLine) {
     World world;
     const struct {
         const char* file;
@@ -107,22 +89,20 @@ TEST(LevelLoader, KeywordsAreEchoedAndMisspeltOnesSkippedLineByLine) {
         world.out.clear();
         world.load(c.file);
         EXPECT_EQ(world.out.text(), c.echo);
-        EXPECT_EQ(world.game.towers.size(), c.towers) << c.file;
-        EXPECT_EQ(world.game.blocks.size(), c.blocks) << c.file;
-        EXPECT_EQ(world.game.tracks.size(), c.tracks) << c.file;
+        EXPECT_EQ(std::tuple(world.game.towers.size(), world.game.blocks.size(),
+                             world.game.tracks.size()),
+                  std::tuple(c.towers, c.blocks, c.tracks))
+            << c.file;
     }
     // Windows line ends are accepted.
     EXPECT_EQ(world.game.towers[0].centre(), Point(26, 2));
     EXPECT_TRUE(world.game.tracks[0].movesRight);
-}
 
-TEST(LevelLoader, RecordsCutShortByTheEndAndOverlongLines) {
-    World world;
     const std::string spaces(4095, ' ');
     const struct {
         std::string file;
         Point tower;
-    } cases[] = {
+    } cuts[] = {
         {"tower\n5\n", {30, 0}}, // a missing value after a final line break reads as empty
         {"tower\n5", {30, 5}},   // without it, every missing value repeats the last line
         {"tower\n", {25, 0}},
@@ -132,7 +112,7 @@ TEST(LevelLoader, RecordsCutShortByTheEndAndOverlongLines) {
         {"tower\n" + spaces + "7\n5\n", {32, 5}},
         {"tower\n" + spaces + " 7\n5\n", {25, 5}},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cuts) {
         world.load(c.file);
         ASSERT_EQ(world.game.towers.size(), 1u) << c.file.size();
         EXPECT_EQ(world.game.towers[0].centre(), c.tower) << c.file.size();
@@ -140,12 +120,11 @@ TEST(LevelLoader, RecordsCutShortByTheEndAndOverlongLines) {
 
     world.load("item\n3\n12");
     ASSERT_EQ(world.game.items.size(), 1u);
-    EXPECT_EQ(world.game.items[0].box.left, 37);
-    EXPECT_EQ(world.game.items[0].box.top, 12);
+    EXPECT_EQ(world.game.items[0].box, Box(37, 12, itemSide, itemSide));
     world.load("track\ntrue");
     ASSERT_EQ(world.game.tracks.size(), 1u);
     EXPECT_TRUE(world.game.tracks[0].movesRight);
-    EXPECT_EQ(world.game.tracks[0].origin.y, 0);
+    EXPECT_EQ(world.game.tracks[0].origin, Point(0, 0));
 
     // No file: an empty field with the player. A folder in the file's place opens but cannot
     // be read: an empty line, then the end.
@@ -161,17 +140,13 @@ TEST(LevelLoader, RecordsCutShortByTheEndAndOverlongLines) {
     EXPECT_EQ(world.out.text(), "\n");
 }
 
-TEST(LevelLoader, ReloadingKeepsOnlyThePopupsAndLevelsOutsideTakeTheNearestValues) {
+TEST(LevelLoader, ReloadingKeepsOnlyThePopupsLevelsOutsideTakeTheNearestValuesAndAllIsBounded) {
     World world(6);
     Game& game = world.game;
     world.load("tower\n0\n0\ntrack\nfalse\n100\nsoldier\n0\n0\n");
     // The player of the last frames: kind 6, no picture, the statistics of kind 5.
-    EXPECT_EQ(world.player().kind, 6);
-    EXPECT_EQ(world.player().box.width, 0);
-    EXPECT_DOUBLE_EQ(world.player().moveRate, 3.0);
-    EXPECT_EQ(world.player().range, 300);
-    EXPECT_EQ(game.towers[0].range, 250);
-    EXPECT_EQ(game.towers[0].damage, 3);
+    EXPECT_EQ(std::pair(world.player().kind, world.player().box.width), std::pair(6, 0));
+    EXPECT_EQ(std::pair(game.towers[0].range, game.towers[0].damage), std::pair(250, 3));
     EXPECT_EQ(game.tracks[0].level, 5);
     EXPECT_EQ(game.tracks[0].tanks[1].box.left - game.tracks[0].tanks[0].box.left, -154);
 
@@ -184,35 +159,27 @@ TEST(LevelLoader, ReloadingKeepsOnlyThePopupsAndLevelsOutsideTakeTheNearestValue
     world.player().setPosition(400, 400);
     game.loadLevel();
     EXPECT_EQ(objectCount(game), 3u);
-    EXPECT_TRUE(game.shots.empty());
-    EXPECT_TRUE(game.explosions.empty());
+    EXPECT_TRUE(game.shots.empty() && game.explosions.empty());
     EXPECT_EQ(game.popups.size(), 1u);
-    EXPECT_EQ(world.player().life, 100);
-    EXPECT_EQ(world.player().ammo, 100);
+    EXPECT_EQ(std::pair(world.player().life, world.player().ammo), std::pair(100, 100));
     EXPECT_EQ(world.player().centre(), Point(385, 900));
 
     game.level = 0;
     world.load("track\ntrue\n100\n");
-    EXPECT_EQ(game.tracks[0].level, 1);
-    EXPECT_EQ(game.tracks[0].tanks.size(), 5u);
-}
+    EXPECT_EQ(std::pair(game.tracks[0].level, game.tracks[0].tanks.size()), std::pair(1, 5ul));
 
-TEST(LevelLoader, CoordinatesAndObjectCountsAreBounded) {
-    World world;
+    // Coordinates are bounded, and a level may not fill a container beyond 10,000 objects.
     world.load("tower\n99999999999999999999\n-99999999999999999999\nitem\n"
                "99999999999999999999\n1\n1\n");
-    ASSERT_EQ(world.game.towers.size(), 1u);
-    EXPECT_EQ(world.game.towers[0].centre(), Point(1000025, -1000000));
-    ASSERT_EQ(world.game.items.size(), 1u);
-    EXPECT_EQ(world.game.items[0].kind, INT_MAX);
-
-    // A level may not fill a container beyond 10,000 objects.
+    ASSERT_EQ(objectCount(game), 2u);
+    EXPECT_EQ(game.towers.at(0).centre(), Point(1000025, -1000000));
+    EXPECT_EQ(game.items.at(0).kind, INT_MAX);
     std::string many;
     for (int i = 0; i < 12000; ++i)
-        many += "block\n" + std::to_string(i) + "\n5\n";
+        many += "block\n" + std::to_string(i) + "\n5\ntrack\ntrue\n5\n";
     many += "tower\n1\n1\n";
     world.load(many);
-    EXPECT_EQ(world.game.blocks.size(), 10000u);
-    EXPECT_EQ(world.game.blocks.back().box.left, 9999 + 25);
-    EXPECT_EQ(world.game.towers.size(), 1u);
+    EXPECT_EQ(world.game.blocks.size() + world.game.tracks.size(), 20000u);
+    EXPECT_EQ(std::pair(game.blocks.back().box.left, game.towers.size()),
+              std::pair(9999 + 25, 1ul));
 }

@@ -2,11 +2,9 @@
 #include "platform/GameWindow.hpp"
 #include "screens/PlayerName.hpp"
 #include "tests/render/RenderTestSupport.hpp"
+#include "tests/screens/ScreenTestSupport.hpp"
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 using rendertest::columnsWith;
 using rendertest::dt;
@@ -14,27 +12,12 @@ using rendertest::TempDir;
 
 namespace {
 
-void writeFile(const std::string& path, const std::string& bytes) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::vector<std::string> linesOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 // A game loaded in an empty folder: no pictures, sounds, font or level files at all.
 struct BareGame {
     explicit BareGame(float frameTime = dt) : game(window, 11u), frameTime(frameTime) {
         window.setFixedFrameTime(frameTime);
         game.loadResources();
     }
-
-    int framesShown() const { return static_cast<int>(game.gameClock.now() / frameTime + 0.5); }
 
     TempDir dir;
     GameWindow window{GameWindow::Mode::Offscreen};
@@ -45,80 +28,50 @@ struct BareGame {
 const char* const highscores = "sources/Data/Highscores.data";
 
 sf::Event keyPressed(sf::Keyboard::Key code) {
-    sf::Event event;
-    event.type = sf::Event::KeyPressed;
+    sf::Event event{sf::Event::KeyPressed, {}};
     event.key = {code, false, false, false, false};
     return event;
 }
 
 } // namespace
 
-TEST(PlayerName, FirstLineOfInfoData) {
-    TempDir dir;
-    const struct {
-        const char* bytes;
-        const char* name;
-    } cases[] = {{"Alice\r\n", "Alice"}, {"Bob\n", "Bob"},
-                 {"Carol", "Carol"},     {"Dan Two\r\nrest\r\n", "Dan Two"},
-                 {"\r\nEve\n", ""},      {"", ""}};
-    for (const auto& c : cases) {
-        writeFile("sources/Data/Info.data", c.bytes);
-        EXPECT_EQ(readPlayerName(), c.name) << '"' << c.bytes << '"';
-    }
-    std::filesystem::remove("sources/Data/Info.data");
-    EXPECT_EQ(readPlayerName(), "");
-    EXPECT_EQ(readPlayerName("sources/Data"), ""); // a folder cannot be read as the file
-}
-
 TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) {
     BareGame bare;
     Game& game = bare.game;
-    EXPECT_TRUE(game.running);
-    EXPECT_FALSE(game.paused);
-    EXPECT_FALSE(game.aborted);
-    EXPECT_EQ(game.fade, 255.f);
-    EXPECT_EQ(game.level, 1);
+    EXPECT_EQ(std::tuple(game.running, game.paused, game.aborted, game.fade, game.level),
+              std::tuple(true, false, false, 255.f, 1));
     EXPECT_EQ(game.mapArea, Box(25, 0, 720, 900));
-    ASSERT_NE(game.player, nullptr);
+    EXPECT_EQ(game.levelProgress, (std::array<int, 6>{}));
+    ASSERT_TRUE(game.player && game.sounds && game.text.getFont() && game.text2.getFont());
+    EXPECT_NE(game.font.getInfo().family, ""); // without its file, the built-in font
     EXPECT_EQ(game.player->position, Point(385, 900));
-    EXPECT_NE(game.sounds, nullptr);
-    EXPECT_NE(game.text.getFont(), nullptr);
-    EXPECT_NE(game.text2.getFont(), nullptr);
 
     game.fade = 0.f;
     game.clock.restart();
     game.frame();
-    EXPECT_EQ(game.scanX, 3);
-    EXPECT_EQ(game.scanY, 6);
+    EXPECT_EQ(std::pair(game.scanX, game.scanY), std::pair(3, 6));
     // P pauses: paused frames are drawn as the pause screen, but nothing moves. The mouse is
     // followed all the same; the window's close and Q are no way out.
-    sf::Event move, closed;
-    move.type = sf::Event::MouseMoved;
+    sf::Event move{sf::Event::MouseMoved, {}}, closed{sf::Event::Closed, {}};
     move.mouseMove = {412, 77};
-    closed.type = sf::Event::Closed;
     for (const sf::Event& event :
          {keyPressed(sf::Keyboard::P), move, closed, keyPressed(sf::Keyboard::Q)})
         game.handleEvent(event);
-    EXPECT_TRUE(game.paused);
-    EXPECT_EQ(game.mouse, Point(412, 77));
+    EXPECT_EQ(std::pair(game.paused, game.mouse), std::pair(true, Point(412, 77)));
     for (int i = 0; i < 5; ++i)
         game.frame();
-    EXPECT_TRUE(game.running);
-    EXPECT_EQ(game.scanX, 3);
-    EXPECT_EQ(game.scanY, 6);
+    EXPECT_EQ(std::tuple(game.running, game.scanX, game.scanY), std::tuple(true, 3, 6));
     // The played time runs on through a pause.
     EXPECT_NEAR(game.clock.elapsed(), 6 * dt, 1e-4);
     EXPECT_GE(columnsWith(bare.window.screenshot(), 400, 460, sf::Color::White).first, 0);
 
-    game.handleEvent(keyPressed(sf::Keyboard::P));
-    EXPECT_FALSE(game.paused);
+    bare.window.queueEvent(keyPressed(sf::Keyboard::P)); // read by the frame itself
     game.frame();
     EXPECT_EQ(game.scanX, 6);
     const sf::Image before = bare.window.screenshot();
     game.player->life = 0;
     game.frame();
-    EXPECT_FALSE(game.running);
-    EXPECT_EQ(game.scanX, 9) << "updated";
+    EXPECT_EQ(std::pair(game.running, game.scanX), std::pair(false, 9)) << "updated";
     const sf::Image after = bare.window.screenshot();
     EXPECT_NE(std::memcmp(before.getPixelsPtr(), after.getPixelsPtr(), 1440 * 900 * 4), 0)
         << "drawn";
@@ -126,71 +79,26 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     game.running = true;
     game.handleEvent(keyPressed(sf::Keyboard::P));
     game.handleEvent(keyPressed(sf::Keyboard::Escape));
-    EXPECT_FALSE(game.running);
-    EXPECT_TRUE(game.aborted);
-    EXPECT_TRUE(game.paused);
+    EXPECT_EQ(std::tuple(game.running, game.aborted, game.paused), std::tuple(false, true, true));
 }
 
-TEST(GameLifecycle, OpeningAndClosingRunTheirCourse) {
-    BareGame bare(0.5f); // long frames keep the test short
-    Game& game = bare.game;
-    game.playOpening();
-    EXPECT_EQ(game.fade, 0.f);
-    EXPECT_EQ(game.curtainX, 770);
-    EXPECT_EQ(game.curtainY, 500);
-    // Fading by 50 a frame takes 6 frames, the curtain at 150 pixels a frame 6 (to 900 > 769),
-    // the door 4 (to 600 > 499).
-    EXPECT_EQ(bare.framesShown(), 6 + 6 + 4);
-
-    game.clock.restart();
-    game.paused = true;
-    game.playClosing();
-    EXPECT_EQ(game.curtainY, 0);
-    EXPECT_EQ(game.curtainX, 0);
-    EXPECT_EQ(game.fade, 255.f);
-    // The door from 500 down (4 frames), the curtain from 770 (6), the fade to black (6).
-    EXPECT_EQ(bare.framesShown(), 2 * (6 + 6 + 4));
-    // The played time goes on through the closing.
-    EXPECT_NEAR(game.clock.elapsed(), 16 * 0.5, 1e-3);
-    // Closing while paused is drawn as the pause screen.
-    EXPECT_GE(columnsWith(bare.window.screenshot(), 400, 460, sf::Color::White).first, 0);
-}
-
-TEST(GameLifecycle, FinishedGamesAreRecordedAbortedOnesAreNot) {
-    BareGame bare;
-    Game& game = bare.game;
-    game.points = 1234;
-    game.clock.restart();
-    game.gameClock.advance(75.9);
-    game.teardown();
-    EXPECT_EQ(game.player, nullptr);
-    EXPECT_EQ(game.assets, nullptr);
-    const struct {
-        bool aborted;
-        const char* info; // nullptr: no Info.data
-        const char* name;
-    } cases[] = {
-        {true, "Bob\n", ""}, {false, "Alice\r\nignored\r\n", "Alice"}, {false, nullptr, ""}};
-    for (const auto& c : cases) {
-        std::filesystem::remove(highscores);
-        std::filesystem::remove("sources/Data/Info.data");
-        if (c.info)
-            writeFile("sources/Data/Info.data", c.info);
-        game.aborted = c.aborted;
-        game.recordScore();
-        if (c.aborted) {
-            EXPECT_FALSE(std::filesystem::exists(highscores));
-            continue;
-        }
-        EXPECT_EQ(linesOf(highscores), (std::vector<std::string>{"1", c.name, "1234", "75"}));
-    }
-}
-
-TEST(GameLifecycle, AWholeLostGameIsRecorded) {
+TEST(GameLifecycle, TheNameIsTheFirstLineOfInfoDataAWholeLostGameIsRecordedAGivenUpOneIsNot) {
     TempDir dir;
-    writeFile("sources/Data/Info.data", "Tester\n");
+    const std::pair<const char*, const char*> cases[] = {
+        {"Alice\r\n", "Alice"}, {"Bob\n", "Bob"},
+        {"Carol", "Carol"},     {"Dan Two\r\nrest\r\n", "Dan Two"},
+        {"\r\nEve\n", ""},      {"", ""}};
+    for (const auto& [bytes, name] : cases) {
+        writeBytes("sources/Data/Info.data", bytes);
+        EXPECT_EQ(readPlayerName(), name) << '"' << bytes << '"';
+    }
+    std::filesystem::remove("sources/Data/Info.data");
+    EXPECT_EQ(readPlayerName(), "");
+    EXPECT_EQ(readPlayerName("sources/Data"), ""); // a folder cannot be read as the file
+
+    writeBytes("sources/Data/Info.data", "Tester\r\nignored\r\n");
     // A lane over the start: while a tank stands there, every frame costs 10 life.
-    writeFile("sources/Levels/Level_1.txt", "track\ntrue\n860\n");
+    writeBytes("sources/Levels/Level_1.txt", "track\ntrue\n860\n");
     std::filesystem::create_directories("sources/Images/Tanks");
     std::filesystem::create_directories("sources/Images/Soldiers");
     sf::Image picture;
@@ -203,14 +111,26 @@ TEST(GameLifecycle, AWholeLostGameIsRecorded) {
     window.setFixedFrameTime(0.5f); // long frames keep the game short
     Game game(window, 11u);
     game.run();
-    EXPECT_FALSE(game.running);
-    EXPECT_FALSE(game.aborted);
-    EXPECT_EQ(game.level, 1);
-    // The opening's 16 frames came before the played time, the closing's within it.
+    EXPECT_EQ(std::tuple(game.running, game.aborted, game.level), std::tuple(false, false, 1));
+    EXPECT_TRUE(game.player == nullptr && game.assets == nullptr);
+    EXPECT_EQ(std::tuple(game.fade, game.curtainX, game.curtainY), std::tuple(255.f, 0, 0));
+    // Fading in by 50 a frame takes 6 frames, the curtain at 150 pixels a frame 6 (to 900 >
+    // 769), the door 4 (to 600 > 499); these 16 frames come before the played time, the 16 of
+    // the closing within it. The seeded game lasts 19 frames; the record keeps whole seconds.
     EXPECT_NEAR(game.gameClock.now() - game.clock.elapsed(), 16 * 0.5, 1e-3);
-    const std::vector<std::string> lines = linesOf(highscores);
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[1], "Tester");
-    EXPECT_EQ(lines[2], "0");
-    EXPECT_GE(std::stoi(lines[3]), 8) << "the played seconds, the closing included";
+    EXPECT_NEAR(game.clock.elapsed(), (19 + 16) * 0.5, 1e-3);
+    EXPECT_EQ(readBytes(highscores), "1\nTester\n0\n17");
+
+    // Without Info.data the name is empty. Given up: no record.
+    std::filesystem::remove(highscores);
+    std::filesystem::remove("sources/Data/Info.data");
+    game.points = 1234;
+    game.clock.restart();
+    game.gameClock.advance(75.9);
+    game.recordScore();
+    EXPECT_EQ(readBytes(highscores), "1\n\n1234\n75");
+    std::filesystem::remove(highscores);
+    game.aborted = true;
+    game.recordScore();
+    EXPECT_FALSE(std::filesystem::exists(highscores));
 }

@@ -1,14 +1,26 @@
 #include "tests/game/TestWorld.hpp"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace testworld;
 
-TEST(Shots, FlyAndLeaveTheFieldOneAFrame) {
-    World world;
-    world.load("");
+TEST(Shots, FiringCopiesTheShooterAndShotsLeaveTheFieldOneAFrame) {
+    World world(4);
+    world.load("soldier\n100\n100\ntower\n300\n100\n");
     Game& game = world.game;
+    Soldier& enemy = *game.soldiers[0];
+    enemy.setRotation(30.f);
+    game.fire(enemy);
+    game.fire(game.towers[0]);
+    ASSERT_EQ(game.shots.size(), 2u);
+    EXPECT_EQ(fieldsOf(game.shots[0]), std::tuple(Point(125, 100), 30.0, 2, 4, false));
+    EXPECT_EQ(fieldsOf(game.shots[1]), std::tuple(Point(325, 100), 90.0, 2, 4, false));
+    EXPECT_TRUE(enemy.ammo == 99 && !game.towers[0].canFire());
+    EXPECT_EQ(game.sounds->playing.size(), 2u);
+
     // Heading -angle: 90 flies left, 270 flies right.
+    game.shots.clear();
     game.shots.emplace_back(58, 450, 90.0, 1.0, 1, true);   // reaches the left border exactly
     game.shots.emplace_back(740, 450, 270.0, 1.0, 1, true); // leaves to the right
     game.shots.emplace_back(385, 20, 0.0, 1.0, 1, false);   // leaves at the top
@@ -17,47 +29,17 @@ TEST(Shots, FlyAndLeaveTheFieldOneAFrame) {
     EXPECT_EQ(Point(game.shots[0].x, game.shots[0].y), Point(25, 450)); // on the border: inside
     EXPECT_EQ(Point(game.shots[1].x, game.shots[1].y), Point(385, -13));
     ASSERT_EQ(game.explosions.size(), 1u);
-    EXPECT_EQ(game.explosions[0].position, Point(773, 450));
-    EXPECT_FALSE(game.explosions[0].fullSize);
-
+    EXPECT_EQ(fieldsOf(game.explosions[0]), std::pair(Point(773, 450), false));
     // Both are outside now; the first goes in this frame, the other in the next.
     game.updateShots();
     ASSERT_EQ(game.shots.size(), 1u);
-    EXPECT_EQ(Point(game.shots[0].x, game.shots[0].y), Point(385, -46));
     EXPECT_EQ(game.explosions.back().position, Point(-8, 450));
     game.updateShots();
     EXPECT_TRUE(game.shots.empty());
     EXPECT_EQ(game.explosions.back().position, Point(385, -79));
 }
 
-TEST(Shots, FiringCopiesTheShooter) {
-    World world(4);
-    world.load("soldier\n100\n100\ntower\n300\n100\n");
-    Game& game = world.game;
-    Soldier& enemy = *game.soldiers[0];
-    enemy.setRotation(30.f);
-    game.fire(enemy);
-    Tower& tower = game.towers[0];
-    game.fire(tower);
-    ASSERT_EQ(game.shots.size(), 2u);
-    const Shot& s = game.shots[0];
-    EXPECT_EQ(Point(s.x, s.y), Point(125, 100));
-    EXPECT_DOUBLE_EQ(s.angle, 30.0);
-    EXPECT_EQ(s.damage, 2);
-    EXPECT_EQ(s.shotKind, 4);
-    EXPECT_FALSE(s.fromPlayer);
-    EXPECT_EQ(enemy.ammo, 99);
-    const Shot& t = game.shots[1];
-    EXPECT_EQ(Point(t.x, t.y), Point(325, 100));
-    EXPECT_DOUBLE_EQ(t.angle, 90.0);
-    EXPECT_EQ(t.damage, 2);
-    EXPECT_EQ(t.shotKind, 4);
-    EXPECT_FALSE(t.fromPlayer);
-    EXPECT_FALSE(tower.canFire());
-    EXPECT_EQ(game.sounds->playing.size(), 2u);
-}
-
-TEST(Hits, OneShotOneTargetFirstInOrder) {
+TEST(Hits, OneShotOneTargetFirstInOrderDamagePointsAndTheDestructionBonus) {
     World world;
     world.load("soldier\n175\n100\nsoldier\n175\n198\nblock\n500\n300\n");
     Game& game = world.game;
@@ -67,42 +49,32 @@ TEST(Hits, OneShotOneTargetFirstInOrder) {
     game.updateSoldiers();
     EXPECT_EQ(game.soldiers[0]->life, 90);
     EXPECT_EQ(game.soldiers[1]->life, 100);
-    EXPECT_TRUE(std::none_of(game.shots.begin(), game.shots.end(),
-                             [](const Shot& s) { return s.fromPlayer; }));
+    EXPECT_TRUE(game.shots.empty());
 
     // Three shots on a block in one frame: one hits, two wait.
     const Point block = game.blocks[0].centre();
-    game.shots.clear();
-    for (int i = 0; i < 3; ++i)
-        game.shots.push_back(playerShotAt(block));
+    game.shots.assign(3, playerShotAt(block));
     game.explosions.clear();
     game.updateBlocks();
     EXPECT_EQ(game.blocks[0].life, 90);
     EXPECT_EQ(game.shots.size(), 2u);
     ASSERT_EQ(game.explosions.size(), 1u);
-    EXPECT_EQ(game.explosions[0].position, block);
-    EXPECT_FALSE(game.explosions[0].fullSize);
+    EXPECT_EQ(fieldsOf(game.explosions[0]), std::pair(block, false));
 
-    // Enemy shots pass through everything but the player.
+    // Enemy shots pass through everything but the player; the reach of 50 is strict.
     game.shots.assign(1, enemyShotAt(block));
+    game.updateBlocks();
+    game.shots.assign(1, playerShotAt({block.x + 50, block.y}));
     game.updateBlocks();
     EXPECT_EQ(game.blocks[0].life, 90);
     EXPECT_EQ(game.shots.size(), 1u);
 
-    // Reach: 50 for blocks, towers and soldiers is strict.
-    game.shots.assign(1, playerShotAt({block.x + 50, block.y}));
-    game.updateBlocks();
-    EXPECT_EQ(game.blocks[0].life, 90);
-}
-
-TEST(Hits, DamagePointsAndTheDestructionBonus) {
-    World world(5);
+    // Damage, and the bonus for a destruction.
+    game.level = 5;
     world.load("soldier\n175\n100\n");
-    Game& game = world.game;
     world.player().setPosition(600, 880);
     Soldier* enemy = game.soldiers[0].get();
-    const int lives[] = {70, 40, 10};
-    for (int life : lives) {
+    for (int life : {70, 40, 10}) {
         game.shots.assign(1, playerShotAt(enemy->centre(), 3.0));
         game.updateSoldiers();
         ASSERT_EQ(game.soldiers.size(), 1u);
@@ -118,10 +90,8 @@ TEST(Hits, DamagePointsAndTheDestructionBonus) {
     ASSERT_EQ(game.popups.size(), 1u);
     EXPECT_EQ(game.popups[0]->getString().toAnsiString(), "+100");
     ASSERT_EQ(game.explosions.size(), 2u); // the impact, then the destruction
-    EXPECT_FALSE(game.explosions[0].fullSize);
-    EXPECT_EQ(game.explosions[0].position, last);
-    EXPECT_TRUE(game.explosions[1].fullSize);
-    EXPECT_EQ(game.explosions[1].position, game.popups[0]->start);
+    EXPECT_EQ(fieldsOf(game.explosions[0]), std::pair(last, false));
+    EXPECT_EQ(fieldsOf(game.explosions[1]), std::pair(game.popups[0]->start, true));
     EXPECT_NE(game.popups[0]->start, last);
     EXPECT_EQ(world.lastSound(), DamageSound);
 
@@ -136,45 +106,58 @@ TEST(Hits, DamagePointsAndTheDestructionBonus) {
         block.life = -10;
     game.updateTowers();
     game.updateBlocks();
-    EXPECT_EQ(game.towers.size(), 1u);
+    ASSERT_EQ(game.towers.size() + game.blocks.size(), 2u);
     EXPECT_EQ(game.towers[0].centre(), Point(325, 100));
-    EXPECT_EQ(game.blocks.size(), 1u);
     EXPECT_EQ(game.points, 200);
     game.updateTowers();
     game.updateBlocks();
-    EXPECT_TRUE(game.towers.empty());
-    EXPECT_TRUE(game.blocks.empty());
+    EXPECT_TRUE(game.towers.empty() && game.blocks.empty());
     EXPECT_EQ(game.points, 400);
     EXPECT_EQ(game.popups.size(), 4u);
 }
 
-TEST(Effects, ExplosionsEndTogetherPopupsOneAFrame) {
+TEST(Effects, CountersWrapExplosionsEndTogetherPopupsGoOneAFrame) {
     World world;
     world.load("");
     Game& game = world.game;
-    for (int i = 0; i < 3; ++i)
-        game.explosions.emplace_back(Point(i, i), false, game.gameClock);
-    game.explosions.emplace_back(Point(9, 9), true, game.gameClock);
+    game.points = 100;
+    std::vector<int> xs, ys, shown;
+    for (int frame = 1; frame <= 160; ++frame) {
+        game.advanceCounters();
+        xs.push_back(game.scanX);
+        ys.push_back(game.scanY);
+        shown.push_back(game.shownPoints);
+    }
+    // Frame n is at index n - 1: 363 exceeds 1440 / 4, 954 exceeds 900 + 50.
+    EXPECT_EQ(std::vector<int>(xs.begin() + 119, xs.begin() + 121), (std::vector<int>{360, 0}));
+    EXPECT_EQ(std::vector<int>(ys.begin() + 157, ys.begin() + 159), (std::vector<int>{948, 0}));
+    EXPECT_EQ(std::pair(shown[98], shown.back()), std::pair(99, 100));
+
+    world.advanceTime(0.3);
+    game.advanceCounters();
+    EXPECT_NEAR(game.pulse, std::sin(1.5), 1e-6);
+
+    // All explosions past their last picture go at once.
+    for (int i = 0; i < 4; ++i)
+        game.explosions.emplace_back(Point(i, i), i == 3, game.gameClock);
     for (int i = 0; i < 3; ++i)
         game.explosions[static_cast<std::size_t>(i)].frame = 19;
     world.advanceTime(0.06);
     game.updateExplosions();
     ASSERT_EQ(game.explosions.size(), 1u);
-    EXPECT_EQ(game.explosions[0].position, Point(9, 9));
-    EXPECT_EQ(game.explosions[0].frame, 1);
+    EXPECT_EQ(std::pair(game.explosions[0].position, game.explosions[0].frame),
+              std::pair(Point(3, 3), 1));
 
     for (int i = 0; i < 3; ++i)
         game.popups.push_back(
             std::make_unique<ScorePopup>("100", 0, 0, game.builtinFont, game.gameClock));
-    game.popups[0]->age = 100;
-    game.popups[1]->age = 100;
+    game.popups[0]->age = game.popups[1]->age = 100;
     world.advanceTime(0.2);
     game.updatePopups(); // both pass 100 now
     ASSERT_EQ(game.popups.size(), 2u);
     EXPECT_GT(game.popups[0]->age, 100);
     EXPECT_EQ(game.popups[1]->age, 3);
     game.updatePopups();
-    EXPECT_EQ(game.popups.size(), 1u);
     game.updatePopups();
     EXPECT_EQ(game.popups.size(), 1u);
 
@@ -187,7 +170,81 @@ TEST(Effects, ExplosionsEndTogetherPopupsOneAFrame) {
     world.advanceTime(0.03);
     world.step();
     ASSERT_EQ(game.explosions.size(), 2u);
-    EXPECT_EQ(game.explosions[0].frame, 1);
-    EXPECT_EQ(game.explosions[1].frame, 0);
+    EXPECT_EQ(std::pair(game.explosions[0].frame, game.explosions[1].frame), std::pair(1, 0));
     EXPECT_EQ(game.blocks[0].life, 90);
+}
+
+TEST(ControlPlayer, ArrowsStepEachAxisOnItsOwn) {
+    World world;
+    world.load("block\n340\n500\n"); // 365..405 x 500..540
+    // Left and right cancel; up is undone where it would leave the field or overlap the block
+    // by a pixel, and sideways at the start, which lies on the border; the other axis still moves.
+    const std::tuple<Point, HeldInput, Point> cases[] = {
+        {{385, 600}, holding(false, true, true), {385, 600}},
+        {{385, 600}, holding(true, true), {383, 598}},
+        {{385, 600}, holding(false, false, false, true), {385, 602}},
+        {{27, 600}, holding(true, true), {27, 598}},
+        {{385, 900}, holding(false, true), {385, 900}},
+        {{385, 900}, holding(true), {385, 898}},
+        {{385, 898}, holding(false, false, false, true), {385, 898}},
+        {{385, 600}, holding(false), {385, 600}},
+        {{385, 561}, holding(true, true), {383, 561}}};
+    for (const auto& [from, input, to] : cases) {
+        world.player().setPosition(from.x, from.y);
+        world.game.controlPlayer(input);
+        EXPECT_EQ(world.player().centre(), to) << from.x << "," << from.y;
+    }
+    // A long frame of a quick player shows each arrow's whole step: -100 and +150 per axis.
+    world.window.setFixedFrameTime(1.f);
+    world.player().moveRate = 2;
+    world.player().setPosition(385, 300);
+    world.game.controlPlayer(holding(true, true, true, true));
+    EXPECT_EQ(world.player().centre(), Point(435, 350));
+    EXPECT_EQ(world.player().box, Box(415, 330, 40, 40));
+}
+
+TEST(ControlPlayer, FiresOncePerFrameWithAmmunitionAndPlayerShotsFlyAtOnce) {
+    World world;
+    // A level-1 tower 40 pixels beside the player: within its range of 50.
+    world.load("tower\n400\n600\n");
+    Game& game = world.game;
+    world.player().setPosition(385, 600);
+    game.mouse = Point(485, 600);
+    const HeldInput both{true, true}, button{false, true}, space{true};
+    const struct {
+        HeldInput input;
+        int ammo, ammoAfter;
+        std::size_t shots;
+    } frames[] = {{both, 100, 99, 1}, {button, 100, 99, 2}, {both, 0, 0, 2}};
+    for (const auto& f : frames) {
+        world.advanceTime(1.01); // level 1 fires once a second
+        world.player().ammo = f.ammo;
+        game.controlPlayer(f.input);
+        EXPECT_EQ(game.shots.size(), f.shots);
+        EXPECT_EQ(world.player().ammo, f.ammoAfter);
+    }
+    // One step towards the mouse; the player turns every frame, firing or not.
+    EXPECT_EQ(fieldsOf(game.shots[0]), std::tuple(Point(385, 600), 359.0, 1, 1, true));
+    EXPECT_FLOAT_EQ(world.player().getRotation(), 357.f);
+    EXPECT_EQ(game.sounds->playing.size(), 2u);
+    EXPECT_TRUE(world.lastSound() >= 0 && world.lastSound() <= 3);
+
+    // The tower fires after the shots flew: its shot still stands at its centre, and hits the
+    // player next frame before it moves.
+    game.shots.clear();
+    game.mouse = Point(385, 100);
+    world.player().setRotation(0.f);
+    world.player().ammo = 100;
+    world.advanceTime(1.01);
+    world.step(space);
+    ASSERT_EQ(game.shots.size(), 2u);
+    EXPECT_TRUE(game.shots[0].fromPlayer);
+    EXPECT_LT(game.shots[0].y, 600 - 30);
+    EXPECT_FALSE(game.shots[1].fromPlayer);
+    EXPECT_EQ(Point(game.shots[1].x, game.shots[1].y), Point(425, 600));
+    EXPECT_EQ(world.player().life, 100);
+    world.step();
+    EXPECT_EQ(world.player().life, 90);
+    ASSERT_FALSE(game.explosions.empty());
+    EXPECT_EQ(game.explosions.back().position, Point(385, 600));
 }

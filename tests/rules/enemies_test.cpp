@@ -1,45 +1,34 @@
 #include "tests/game/TestWorld.hpp"
 
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace testworld;
 
-namespace {
-
-std::size_t enemyShots(const Game& game) {
-    return static_cast<std::size_t>(std::count_if(game.shots.begin(), game.shots.end(),
-                                                  [](const Shot& s) { return !s.fromPlayer; }));
-}
-
-} // namespace
-
-TEST(Towers, EngageOnlyWithinTheirRange) {
+TEST(Enemies, TowersEngageWithinRangeSoldiersFireNearTheTopAndWalkUpToThePlayer) {
     World world;
+    // Pixels from the tower's centre to the player's, straight below.
     const struct {
-        int level;
-        int gap; // pixels from the tower's centre to the player's, straight below
+        int level, gap;
         bool engages;
-    } cases[] = {{1, 50, false}, {1, 49, true}, {5, 250, false}, {5, 249, true}};
-    for (const auto& c : cases) {
+    } ranges[] = {{1, 50, false}, {1, 49, true}, {5, 250, false}, {5, 249, true}};
+    for (const auto& c : ranges) {
         world.game.level = c.level;
         world.load("tower\n360\n100\n"); // centre (385, 100)
         world.player().setPosition(385, 100 + c.gap);
         world.advanceTime(1.01);
         world.game.updateTowers();
-        const Tower& tower = world.game.towers[0];
-        EXPECT_EQ(tower.getRotation() != 90.f, c.engages) << c.level << " at " << c.gap;
-        EXPECT_EQ(enemyShots(world.game), c.engages ? 1u : 0u) << c.level << " at " << c.gap;
+        EXPECT_EQ(world.game.towers[0].getRotation() != 90.f, c.engages) << c.level << c.gap;
+        EXPECT_EQ(world.game.shots.size(), c.engages ? 1u : 0u) << c.level << " at " << c.gap;
     }
-}
 
-TEST(Soldiers, FireAtAnyDistanceWhileThePlayerIsNearTheTop) {
-    World world;
+    // Soldiers fire at any distance while the player is near the top.
+    world.game.level = 1;
     const struct {
-        int playerY;
-        int ammo;
+        int playerY, ammo;
         std::size_t shots;
-    } cases[] = {{299, 100, 2}, {300, 100, 1}, {299, 0, 0}};
-    for (const auto& c : cases) {
+    } firing[] = {{299, 100, 2}, {300, 100, 1}, {299, 0, 0}};
+    for (const auto& c : firing) {
         // One soldier far from the player, one within its range of 100.
         world.load("soldier\n0\n50\nsoldier\n600\n250\n");
         world.player().setPosition(700, c.playerY);
@@ -48,37 +37,26 @@ TEST(Soldiers, FireAtAnyDistanceWhileThePlayerIsNearTheTop) {
         world.advanceTime(1.01);
         const Point far = world.game.soldiers[0]->centre();
         world.game.updateSoldiers();
-        EXPECT_EQ(enemyShots(world.game), c.shots) << c.playerY << " ammo " << c.ammo;
+        EXPECT_EQ(world.game.shots.size(), c.shots) << c.playerY << " ammo " << c.ammo;
         // Every soldier turns and walks, with or without ammunition.
         EXPECT_NE(world.game.soldiers[0]->getRotation(), 0.f);
         EXPECT_NE(world.game.soldiers[0]->centre(), far);
     }
-}
 
-TEST(Soldiers, WalkTowardsThePlayerSlowingWhenLinedUpAndKeepApart) {
-    World world;
+    // Soldiers 100 away stay, 101 away walk up; lined up within 10 the 0.2 step right is lost,
+    // left costs a pixel; they stop at the middle line, and keep apart.
     world.load("soldier\n0\n0\n");
     Soldier& soldier = *world.game.soldiers[0];
-    const struct {
-        const char* name;
-        Point soldier;
-        Point player;
-        Point after;
-    } cases[] = {
-        {"exactly 100 away stays", {200, 200}, {300, 200}, {200, 200}},
-        {"101 away walks", {200, 200}, {301, 200}, {201, 200}},
-        {"10 left: the 0.2 step is lost", {290, 100}, {300, 300}, {290, 101}},
-        {"10 right: one pixel left", {310, 100}, {300, 300}, {309, 101}},
-        {"above and left", {100, 100}, {600, 800}, {101, 101}},
-        {"below the middle line stays", {200, 600}, {700, 250}, {200, 600}},
-        {"onto the middle line", {200, 449}, {200, 800}, {200, 450}},
-        {"a step below the middle line is undone", {200, 450}, {200, 800}, {200, 450}},
-    };
-    for (const auto& c : cases) {
-        soldier.setPosition(c.soldier.x, c.soldier.y);
-        world.player().setPosition(c.player.x, c.player.y);
+    const std::tuple<Point, Point, Point> walks[] = {
+        {{200, 200}, {300, 200}, {200, 200}}, {{200, 200}, {301, 200}, {201, 200}},
+        {{290, 100}, {300, 300}, {290, 101}}, {{310, 100}, {300, 300}, {309, 101}},
+        {{100, 100}, {600, 800}, {101, 101}}, {{200, 600}, {700, 250}, {200, 600}},
+        {{200, 449}, {200, 800}, {200, 450}}, {{200, 450}, {200, 800}, {200, 450}}};
+    for (const auto& [from, player, to] : walks) {
+        soldier.setPosition(from.x, from.y);
+        world.player().setPosition(player.x, player.y);
         world.game.updateSoldiers();
-        EXPECT_EQ(soldier.centre(), c.after) << c.name;
+        EXPECT_EQ(soldier.centre(), to) << from.x << "," << from.y;
     }
 
     // The second soldier stands by the player and does not walk; the first comes up to 100.
@@ -88,4 +66,127 @@ TEST(Soldiers, WalkTowardsThePlayerSlowingWhenLinedUpAndKeepApart) {
         world.game.updateSoldiers();
     EXPECT_EQ(world.game.soldiers[0]->centre(), Point(525, 100));
     EXPECT_EQ(world.game.soldiers[1]->centre(), Point(625, 100));
+}
+
+TEST(Lanes, FirstRowsKindsAndDrivingFasterPastTheOriginAndByLevelLeaversComeBackBehind) {
+    World world;
+    // The first row by level and direction; random kinds, at most one harmless kind 3.
+    const struct {
+        int level;
+        bool movesRight;
+        std::vector<int> lefts;
+    } rows[] = {{1, true, {-268, -34, 200, 434, 668}},
+                {1, false, {988, 754, 520, 286, 52}},
+                {3, false, {988, 821, 654, 487, 320, 153}},
+                {5, true, {-268, -114, 40, 194, 348, 502, 656}}};
+    for (const auto& c : rows) {
+        Track track(c.level, 720, c.movesRight, *world.game.assets, world.game.random);
+        track.place(50, 310);
+        EXPECT_EQ(track.origin, Point(50, 310));
+        EXPECT_EQ(tankLefts(track), c.lefts);
+        for (const Tank& tank : track.tanks)
+            EXPECT_EQ(std::tuple(tank.box.top, tank.level, tank.movesRight),
+                      std::tuple(310, c.level, c.movesRight));
+    }
+
+    std::set<int> seen;
+    for (std::uint32_t seed = 0; seed < 60; ++seed) {
+        RandomEngine random(seed);
+        Track track(3, 720, false, *world.game.assets, random);
+        int kind3 = 0;
+        for (const Tank& tank : track.tanks) {
+            seen.insert(tank.kind);
+            kind3 += tank.kind == 3;
+            EXPECT_EQ(tank.getTexture(),
+                      &world.game.assets->tankImages[static_cast<std::size_t>(tank.kind - 1)]);
+        }
+        EXPECT_LE(kind3, 1) << seed;
+    }
+    EXPECT_EQ(seen, (std::set<int>{1, 2, 3}));
+
+    // 50 x speed a second while a step would not pass the origin, 75 x speed past it; a step to
+    // exactly 0 does not pass. At level 2 (speed 1.5) in 1/30 s: +3 to the right, three pass 928
+    // and queue up again behind the entry; to the left -206 passes -208, -205 would not.
+    const struct {
+        int level;
+        bool movesRight;
+        float dt;
+        std::vector<int> before, after;
+    } cases[] = {{1, true, 0.02f, {100, -10, -1}, {101, -9, 0}},
+                 {1, false, 0.02f, {100, -10, 1}, {99, -11, 0}},
+                 {5, true, 0.02f, {-2}, {2}},
+                 {1, true, 0.03f, {-1}, {1}},
+                 {1, true, 0.1f, {0}, {7}},
+                 {2, true, 0.1f, {0}, {11}},
+                 {3, true, 0.1f, {0}, {15}},
+                 {4, true, 0.1f, {0}, {18}},
+                 {5, true, 0.1f, {0}, {22}},
+                 {2, true, dt, {929, 100, 930, 931}, {103, -184, -318, -452}},
+                 {2, false, dt, {-206, 300, -300, -205}, {297, -208, 904, 1038}}};
+    for (const auto& c : cases) {
+        Track track(c.level, 720, c.movesRight, *world.game.assets, world.game.random);
+        track.tanks.clear();
+        for (int x : c.before)
+            track.makeTank(x, 0, world.game.random);
+        track.place(0, 410);
+        track.update(c.dt, world.game.random);
+        EXPECT_EQ(tankLefts(track), c.after) << c.level << (c.movesRight ? " right" : " left");
+        for (const Tank& tank : track.tanks) {
+            EXPECT_EQ(std::tuple(tank.box.top, tank.movesRight, tank.level),
+                      std::tuple(410, c.movesRight, c.level));
+            EXPECT_EQ(tank.getPosition(), sf::Vector2f(static_cast<float>(tank.box.left), 410.f));
+            EXPECT_EQ(tank.centre(), Point(tank.box.left + 60, 440));
+            // Mirrored exactly when it drives left.
+            EXPECT_EQ(tank.getTextureRect(),
+                      c.movesRight
+                          ? sf::IntRect(0, 0, tankWidth, tankHeight)
+                          : sf::IntRect(tankWidth, 0, -static_cast<int>(tankWidth), tankHeight));
+        }
+    }
+}
+
+TEST(Lanes, TouchingOrShootingTanksButNotTheHarmlessOnesAndWrecksAreNotReplaced) {
+    World world;
+    Game& game = world.game;
+    // Touching a tank throws the player back to the start, a hit poorer.
+    const std::tuple<int, int, Point> touches[] = {
+        {1, 90, {385, 900}}, {2, 90, {385, 900}}, {3, 100, {300, 330}}};
+    for (const auto& [kind, life, player] : touches) {
+        world.load("track\ntrue\n300\n");
+        for (Tank& tank : game.tracks[0].tanks)
+            tank.kind = 3;
+        game.tracks[0].tanks[2].kind = kind; // at 200..320 x 300..360
+        world.player().setPosition(300, 330);
+        game.updatePlayer();
+        EXPECT_EQ(std::pair(world.player().life, world.player().centre()), std::pair(life, player));
+    }
+
+    world.load("track\ntrue\n300\n");
+    world.player().setPosition(385, 800);
+    Track& track = game.tracks[0];
+    track.tanks[0].kind = 3;
+    track.tanks[1].kind = 2;
+    // Shots waiting 66 pixels from where each tank's centre will be after its move.
+    const Point c0(track.tanks[0].centre().x + 2, track.tanks[0].centre().y);
+    const Point c1(track.tanks[1].centre().x + 2, track.tanks[1].centre().y);
+    game.shots.push_back(playerShotAt({c0.x, c0.y - 66}));
+    game.shots.push_back(enemyShotAt({c1.x, c1.y + 66}));
+    game.shots.push_back(playerShotAt({c1.x, c1.y + 66}));
+    // One tank leaves in this frame while another has no life left.
+    track.tanks[4].setPosition(928, 300);
+    track.tanks[2].kind = 1;
+    track.tanks[2].life = 0;
+    const Point wreck = Point(track.tanks[2].box.left + 2 + tankWidth / 2, 300 + tankHeight / 2);
+    game.updateTracks();
+    EXPECT_EQ(std::pair(track.tanks[0].life, track.tanks[1].life), std::pair(100, 90));
+    ASSERT_EQ(game.shots.size(), 2u);
+    EXPECT_EQ(std::pair(game.shots[0].fromPlayer, game.shots[1].fromPlayer),
+              std::pair(true, false));
+    EXPECT_EQ(track.tanks.size(), 4u);
+    EXPECT_TRUE(std::none_of(track.tanks.begin(), track.tanks.end(),
+                             [](const Tank& t) { return t.life < 1; }));
+    ASSERT_EQ(game.explosions.size(), 2u); // the hit, then the wreck
+    EXPECT_EQ(fieldsOf(game.explosions[1]), std::pair(wreck, true));
+    EXPECT_TRUE(game.points == 0 && game.popups.empty());
+    EXPECT_EQ(world.lastSound(), DamageSound);
 }

@@ -1,9 +1,6 @@
 set(VELMARCH_RULES_TESTS
     tests/rules/combat_test.cpp
-    tests/rules/control_test.cpp
     tests/rules/enemies_test.cpp
     tests/rules/geometry_test.cpp
     tests/rules/progress_test.cpp
-    tests/rules/scenario_test.cpp
-    tests/rules/tanks_test.cpp
 )
