@@ -19,7 +19,8 @@ std::vector<HighscoreRecord> parse(const std::string& text) {
 std::vector<HighscoreRecord> withPoints(const std::vector<int>& points) {
     std::vector<HighscoreRecord> records;
     for (int p : points)
-        records.push_back({"P" + std::to_string(records.size()), std::to_string(p), "1"});
+        records.push_back({std::string("P").append(std::to_string(records.size())),
+                           std::to_string(p), "1"});
     return records;
 }
 
