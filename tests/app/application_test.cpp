@@ -27,26 +27,18 @@ TEST(AudioCheck, TellsWhetherTheDeviceOpensAndKeepsAChoiceMadeOutside) {
 
 TEST(CommandLine, OptionsInOrderAndTheFirstUnknownOneRefuses) {
     using A = CommandLine::Action;
-    const struct {
-        std::vector<const char*> arguments;
-        A action;
-        bool windowed;
-        const char* bad;
-    } cases[] = {
-        {{}, A::Play, false, ""},
-        {{"--windowed"}, A::Play, true, ""},
-        {{"--version", "--windowed"}, A::Version, false, ""},
-        {{"--windowed", "-x", "--help"}, A::Refuse, true, "-x"},
-    };
-    for (const auto& c : cases) {
-        std::vector<const char*> argv = {"velmarch"};
-        argv.insert(argv.end(), c.arguments.begin(), c.arguments.end());
+    using Args = std::vector<const char*>;
+    for (const auto& [argv, action, windowed, bad] :
+         {std::tuple{Args{"velmarch"}, A::Play, false, ""},
+          {Args{"velmarch", "--windowed"}, A::Play, true, ""},
+          {Args{"velmarch", "--version", "--windowed"}, A::Version, false, ""},
+          {Args{"velmarch", "--windowed", "-x", "--help"}, A::Refuse, true, "-x"}}) {
         const CommandLine line = readCommandLine(static_cast<int>(argv.size()), argv.data());
-        EXPECT_EQ(line.action, c.action) << argv.size();
-        EXPECT_EQ(line.windowed, c.windowed) << argv.size();
-        EXPECT_EQ(line.badOption, c.bad) << argv.size();
+        EXPECT_EQ(line.action, action) << argv.size();
+        EXPECT_EQ(line.windowed, windowed) << argv.size();
+        EXPECT_EQ(line.badOption, bad) << argv.size();
         EXPECT_EQ(line.restartArguments(),
-                  c.windowed ? std::vector<std::string>{"--windowed"} : std::vector<std::string>{});
+                  windowed ? std::vector<std::string>{"--windowed"} : std::vector<std::string>{});
     }
     const std::string help = helpText("/usr/share/games/velmarch", "/home/p/.local/share/velmarch");
     EXPECT_EQ(help.rfind(usageText(), 0), 0u);

@@ -1,8 +1,7 @@
 #include "app/GameFolder.hpp"
+#include "tests/screens/ScreenTestSupport.hpp"
 #include "tests/support/ScopedEnvironment.hpp"
-#include "tests/support/ScratchFolder.hpp"
 
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -11,10 +10,6 @@ namespace {
 void makeContent(const fs::path& content, std::initializer_list<const char*> entries) {
     for (const char* entry : entries)
         fs::create_directories(content / entry);
-}
-std::string read(const fs::path& file) {
-    std::ifstream in(file);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 } // namespace
 
@@ -42,7 +37,7 @@ TEST(GameFolder, LinksTheContentKeepsDataAndRepairsWhatBroke) {
         EXPECT_EQ(fs::read_symlink(sources / entry), content / entry) << entry;
     }
     EXPECT_FALSE(fs::is_symlink(sources / "Data"));
-    EXPECT_EQ(read(sources / "Data/Highscores.data"), "3\n");
+    EXPECT_EQ(readBytes(sources / "Data/Highscores.data"), "3\n");
     EXPECT_FALSE(fs::exists(fs::symlink_status(sources / "Removed")));
     EXPECT_TRUE(fs::is_directory(sources / "Mods"));
 
@@ -59,7 +54,7 @@ TEST(GameFolder, LinksTheContentKeepsDataAndRepairsWhatBroke) {
     EXPECT_TRUE(fs::is_directory(dangling) && !fs::is_symlink(dangling));
     EXPECT_EQ(prepareGameFolder(scratch.path() / "b", content),
               "cannot create " + plain.string() + ": File exists");
-    EXPECT_EQ(read(plain), "not a folder");
+    EXPECT_EQ(readBytes(plain), "not a folder");
     EXPECT_NE(prepareGameFolder(scratch.path() / "file/player", content), "");
 }
 

@@ -9,8 +9,7 @@ TEST(Batch, InvisibleShapesAndTilesOffTheScreenAddNothing) {
     batch.rect({0.f, 0.f}, {10.f, 10.f}, sf::Color::Transparent, 2.f, sf::Color(1, 2, 3, 0));
     batch.circle({5.f, 5.f}, 4.f, sf::Color::Transparent);
     EXPECT_TRUE(batch.empty());
-    // Tiles off the screen are skipped: a leaf of 1440 x 450 pushed 400 px up shows only its
-    // lowest row of 12 tiles (y 384 -> -16..112); pushed 520 px up, none.
+    // Tiles off the screen are skipped: 400 px up a 1440 x 450 leaf shows its last 12; 520, none.
     sf::Image image;
     image.create(128, 128, sf::Color::White);
     sf::Texture texture;

@@ -1,7 +1,6 @@
 #pragma once
 
-// A game ready to draw offscreen: fonts loaded, pictures of plain colours where a test gives
-// them, the curtain and door open and no fade.
+// A game ready to draw offscreen: fonts loaded, the curtain and door open and no fade.
 
 #include "assets/AssetStore.hpp"
 #include "game/Game.hpp"
@@ -24,8 +23,7 @@ inline void solid(sf::Texture& texture, unsigned w, unsigned h, sf::Color colour
     texture.loadFromImage(image);
 }
 
-// Where a world point shows in the window: the world view puts 1540 x 1000 units from
-// (-410, -50) on 1440 x 900 pixels.
+// The world view puts 1540 x 1000 units from (-410, -50) on 1440 x 900 pixels.
 inline sf::Vector2u windowPixel(float worldX, float worldY) {
     return {static_cast<unsigned>((worldX + 410.f) * 1440.f / 1540.f),
             static_cast<unsigned>((worldY + 50.f) * 0.9f)};
@@ -40,8 +38,7 @@ inline bool near(sf::Color a, sf::Color b, int tolerance = 2) {
            std::abs(a.b - b.b) <= tolerance;
 }
 
-// The first and last columns of a band of rows (from column `left` on) that hold pixels of the
-// colour; {-1, -1} when none does.
+// The first and last columns (from `left` on) of a band holding the colour; {-1, -1} if none.
 inline std::pair<int, int> columnsWith(const sf::Image& shot, unsigned top, unsigned bottom,
                                        sf::Color colour, int tolerance = 40, unsigned left = 0) {
     std::pair<int, int> found{-1, -1};

@@ -70,8 +70,7 @@ TEST(Hud, RowsPanelsLevelListAndMarker) {
     EXPECT_EQ(shot.getPixel(1105, 100), sf::Color::Black);
     EXPECT_EQ(shot.getPixel(1130, 100), sf::Color::Green);
     EXPECT_EQ(shot.getPixel(1140, 100), sf::Color(0, 100, 0));
-    // The scan lines cross both panels at the same place, the upright one's trail fading out to
-    // its left.
+    // The scan lines cross both panels at one place, the upright one's trail fading to its left.
     for (const unsigned x : {50u, 1150u})
         EXPECT_EQ(shot.getPixel(x, 300), sf::Color::Green) << x;
     for (const unsigned x : {100u, 1230u}) {
@@ -85,8 +84,7 @@ TEST(Hud, RowsPanelsLevelListAndMarker) {
         EXPECT_EQ(shot.getPixel(x ? x - 49 : 49, y ? y - 49 : 49), sf::Color::Magenta);
         EXPECT_NE(shot.getPixel(x ? x - 50 : 50, y ? y - 50 : 50), sf::Color::Magenta);
     }
-    // The level list: title k at y 150 k and its counter 30 below, centred on x 1260, and
-    // nothing between one level and the next.
+    // Level list: title k at y 150 k, its counter 30 below, centred on x 1260, nothing between.
     for (unsigned k = 1; k <= 5; ++k) {
         const auto title = columnsWith(shot, 150 * k, 150 * k + 30, sf::Color::White, 40, 1135);
         const auto counter =
@@ -153,8 +151,7 @@ TEST(HudDrawing, ClosedCurtainWithTheLogoThenDoorLeavesFadeAndPause) {
 
     scene.game.fade = 255.f;
     EXPECT_EQ(scene.frame().getPixel(10, 450), sf::Color::Black);
-    // The fade's alpha is its low 8 bits: 300 darkens like 44. Over the panel's (0, 100, 0),
-    // between the leaves.
+    // The fade's alpha is its low 8 bits: 300 darkens like 44 (over the panel's (0, 100, 0)).
     for (const auto& [fade, green] : {std::pair{128.9f, 50}, std::pair{300.f, 83}}) {
         scene.game.fade = fade;
         EXPECT_TRUE(near(scene.frame().getPixel(100, 450), sf::Color(0, green, 0), 2)) << fade;

@@ -6,8 +6,7 @@
 
 namespace {
 
-// A picture whose every pixel differs, so that any shift or mirror shows; with a margin, framed
-// in full transparency as an explosion picture is.
+// Every pixel differs, so any shift or mirror shows; a margin is transparent as in explosions.
 void pattern(sf::Texture& texture, unsigned w, unsigned h, sf::Uint8 blue, unsigned margin = 0) {
     sf::Image image;
     image.create(w, h, sf::Color::Transparent);
@@ -66,35 +65,21 @@ struct PainterTest : ::testing::Test {
 
 TEST_F(PainterTest, SpritesThroughTheAtlasLookAsTheyDrawThemselves) {
     std::vector<sf::Sprite> sprites;
-    sprites.reserve(8);
-    sf::Sprite turned(tank);
-    turned.setOrigin(21.f, 30.f);
-    turned.setPosition(300.f, 200.f);
-    turned.setRotation(37.f);
-    sprites.push_back(turned);
-    sf::Sprite mirrored(tank, {124, 0, -124, 72}); // a tank driving left
-    mirrored.setPosition(500.5f, 300.f);
-    sprites.push_back(mirrored);
-    sf::Sprite scaled(block);
-    scaled.setScale(0.75f, 1.4f);
-    scaled.setPosition(700.f, 100.f);
-    scaled.setColor(sf::Color(255, 255, 255, 237)); // a block that has been hit
-    sprites.push_back(scaled);
-    sf::Sprite part(tank, {10, 10, 50, 40});
-    part.setPosition(900.f, 500.f);
-    sprites.push_back(part);
-    sf::Sprite blast(effect); // drawn without its transparent margin, over the others
-    blast.setOrigin(32.f, 26.f);
-    blast.setScale(2.f, 2.f);
-    blast.setPosition(330.f, 230.f);
-    sprites.push_back(blast);
-    sf::Sprite upsideDown(effect, {0, 52, 64, -52});
-    upsideDown.setPosition(520.f, 310.f);
-    sprites.push_back(upsideDown);
-    sf::Sprite top(topRow);
-    top.setScale(3.f, 3.f);
-    top.setPosition(100.f, 600.f);
-    sprites.push_back(top);
+    const auto add = [&sprites](sf::Sprite sprite, float x, float y) -> sf::Sprite& {
+        sprite.setPosition(x, y);
+        return sprites.emplace_back(sprite);
+    };
+    add(sf::Sprite(tank), 300.f, 200.f).setRotation(37.f);
+    sprites.back().setOrigin(21.f, 30.f);
+    add(sf::Sprite(tank, {124, 0, -124, 72}), 500.5f, 300.f); // a tank driving left
+    add(sf::Sprite(block), 700.f, 100.f).setScale(0.75f, 1.4f);
+    sprites.back().setColor(sf::Color(255, 255, 255, 237)); // a block that has been hit
+    add(sf::Sprite(tank, {10, 10, 50, 40}), 900.f, 500.f);
+    // Drawn without its transparent margin, over the others.
+    add(sf::Sprite(effect), 330.f, 230.f).setOrigin(32.f, 26.f);
+    sprites.back().setScale(2.f, 2.f);
+    add(sf::Sprite(effect, {0, 52, 64, -52}), 520.f, 310.f);
+    add(sf::Sprite(topRow), 100.f, 600.f).setScale(3.f, 3.f);
     // Drawn through a non-uniform view, as the world is.
     const sf::View view(sf::FloatRect(-410.f, -50.f, 1540.f, 1000.f));
 
@@ -112,8 +97,7 @@ TEST_F(PainterTest, SpritesThroughTheAtlasLookAsTheyDrawThemselves) {
             painter.sprite(sprite);
     }
     const sf::Image atlased = shot();
-    // Where a texel edge falls exactly on a pixel centre the two may round to either texel;
-    // otherwise the pictures are the same.
+    // Alike, but where a texel edge falls on a pixel centre either texel may be taken.
     const auto [farApart, differing] = differences(direct, atlased);
     EXPECT_EQ(farApart, 0);
     EXPECT_LT(differing, 600);

@@ -26,17 +26,15 @@ TEST(WorldDrawing, ShotsMarkerLinesRangeRingsAndHealthBarsThroughTheScaledView) 
     auto soldier = std::make_unique<Soldier>("5", game.gameClock); // range 300, ring 150
     soldier->setPosition(385, 620);
     game.soldiers.push_back(std::move(soldier));
-    Tank hurt(1, 1, scene.pictures().tankImages[0]);
-    hurt.setPosition(100, 150);
-    hurt.life = 40;
-    Tank armoured(1, 3, scene.pictures().tankImages[2]);
-    armoured.setPosition(400, 150);
-    armoured.life = 40;
-    Tank healed(1, 1, scene.pictures().tankImages[0]);
-    healed.setPosition(250, 150);
-    healed.life = 140;
     Track track(1, 720, true, scene.pictures(), game.random);
-    track.tanks = {hurt, armoured, healed};
+    track.tanks.clear();
+    // Hurt, armoured and healed.
+    for (const auto& [x, kind, life] :
+         {std::tuple{100.f, 1, 40}, {400.f, 3, 40}, {250.f, 1, 140}}) {
+        track.tanks.emplace_back(1, kind, scene.pictures().tankImages[kind - 1]);
+        track.tanks.back().setPosition(x, 150);
+        track.tanks.back().life = life;
+    }
     game.tracks.push_back(track);
     game.player = std::make_unique<Soldier>("5", game.gameClock); // range 300, ring always 50
     game.player->setPosition(200, 700);
@@ -48,8 +46,7 @@ TEST(WorldDrawing, ShotsMarkerLinesRangeRingsAndHealthBarsThroughTheScaledView) 
         EXPECT_EQ(worldPixel(shot, 61.f + 72.f * float(i), 102.f) == sf::Color::White,
                   kinds[i].second)
             << "kind " << kinds[i].first;
-    // Rings (seen at points clear of the grid and the marker lines): the tower's at its range,
-    // the soldier's at half its range, the player's always at 50.
+    // Rings: the tower's at its range, the soldier's at half its range, the player's at 50.
     for (const auto& [x, y, ring] : {std::tuple{390.f, 700.f, true},
                                      {535.f, 620.f, true},
                                      {685.f, 620.f, false},
@@ -70,20 +67,14 @@ TEST(WorldDrawing, ShotsMarkerLinesRangeRingsAndHealthBarsThroughTheScaledView) 
     EXPECT_EQ(one, worldPixel(shot, 61.f + 72.f * 4 + 3.f, 102.f));
     EXPECT_TRUE(near(one, sf::Color(100, 0, 0)));
 
-    const struct {
-        float worldY;
-        unsigned windowY;
-        sf::Color colour;
-    } markers[] = {{20.f, 63, sf::Color::Yellow},
-                   {300.f, 315, sf::Color::Red},
-                   {450.f, 450, sf::Color::Blue},
-                   {900.f, 855, sf::Color::Green}};
-    for (const auto& marker : markers) {
-        const sf::Vector2u at = windowPixel(600.f, marker.worldY);
-        EXPECT_EQ(at.y, marker.windowY);
-        EXPECT_EQ(shot.getPixel(at.x, at.y), marker.colour) << "marker at " << marker.worldY;
+    for (const auto& [worldY, colour] : {std::pair{20.f, sf::Color::Yellow},
+                                         {300.f, sf::Color::Red},
+                                         {450.f, sf::Color::Blue},
+                                         {900.f, sf::Color::Green}}) {
+        const sf::Vector2u at = windowPixel(600.f, worldY);
+        EXPECT_EQ(shot.getPixel(at.x, at.y), colour) << "marker at " << worldY;
         // Ten world units thick: nine pixels, so six pixels away it is gone.
-        EXPECT_NE(shot.getPixel(at.x, at.y + 6), marker.colour);
+        EXPECT_NE(shot.getPixel(at.x, at.y + 6), colour);
     }
     // The field ends at window x 407 and 1080; left of it the panel, beyond it black.
     EXPECT_EQ(shot.getPixel(1100, 600), sf::Color::Black);
@@ -162,8 +153,8 @@ TEST(WorldDrawing, LayersCoverEachOtherInTheirOrderAndExplosionsShowTheirFrame) 
     road.place(0, 260); // the road from y 260 to 342, across the red line at 300
     road.tanks.clear();
     game.tracks.push_back(road);
-    // Explosions show their frame, full size reaching 128 units either side, half size 64; the
-    // crosshair lies over everything.
+    // Explosions show their frame, 128 units either side at full size, 64 at half; crosshair on
+    // top.
     solid(pictures.effectFrames[3], 256, 208, sf::Color::Magenta);
     game.explosions.emplace_back(Point(250, 800), true, game.gameClock);
     game.explosions.emplace_back(Point(550, 800), false, game.gameClock);
@@ -178,13 +169,7 @@ TEST(WorldDrawing, LayersCoverEachOtherInTheirOrderAndExplosionsShowTheirFrame) 
     EXPECT_NE(worldPixel(shot, 650.f, 800.f), sf::Color::Magenta);
     EXPECT_EQ(worldPixel(shot, 600.f, 800.f), sf::Color::Magenta);
     EXPECT_EQ(worldPixel(shot, 400.f, 180.f), crosshairColour);
-    for (const Explosion& explosion : game.explosions) {
-        EXPECT_EQ(explosion.frame, 3);
-        EXPECT_EQ(explosion.sprite.getTexture(), nullptr);
-        EXPECT_EQ(explosion.sprite.getScale(), sf::Vector2f(1.f, 1.f));
-    }
-    // The grid shows on the ground: a line every 41 units down, 36 across from the field's
-    // left.
+    // The grid on the ground: a line every 41 units down, 36 across from the field's left.
     EXPECT_EQ(shot.getPixel(600, 400), ground);
     for (const sf::Color line : {worldPixel(shot, 331.f, 492.f), worldPixel(shot, 385.f, 400.f)})
         EXPECT_GT(line.g, line.r + 20);
@@ -198,9 +183,8 @@ TEST(WorldDrawing, LayersCoverEachOtherInTheirOrderAndExplosionsShowTheirFrame) 
 
 namespace {
 
-// Frames drawn with the unchanging layers copied from their still picture and drawn afresh;
-// counts of pixels that differ in the world's part (exactly) and in the panels' (by more than
-// rounding: the scan lines go over the grid there rather than under it, the same green).
+// Pixels differing between cached and fresh frames: in the world exactly, in the panels by more
+// than rounding (the scan lines go over the grid there rather than under it, the same green).
 std::pair<int, int> cachedAgainstFresh(Scene& scene) {
     Game& game = scene.game;
     game.prepareDrawing();
@@ -245,22 +229,17 @@ TEST(WorldDrawing, CachedLayersGiveTheSamePicture) {
     game.scanX = 100;
     game.scanY = 500;
 
-    const struct {
-        const char* what;
-        bool opaqueBorder;
-        float titleScale; // a title big enough reaches under the frame border
-    } cases[] = {{"no frame border pictures", false, 1.f},
-                 {"opaque frame border", true, 1.f},
-                 {"a title under the frame border", true, 3.f}};
-    for (const auto& c : cases) {
-        if (c.opaqueBorder) {
+    // No frame border pictures, an opaque border, a title big enough to reach under the border.
+    for (const auto& [opaqueBorder, titleScale] :
+         {std::pair{false, 1.f}, {true, 1.f}, {true, 3.f}}) {
+        if (opaqueBorder) {
             solid(scene.pictures().frameLines, 25, 25, sf::Color(120, 120, 130));
             solid(scene.pictures().frameCorners, 50, 50, sf::Color(200, 180, 0));
         }
-        game.text.setScale(c.titleScale, c.titleScale);
+        game.text.setScale(titleScale, titleScale);
         const auto [world, panels] = cachedAgainstFresh(scene);
-        EXPECT_EQ(world, 0) << c.what;
-        EXPECT_EQ(panels, 0) << c.what;
-        EXPECT_EQ(game.drawing->borderInStill, c.opaqueBorder) << c.what;
+        EXPECT_EQ(world, 0) << titleScale << opaqueBorder;
+        EXPECT_EQ(panels, 0) << titleScale << opaqueBorder;
+        EXPECT_EQ(game.drawing->borderInStill, opaqueBorder);
     }
 }

@@ -9,9 +9,10 @@
 #include <string>
 #include <string_view>
 
-inline sf::Event keyEvent(sf::Keyboard::Key key) {
+inline sf::Event keyEvent(sf::Keyboard::Key key,
+                          sf::Event::EventType type = sf::Event::KeyPressed) {
     sf::Event event{};
-    event.type = sf::Event::KeyPressed;
+    event.type = type;
     event.key.code = key;
     return event;
 }

@@ -75,8 +75,7 @@ TEST(HighscoresScreen, RevealsRowsOneByOneAndCEmptiesTheListAndTheFileOnClose) {
     }
     EXPECT_EQ(readBytes(dataFile), "0\n");
 
-    // Shown all at once, every row that fits shows without a wait: y 130 + 30 * 25 = 880 is the
-    // last row that starts inside the window.
+    // Shown at once, every row that starts inside the window: the last at y 130 + 30 * 25 = 880.
     std::string many = "30\n";
     for (int i = 0; i < 30; ++i)
         many += "N\n1\n1\n";
