@@ -80,7 +80,31 @@ TEST(WorldDrawing, ShotsMarkerLinesRangeRingsAndHealthBarsThroughTheScaledView) 
     EXPECT_EQ(shot.getPixel(1100, 600), sf::Color::Black);
 }
 
-TEST(WorldDrawing, LayersCoverEachOtherInTheirOrderAndExplosionsShowTheirFrame) {
+namespace {
+
+// Pixels differing between cached and fresh frames: in the world exactly, in the panels by more
+// than rounding (the scan lines go over the grid there rather than under it, the same green).
+std::pair<int, int> cachedAgainstFresh(Scene& scene) {
+    Game& game = scene.game;
+    game.prepareDrawing();
+    const sf::Image cached = scene.frame();
+    game.drawing->layerCaches = false;
+    const sf::Image fresh = scene.frame();
+    int world = 0, panels = 0;
+    for (unsigned x = 0; x < 1440; ++x) {
+        for (unsigned y = 0; y < 900; ++y) {
+            if (x < 365 || x >= 1125)
+                panels += !near(cached.getPixel(x, y), fresh.getPixel(x, y), 1);
+            else
+                world += cached.getPixel(x, y) != fresh.getPixel(x, y);
+        }
+    }
+    return {world, panels};
+}
+
+} // namespace
+
+TEST(WorldDrawing, LayersCoverEachOtherInTheirOrderExplosionsShowTheirFrameAndCachesMatch) {
     Scene scene;
     Game& game = scene.game;
     AssetStore& pictures = scene.pictures();
@@ -179,51 +203,21 @@ TEST(WorldDrawing, LayersCoverEachOtherInTheirOrderAndExplosionsShowTheirFrame) 
     const sf::Color shade = shot.getPixel(700, 27);
     EXPECT_LT(shade.r, 120);
     EXPECT_GT(shade.r, 40);
-}
 
-namespace {
-
-// Pixels differing between cached and fresh frames: in the world exactly, in the panels by more
-// than rounding (the scan lines go over the grid there rather than under it, the same green).
-std::pair<int, int> cachedAgainstFresh(Scene& scene) {
-    Game& game = scene.game;
-    game.prepareDrawing();
-    const sf::Image cached = scene.frame();
-    game.drawing->layerCaches = false;
-    const sf::Image fresh = scene.frame();
-    int world = 0, panels = 0;
-    for (unsigned x = 0; x < 1440; ++x) {
-        for (unsigned y = 0; y < 900; ++y) {
-            if (x < 365 || x >= 1125)
-                panels += !near(cached.getPixel(x, y), fresh.getPixel(x, y), 1);
-            else
-                world += cached.getPixel(x, y) != fresh.getPixel(x, y);
-        }
-    }
-    return {world, panels};
-}
-
-} // namespace
-
-TEST(WorldDrawing, CachedLayersGiveTheSamePicture) {
-    Scene scene;
-    Game& game = scene.game;
-    sf::Image ground;
-    ground.create(97, 61);
+    // Cached still layers give the same picture as layers drawn afresh.
+    sf::Image field;
+    field.create(97, 61);
     for (unsigned x = 0; x < 97; ++x)
         for (unsigned y = 0; y < 61; ++y)
-            ground.setPixel(
+            field.setPixel(
                 x, y, sf::Color(static_cast<sf::Uint8>(x * 2), static_cast<sf::Uint8>(y * 4), 60));
-    scene.pictures().area.loadFromImage(ground);
-    solid(scene.pictures().street, 64, 32, sf::Color(90, 90, 90));
-    solid(scene.pictures().tankImages[0], 124, 72, sf::Color::Blue);
-    solid(scene.pictures().effectFrames[0], 256, 208, sf::Color::Magenta);
-    Track track(1, 720, false, scene.pictures(), game.random);
-    track.place(0, 300);
+    pictures.area.loadFromImage(field);
+    Track passing(1, 720, false, pictures, game.random);
+    passing.place(0, 300);
     // Partly under the panels and the frame border: hidden in both ways of drawing.
-    track.tanks.front().setPosition(-60, 500);
-    track.tanks.back().setPosition(740, 600);
-    game.tracks.push_back(track);
+    passing.tanks.front().setPosition(-60, 500);
+    passing.tanks.back().setPosition(740, 600);
+    game.tracks.push_back(passing);
     game.explosions.emplace_back(Point(790, 200), true, game.gameClock);
     game.explosions.emplace_back(Point(400, 930), true, game.gameClock);
     game.scanX = 100;
@@ -233,8 +227,8 @@ TEST(WorldDrawing, CachedLayersGiveTheSamePicture) {
     for (const auto& [opaqueBorder, titleScale] :
          {std::pair{false, 1.f}, {true, 1.f}, {true, 3.f}}) {
         if (opaqueBorder) {
-            solid(scene.pictures().frameLines, 25, 25, sf::Color(120, 120, 130));
-            solid(scene.pictures().frameCorners, 50, 50, sf::Color(200, 180, 0));
+            solid(pictures.frameLines, 25, 25, sf::Color(120, 120, 130));
+            solid(pictures.frameCorners, 50, 50, sf::Color(200, 180, 0));
         }
         game.text.setScale(titleScale, titleScale);
         const auto [world, panels] = cachedAgainstFresh(scene);
