@@ -13,7 +13,7 @@ void makeContent(const fs::path& content, std::initializer_list<const char*> ent
 }
 } // namespace
 
-TEST(GameFolder, LinksTheContentKeepsDataAndRepairsWhatBroke) {
+TEST(GameFolder, LinksTheContentRepairsWhatBrokeAndIsEnteredOnlyWithoutSourcesHere) {
     ScratchFolder scratch;
     const fs::path content = scratch.path() / "content", folder = scratch.path() / "player";
     const fs::path sources = folder / "sources";
@@ -56,9 +56,7 @@ TEST(GameFolder, LinksTheContentKeepsDataAndRepairsWhatBroke) {
               "cannot create " + plain.string() + ": File exists");
     EXPECT_EQ(readBytes(plain), "not a folder");
     EXPECT_NE(prepareGameFolder(scratch.path() / "file/player", content), "");
-}
 
-TEST(GameFolder, EntersThePlayersFolderOnlyWithoutSourcesHere) {
     // The player's folder follows XDG_DATA_HOME only when that is absolute.
     const struct {
         const char *dataHome, *home, *expected;
@@ -78,7 +76,6 @@ TEST(GameFolder, EntersThePlayersFolderOnlyWithoutSourcesHere) {
             EXPECT_TRUE(folder.starts_with('/') && folder.ends_with("/.local/share/velmarch"))
                 << folder;
     }
-    ScratchFolder scratch;
     ScopedEnvironment dataHome("XDG_DATA_HOME", (scratch.path() / "data").c_str());
     const fs::path program = scratch.path() / "usr/games/velmarch";
     makeContent(installedContent(program), {"Levels"});

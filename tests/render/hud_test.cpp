@@ -139,8 +139,7 @@ TEST(HudDrawing, ClosedCurtainWithTheLogoThenDoorLeavesFadeAndPause) {
     shot = scene.frame();
     EXPECT_EQ(shot.getPixel(720, 100), door);
     EXPECT_EQ(shot.getPixel(720, 800), door);
-    // Each leaf 200 pixels away from its closed place; the upper leaf's last row of tiles
-    // reaches past the middle (tiles at y 400..500), so it ends at 300.
+    // Each leaf 200 pixels from its closed place: the upper one's last tiles end at 300.
     scene.game.curtainY = 200;
     shot = scene.frame();
     EXPECT_EQ(shot.getPixel(720, 290), door);

@@ -177,8 +177,7 @@ TEST(WorldDrawing, LayersCoverEachOtherInTheirOrderExplosionsShowTheirFrameAndCa
     road.place(0, 260); // the road from y 260 to 342, across the red line at 300
     road.tanks.clear();
     game.tracks.push_back(road);
-    // Explosions show their frame, 128 units either side at full size, 64 at half; crosshair on
-    // top.
+    // Explosions show their frame, 128 units either side at full size, 64 at half.
     solid(pictures.effectFrames[3], 256, 208, sf::Color::Magenta);
     game.explosions.emplace_back(Point(250, 800), true, game.gameClock);
     game.explosions.emplace_back(Point(550, 800), false, game.gameClock);
@@ -197,8 +196,7 @@ TEST(WorldDrawing, LayersCoverEachOtherInTheirOrderExplosionsShowTheirFrameAndCa
     EXPECT_EQ(shot.getPixel(600, 400), ground);
     for (const sf::Color line : {worldPixel(shot, 331.f, 492.f), worldPixel(shot, 385.f, 400.f)})
         EXPECT_GT(line.g, line.r + 20);
-    // The ground reaches 40 units past the field, darkened towards the field's edge up to 37.5
-    // units out: window row 10 lies 38.3 units above it, row 27 19.4 units.
+    // The ground reaches 40 units past the field, darkened within 37.5 units of its edge.
     EXPECT_EQ(shot.getPixel(700, 10), ground);
     const sf::Color shade = shot.getPixel(700, 27);
     EXPECT_LT(shade.r, 120);

@@ -14,7 +14,7 @@ void type(NameEntryScreen& screen, const std::string& text) {
 
 } // namespace
 
-TEST(NameRules, LettersDigitsAndBlanksOnly) {
+TEST(NameEntryScreen, LettersDigitsAndBlanksEachKeySoundsEnterStoresEscapeLeavesTheFile) {
     // The first seven are letters, digits and the blank.
     const std::vector<sf::Uint32> typed = {'A',  'Z',  'a', 'z',  '0', '9',    ' ',    '-',  '_',
                                            '@',  '[',  '`', '{',  '/', ':',    0xE4,   0xFC, 0xDF,
@@ -27,9 +27,7 @@ TEST(NameRules, LettersDigitsAndBlanksOnly) {
             << typed[i];
         EXPECT_EQ(name, appended ? "ab" + std::string(1, static_cast<char>(typed[i])) : "ab");
     }
-}
 
-TEST(NameEntryScreen, EachKeySoundsEnterStoresTheNameEscapeLeavesTheFile) {
     ScratchFolder folder;
     GameWindow window(GameWindow::Mode::Offscreen);
     window.setFixedFrameTime(1.25f); // fades of three frames

@@ -57,8 +57,7 @@ TEST(PageMotion, TypingOneCharacterPerStepClickingOnEvenOnesSlidingAndPrinting) 
     // Credits slide along a quarter sine.
     for (const auto& [angle, offset] : {std::pair{90, 720}, {0, 0}, {30, 359} /* not 360 */})
         EXPECT_EQ(slideOffset(angle), offset);
-    // In: the angle falls by 100 a second, truncated towards zero. Out: it climbs as fast, by at
-    // least 1 however short the frame.
+    // The angle falls by 100 a second, truncated towards zero; it climbs as fast, by 1 at least.
     for (const auto& [angle, frame, in, out] :
          {std::tuple{90, 1.f / 30.f, 86, 93}, std::tuple{2, 1.f / 30.f, -1, 5},
           std::tuple{10, 0.001f, 9, 11}, std::tuple{10, 0.f, 10, 11},
