@@ -65,6 +65,7 @@ struct PainterTest : ::testing::Test {
 
 TEST_F(PainterTest, SpritesThroughTheAtlasLookAsTheyDrawThemselves) {
     std::vector<sf::Sprite> sprites;
+    sprites.reserve(8);
     const auto add = [&sprites](sf::Sprite sprite, float x, float y) -> sf::Sprite& {
         sprite.setPosition(x, y);
         return sprites.emplace_back(sprite);
@@ -103,7 +104,7 @@ TEST_F(PainterTest, SpritesThroughTheAtlasLookAsTheyDrawThemselves) {
     EXPECT_LT(differing, 600);
 }
 
-TEST_F(PainterTest, JoinsRunsOfOneTextureKeepsTheOrderAndLeavesOutWhatDoesNotFit) {
+TEST_F(PainterTest, JoinsRunsOfOneTextureLeavesOutWhatDoesNotFitAndSkipsWhatIsNotSeen) {
     window.target().clear();
     window.resetDrawCalls();
     sf::Sprite first(block), second(tank), other(outsider);
@@ -150,9 +151,7 @@ TEST_F(PainterTest, JoinsRunsOfOneTextureKeepsTheOrderAndLeavesOutWhatDoesNotFit
     sprite.setPosition(10.f, 10.f);
     Painter(window, &small).sprite(sprite);
     EXPECT_EQ(shot().getPixel(15, 15), large.copyToImage().getPixel(5, 5));
-}
 
-TEST_F(PainterTest, SkipsWhatLiesOutsideTheVisibleArea) {
     const sf::FloatRect visible(360.f, 100.f, 770.f, 700.f);
     // A 36-unit block touching the area from outside, or reaching a unit into it.
     for (const auto& [x, y, shown] : {std::tuple{324.f, 300.f, false},
