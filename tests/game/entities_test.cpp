@@ -65,9 +65,6 @@ TEST(SoldierAndTower, PicturesStatisticsPlacingAndFiringAfterTheirInterval) {
 }
 
 TEST(ShotExplosionPopupAndBlock, DamageTruncatedPicturesEveryTwentiethFadingAndRising) {
-    EXPECT_EQ(Shot(1, 2, 45.0, 2.9, 3, true).damage, 2);
-    EXPECT_EQ(Shot(1, 2, 45.0, -1.5, 3, true).damage, -1);
-
     World world;
     Block block(world.game.assets->block);
     block.setPosition(5, 6);
