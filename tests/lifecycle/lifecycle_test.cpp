@@ -1,6 +1,5 @@
 #include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
-#include "screens/PlayerName.hpp"
 #include "tests/game/TestWorld.hpp"
 #include "tests/screens/ScreenTestSupport.hpp"
 
@@ -77,18 +76,6 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
 
 TEST(GameLifecycle, TheNameIsTheFirstLineOfInfoDataAWholeLostGameIsRecordedAGivenUpOneIsNot) {
     TempDir dir;
-    const std::pair<const char*, const char*> cases[] = {
-        {"Alice\r\n", "Alice"}, {"Bob\n", "Bob"},
-        {"Carol", "Carol"},     {"Dan Two\r\nrest\r\n", "Dan Two"},
-        {"\r\nEve\n", ""},      {"", ""}};
-    for (const auto& [bytes, name] : cases) {
-        writeBytes("sources/Data/Info.data", bytes);
-        EXPECT_EQ(readPlayerName(), name) << '"' << bytes << '"';
-    }
-    std::filesystem::remove("sources/Data/Info.data");
-    EXPECT_EQ(readPlayerName(), "");
-    EXPECT_EQ(readPlayerName("sources/Data"), ""); // a folder cannot be read as the file
-
     writeBytes("sources/Data/Info.data", "Tester\r\nignored\r\n");
     // A lane over the start: while a tank stands there, every frame costs 10 life.
     writeBytes("sources/Levels/Level_1.txt", "track\ntrue\n860\n");

@@ -16,6 +16,7 @@ TEST(Text, DecodesEveryCp1252ByteOneCharacterEachAndWritesNumbersAsAStream) {
         }
     }
     EXPECT_EQ(s[0x80], 0x20ACu); // euro sign
+    EXPECT_EQ(s[0x84], 0x201Eu); // German low quotation mark
     EXPECT_EQ(s[0x81], 0x81u);   // unassigned: the C1 control
     EXPECT_EQ(s[0x9F], 0x0178u); // Y with diaeresis
 

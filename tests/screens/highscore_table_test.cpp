@@ -64,7 +64,7 @@ TEST(HighscoreFormat, NumbersReadAsAtolWouldButClampedRecordsWhateverTheCountSay
     // Written: the count, then the fields byte for byte, without a final line break and without
     // empty records at the end.
     EXPECT_EQ(formatHighscores({}), "0\n");
-    EXPECT_EQ(formatHighscores({alpha, bravo, {"", "", ""}}),
+    EXPECT_EQ(formatHighscores({alpha, bravo, {"", "", ""}, {"", "", ""}}),
               "2\nAlpha\n5300\n812\nBravo\n2100\n340");
     EXPECT_EQ(formatHighscores({{"", "", ""}, {"a\xFF b", "x", ""}}), "2\n\n\n\na\xFF b\nx\n");
 
