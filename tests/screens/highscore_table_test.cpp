@@ -47,7 +47,6 @@ TEST(HighscoreFormat, NumbersReadAsAtolWouldButClampedRecordsWhateverTheCountSay
         {"1\nAlpha\n5300\n812", {alpha}},
         {"2\r\nAlpha\r\n5300\r\n812\r\nBravo\r\n2100\r\n340", {alpha, bravo}},
         {"0\nAlpha\n5300\n812", {}},
-        {"0\r\nAlpha\r\n5300\r\n812", {}},
         {"1\nAlpha\n5300\n812\nBravo\n2100\n340", {alpha, bravo}},
         {"9\nAlpha\n5300\n812", {alpha}},
         {"lots\nAlpha\n5300\n812", {alpha}},
