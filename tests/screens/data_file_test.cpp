@@ -8,7 +8,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <random>
-#include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
