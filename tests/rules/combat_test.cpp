@@ -187,7 +187,6 @@ TEST(ControlPlayer, ArrowsStepEachAxisOnItsOwn) {
         {{385, 900}, holding(false, true), {385, 900}},
         {{385, 900}, holding(true), {385, 898}},
         {{385, 898}, holding(false, false, false, true), {385, 898}},
-        {{385, 600}, holding(false), {385, 600}},
         {{385, 561}, holding(true, true), {383, 561}}};
     for (const auto& [from, input, to] : cases) {
         world.player().setPosition(from.x, from.y);

@@ -58,14 +58,6 @@ TEST(Enemies, TowersEngageWithinRangeSoldiersFireNearTheTopAndWalkUpToThePlayer)
         world.game.updateSoldiers();
         EXPECT_EQ(soldier.centre(), to) << from.x << "," << from.y;
     }
-
-    // The second soldier stands by the player and does not walk; the first comes up to 100.
-    world.load("soldier\n375\n100\nsoldier\n600\n100\n");
-    world.player().setPosition(700, 120);
-    for (int frame = 0; frame < 200; ++frame)
-        world.game.updateSoldiers();
-    EXPECT_EQ(world.game.soldiers[0]->centre(), Point(525, 100));
-    EXPECT_EQ(world.game.soldiers[1]->centre(), Point(625, 100));
 }
 
 TEST(Lanes, FirstRowsKindsAndDrivingFasterPastTheOriginAndByLevelLeaversComeBackBehind) {

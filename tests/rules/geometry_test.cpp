@@ -6,8 +6,6 @@
 using namespace testworld;
 
 TEST(Geometry, DistanceAnglesStepsAlongADiamondAndBoxesThatTouch) {
-    EXPECT_DOUBLE_EQ(distance({0, 0}, {3, 4}), 5.0);
-    EXPECT_DOUBLE_EQ(distance({-3, 10}, {0, 6}), 5.0);
     // Itself, above, right, below, left, then the four diagonals.
     const std::pair<Point, double> angles[] = {
         {{100, 100}, 0},  {{100, 50}, 0}, {{150, 100}, -90}, {{100, 150}, 180}, {{50, 100}, 90},
@@ -44,7 +42,7 @@ TEST(Geometry, DistanceAnglesStepsAlongADiamondAndBoxesThatTouch) {
     }
 }
 
-TEST(Geometry, SoldiersAndTowersTurnOneStepPerUpdateTheShortWay) {
+TEST(Geometry, SoldiersAndTowersTurnTheShortWayAndWhatBlocksTheStepOfASoldier) {
     World world;
     Soldier slow("1", world.game.gameClock);                  // turnRate 1
     Soldier quick("3", world.game.gameClock);                 // turnRate 3
@@ -78,10 +76,7 @@ TEST(Geometry, SoldiersAndTowersTurnOneStepPerUpdateTheShortWay) {
     const std::vector<float> below = turns(tower, {100, 300}, 22);
     EXPECT_EQ(below.front(), 94.f);
     EXPECT_EQ(std::vector<float>(below.end() - 2, below.end()), (std::vector<float>{174, 180}));
-}
 
-TEST(Geometry, WhatBlocksTheStepOfASoldier) {
-    World world;
     // Tower centre (325, 100); block 125..165 x 600..640; enemies at (125, 100) and (525, 100).
     world.load("tower\n300\n100\nblock\n100\n600\nsoldier\n100\n100\nsoldier\n500\n100\n");
     Game& game = world.game;

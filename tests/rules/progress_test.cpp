@@ -56,7 +56,7 @@ TEST(PickUps, WhatEachItemGivesOneAFrameInTheirOrder) {
     EXPECT_EQ(world.game.points, 200);
 }
 
-TEST(Death, TheUpdateThatTakesTheLastLifeEndsTheGameUnlessItCrosses) {
+TEST(Death, TheUpdateThatTakesTheLastLifeEndsTheGameUnlessItCrossesAndItemsPulse) {
     World world;
     world.load("block\n0\n0\nitem\n1\n600\n600\n");
     Game& game = world.game;
@@ -88,12 +88,9 @@ TEST(Death, TheUpdateThatTakesTheLastLifeEndsTheGameUnlessItCrosses) {
     world.step();
     EXPECT_EQ(std::tuple(game.running, game.aborted, world.player().life, game.points),
               std::tuple(false, false, -9, 100));
-}
 
-TEST(PulseItems, BreatheWithThePulse) {
-    World world;
+    // Items breathe with the pulse; one without a picture keeps its size.
     world.load("item\n1\n0\n0\nitem\n8\n0\n0\n");
-    Game& game = world.game;
     const std::tuple<float, sf::Vector2f, sf::Vector2f> cases[] = {
         {1.f, {14.5f, 17.f}, {29.f, 34.f}},
         {-1.f, {10.5f, 13.f}, {21.f, 26.f}},

@@ -1,13 +1,13 @@
 #include "ScreenTestSupport.hpp"
 #include "screens/DataFile.hpp"
 #include "screens/HighscoreTable.hpp"
+#include "tests/game/TestWorld.hpp"
 #include "tests/support/ScopedEnvironment.hpp"
 
 #include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <random>
-#include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -20,14 +20,6 @@ namespace {
 const fs::path dataFile = "sources/Data/Highscores.data";
 const fs::path temporaryFile = "sources/Data/Highscores.data.tmp";
 const std::string stored = "1\nAlpha\n5300\n812";
-
-// What a save says on standard error.
-struct ErrorLines {
-    std::ostringstream captured;
-    std::streambuf* previous = std::cerr.rdbuf(captured.rdbuf());
-    ~ErrorLines() { std::cerr.rdbuf(previous); }
-    long count() const { return std::ranges::count(captured.str(), '\n'); }
-};
 
 unsigned modeOf(const fs::path& path) {
     return static_cast<unsigned>(fs::status(path).permissions());
@@ -53,32 +45,32 @@ TEST(DataFile, ReadOnlyPlacesAreLeftAloneWithOneMessageLinksFollowedPermissionsK
         fs::permissions(dataFile, fs::perms(mode[0]));
         fs::permissions("sources/Data", fs::perms(mode[1]));
         fs::permissions("sources", fs::perms(mode[2]));
-        ErrorLines errors;
+        testworld::OutputCapture errors(std::cerr);
         {
             HighscoreTable table;
             table.add("Bravo", 9000, 1);
             EXPECT_FALSE(table.save()) << mode[0];
         }
-        EXPECT_EQ(errors.count(), 2) << "one line per save: " << errors.captured.str();
+        EXPECT_EQ(errors.lines(), 2) << "one line per save: " << errors.text();
         EXPECT_EQ(readBytes(dataFile), stored);
         EXPECT_EQ(modeOf(dataFile), mode[0]);
         EXPECT_FALSE(fs::exists(temporaryFile));
         // Nothing to change: nothing to say.
         { HighscoreTable table; }
-        EXPECT_EQ(errors.count(), 2);
+        EXPECT_EQ(errors.lines(), 2);
     }
 
     // A missing folder is made only where that is allowed; a file in the folder's place fails.
     ScratchFolder folder;
     fs::create_directory("sources");
     fs::permissions("sources", fs::perms(0555));
-    ErrorLines errors;
+    testworld::OutputCapture errors(std::cerr);
     EXPECT_FALSE(replaceFile(dataFile, stored));
     EXPECT_FALSE(fs::exists("sources/Data"));
     fs::permissions("sources", fs::perms(0755));
     writeBytes("sources/Data", "");
     EXPECT_FALSE(replaceFile(dataFile, stored));
-    EXPECT_EQ(errors.count(), 2);
+    EXPECT_EQ(errors.lines(), 2);
     fs::remove("sources/Data");
     EXPECT_TRUE(replaceFile(dataFile, stored));
     EXPECT_EQ(readBytes(dataFile), stored);
@@ -107,9 +99,9 @@ TEST(DataFile, ReadOnlyPlacesAreLeftAloneWithOneMessageLinksFollowedPermissionsK
     ASSERT_EQ(::mkfifo("elsewhere/pipe", 0666), 0);
     fs::remove(dataFile);
     fs::create_symlink("../../elsewhere/pipe", dataFile);
-    errors.captured.str({});
+    errors.clear();
     EXPECT_FALSE(replaceFile(dataFile, "0\n"));
-    EXPECT_EQ(errors.count(), 1);
+    EXPECT_EQ(errors.lines(), 1);
     EXPECT_TRUE(fs::is_fifo("elsewhere/pipe"));
 }
 
