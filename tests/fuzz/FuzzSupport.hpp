@@ -9,11 +9,9 @@
 #include <string>
 #include <unistd.h>
 
-// The fuzz target checking every input with CHECK (bytes -> what is wrong, "" when all is well).
-// It works in a scratch folder of its own (in memory where there is one, as every input is written
-// to a file), quiet about the files it cannot load or cuts. libFuzzer keeps using the paths it was
-// given, so the scratch folder is the working directory only while an input runs. A fault is a
-// finding: libFuzzer keeps the input when the process aborts.
+// The fuzz target checking every input with CHECK (bytes -> what is wrong, "" when all is well),
+// quietly, in a scratch folder (in memory where possible) that is the working directory only while
+// an input runs: libFuzzer keeps using its own paths. An abort makes libFuzzer keep the input.
 #define VELMARCH_FUZZ_TARGET(CHECK)                                                                \
     extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {            \
         static const fuzzsupport::ScratchFolder folder;                                            \
