@@ -15,7 +15,7 @@ std::string printable(const std::string& bytes); // escaped
 std::string checkLevelFile(Game& game, const std::string& input);
 // Loading, saving and loading again gives the same records and the same saved form.
 std::string checkHighscoreFile(const std::string& bytes);
-// The file's lines within the bounds, each decoded from Windows-1252 one character per byte.
+// The file's lines, within the bounds.
 std::string checkPageFile(const std::string& bytes);
 // The name read starts the first line, and stored by the name entry it reads back the same.
 std::string checkNameFile(const std::string& bytes);
