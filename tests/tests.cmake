@@ -1,7 +1,6 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-# Tests by area; each area's list names its files.
 include(tests/platform/tests.cmake)
 include(tests/app/tests.cmake)
 include(tests/content/tests.cmake)
@@ -27,12 +26,9 @@ add_executable(velmarch-tests
     ${VELMARCH_AUTOPLAY_TESTS}
 )
 target_compile_options(velmarch-tests PRIVATE -Wall -Wextra)
-target_link_libraries(velmarch-tests PRIVATE velmarch_core GTest::gtest)
-# The autoplayer plays the shipped levels and its foresight is checked against the game.
-target_link_libraries(velmarch-tests PRIVATE velmarch_autoplay)
-# The content tests read what the build assembled and run the generator.
+target_link_libraries(velmarch-tests PRIVATE velmarch_core velmarch_autoplay GTest::gtest)
 add_dependencies(velmarch-tests velmarch-content-files)
-# Tests run where the game runs, so that they read the content the build assembled.
+# Tests run where the game runs, reading the content the build assembled.
 gtest_discover_tests(velmarch-tests
     WORKING_DIRECTORY ${VELMARCH_GAME_DIR}
     DISCOVERY_TIMEOUT 60

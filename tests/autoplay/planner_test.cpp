@@ -17,9 +17,8 @@ std::vector<int> lefts(const LaneView& lane) {
 
 } // namespace
 
-// The plans are made on a copy of the field: the copy must foresee the lanes, new tanks and their
-// kinds included, and the player's steps exactly, or the player walks into a tank. Level 3 leaves
-// 47 px between the test's 120 px tanks for a 42 px player: no room for a pixel's error.
+// The copy of the field foresees lanes, new tanks and the player's steps exactly: level 3 leaves
+// 47 px between tanks for a 42 px player.
 TEST(Autoplayer, PlanOverALaneHoldsInTheGame) {
     World world(3, 77);
     world.load("track\ntrue\n500\ntrack\nfalse\n400\n");

@@ -5,9 +5,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-// The five shipped levels as the game loads them, with the shipped pictures: well formed and
-// growing in difficulty (the autoplayer proves each winnable). The field is placed at the
-// window's corner, so that places are the file's offsets into the 720 x 900 field.
+// The shipped levels with the shipped pictures, the field at the corner so that places are the
+// file's offsets.
 
 namespace {
 
@@ -101,9 +100,8 @@ TEST(ShippedLevels, WellFormedAndGrowingInDifficulty) {
             for (std::size_t j = i + 1; j < game.soldiers.size(); ++j)
                 EXPECT_GE(distance(at, game.soldiers[j]->centre()), 100.0) << "soldier " << j;
         }
-        // Difficulty: lanes from the first level on, pick-ups there; no level has fewer lanes,
-        // towers or soldiers than the one before, each has more of them in all, and the last
-        // holds the most objects.
+        // Lanes and pick-ups from level 1; lanes, towers and soldiers never fewer, in all more,
+        // and the last level holds the most objects.
         const std::size_t now[3] = {game.tracks.size(), game.towers.size(), game.soldiers.size()};
         EXPECT_TRUE(now[0] >= std::max<std::size_t>(last[0], 1) && now[1] >= last[1] &&
                     now[2] >= last[2] && now[0] + now[1] + now[2] > lastEnemies);

@@ -1,23 +1,15 @@
 #include "platform/Text.hpp"
 #include "tests/content/ContentFiles.hpp"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
-
-// The text pages: Windows-1252 German, one screen line per file line, each line fitting the
-// window at its page's size and row step beside the page's other elements.
 
 namespace {
 
 constexpr float screenW = 1440, screenH = 900;
 
-// The file's lines, split as the pages read them: at every line feed. The bytes must be clean
-// Windows-1252 without a final line feed (it would give an empty line).
+// The file's lines; its bytes clean Windows-1252 without a final line feed (an empty line).
 std::vector<std::string> pageLines(const std::string& path, std::string* text = nullptr) {
-    std::stringstream s;
-    s << std::ifstream(contentRoot + path, std::ios::binary).rdbuf();
-    const std::string bytes = s.str();
+    const std::string bytes = fileBytes(contentRoot + path);
     EXPECT_TRUE(!bytes.empty() && bytes.back() != '\n') << path;
     std::vector<std::string> lines(1);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -54,9 +46,8 @@ bool rowsOverlap(float top, float height, float otherTop, float otherHeight) {
     return top < otherTop + otherHeight && otherTop < top + height;
 }
 
-// Lines typed from x 50 at y 100 + step * i must stay clear of the right edge, of the hint
-// "Escape - Beenden" (right-aligned to W - 10 at y 195) and of a picture in the bottom-right
-// corner.
+// Lines typed from x 50 at y 100 + step * i clear the right edge, the hint "Escape - Beenden"
+// (right-aligned at y 195) and a picture in the bottom-right corner.
 void expectTypedPageFits(const std::string& path, unsigned size, float step, std::size_t maxLines,
                          sf::Vector2u picture) {
     Fonts f;
@@ -78,8 +69,7 @@ void expectTypedPageFits(const std::string& path, unsigned size, float step, std
 
 } // namespace
 
-// The story beside the mission picture, the instructions naming the real controls and rules, and
-// the credits pairing up a topic with each name in two columns.
+// The story beside its picture, the instructions naming the controls, the credits in two columns.
 TEST(Pages, EachPageFitsTheScreen) {
     sf::Image mission;
     ASSERT_TRUE(mission.loadFromFile(contentRoot + "Images/Images/Mission-Image.jpg"));

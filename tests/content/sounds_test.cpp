@@ -4,11 +4,7 @@
 #include <SFML/Graphics/Font.hpp>
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
-
-// Sounds, music and the display font as the build assembled them.
 
 namespace {
 
@@ -41,9 +37,9 @@ Decoded decode(const std::string& path) {
 
 } // namespace
 
-// Effects are short, normalised and never clipped; the four shots, one picked at random for each
-// shot fired, do not sound alike.
-TEST(Sounds, EffectsAreShortNormalisedAndTheShotsDistinct) {
+// Effects are short, normalised and never clipped; the four shots, picked at random, do not sound
+// alike; the music loops without a click at the seam.
+TEST(Sounds, EffectsShortNormalisedShotsDistinctMusicLoopsWithoutAClick) {
     const struct {
         const char* path;
         double minSeconds, maxSeconds;
@@ -61,9 +57,6 @@ TEST(Sounds, EffectsAreShortNormalisedAndTheShotsDistinct) {
         EXPECT_TRUE(d.channels == 1 && d.rate == 44100) << r.path;
         EXPECT_TRUE(d.seconds() >= r.minSeconds && d.seconds() <= r.maxSeconds) << r.path;
         EXPECT_TRUE(d.peak() < 32767 && d.peak() > 32767 / 2) << r.path << " peaks at " << d.peak();
-        // The game loads them into buffers (decoding works with the null device too).
-        sf::SoundBuffer buffer;
-        EXPECT_TRUE(buffer.loadFromFile(contentRoot + r.path)) << r.path;
         if (shots.size() < 4)
             shots.push_back(d);
     }
@@ -78,12 +71,9 @@ TEST(Sounds, EffectsAreShortNormalisedAndTheShotsDistinct) {
             }
             EXPECT_LT(std::abs(ab) / std::sqrt(aa * bb + 1), 0.6) << "shots " << i << " and " << j;
         }
-}
 
-TEST(Music, LongLoopWithoutClickAtTheSeam) {
     const Decoded d = decode("Music/Taldrin - Skyforge.ogg");
-    ASSERT_EQ(d.channels, 1u);
-    EXPECT_EQ(d.rate, 44100u);
+    ASSERT_TRUE(d.channels == 1 && d.rate == 44100);
     EXPECT_GE(d.seconds(), 60.0);
     EXPECT_TRUE(d.peak() < 32767 && d.peak() > 32767 / 3) << d.peak();
     // Steps between neighbouring samples: the seam's step must look like any other.
@@ -120,8 +110,6 @@ TEST(Fonts, DisplayFontHoldsGermanLettersAndDigits) {
                      g.textureRect == missing.textureRect)
             << "glyph " << int(c) << " is missing";
     }
-    // Its licence travels with it.
-    std::stringstream licence;
-    licence << std::ifstream(contentRoot + "Fonts/TSalvacion-LICENSE.txt").rdbuf();
-    EXPECT_NE(licence.str().find("Open Font License"), std::string::npos);
+    EXPECT_NE(fileBytes(contentRoot + "Fonts/TSalvacion-LICENSE.txt").find("Open Font License"),
+              std::string::npos);
 }

@@ -7,6 +7,5 @@ set(VELMARCH_CONTENT_TESTS
     tests/content/sounds_test.cpp
     tests/content/winnable_test.cpp
 )
-# The generator test runs the generator binary itself.
 set_source_files_properties(tests/content/generator_test.cpp PROPERTIES
     COMPILE_DEFINITIONS "VELMARCH_CONTENT_TOOL=\"$<TARGET_FILE:velmarch-content>\"")

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# A game folder marked read-only, with every sound file and the music replaced by a folder (which
-# the audio library would read forever): the highscores show the stored list and C empties the
-# screen, but the file stays as it was; a name is not stored, yet the game starts; Escape leads to
-# a fresh title and key 6 ends the program cleanly. All in silence, with one line on standard
-# error for each failed save and for each load of a bad sound file.
+# A read-only game folder, every sound and the music a folder: the list shows and C empties the
+# screen but not the file, the name is not stored yet the game starts, and the program ends
+# cleanly, silent, with one line on standard error per failed save and per bad sound.
 #   hostile_folder.sh GAME_DIR
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package, unpacked into a scratch root, plays as an installed game: from a folder
-# without sources/ it makes the player's game folder under XDG_DATA_HOME, stores the name there,
-# writes nothing into the installed tree, and the fresh start after a game (in a window, on a
-# larger screen) keeps the window and the folder; a grown window is letterboxed. A second start
-# finds the same folder and name.
+# The unpacked package plays as an installed game: the player's folder under XDG_DATA_HOME holds
+# the name, nothing is written into the installed tree, the fresh start after a game keeps its
+# window (letterboxed when grown) and folder, and a second start finds both again.
 #   installed.sh PACKAGE_DIR       (the folder holding velmarch_*.deb)
 source "$(dirname "$0")/lib.sh"
 
@@ -11,8 +9,7 @@ debs=("$1"/velmarch_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || e2e_fail "not one package in $1: ${debs[*]}"
 
 E2E_SCREEN=1920x1200 e2e_setup
-# window_home WHAT: the game's window moved to the top left corner (there is no window manager),
-# so that shots of it are whole; it must be 1440 x 900.
+# window_home WHAT: the 1440 x 900 window moved to the corner, so that shots of it are whole.
 window_home() {
     local window size
     window=$(e2e_window) && xdotool windowmove "$window" 0 0 2>/dev/null
@@ -39,8 +36,7 @@ e2e_key Return
 e2e_wait_screen 30 "the game's field" field_open
 e2e_key Escape
 
-# The fresh start opens a window of its own, again 1440 x 900; grown to 1600 x 1200 it shows the
-# title at 10/9 between black bars of 100 pixels above and below.
+# The fresh start's own window, grown to 1600 x 1200: the title at 10/9 between 100-pixel bars.
 for _ in $(seq $((75 * E2E_PATIENCE))); do
     window=$(e2e_window)
     [ -n "$window" ] && [ "$window" != "$first" ] && break
@@ -68,8 +64,7 @@ grep -q velmarch: "$E2E_WORK/stderr.log" && e2e_fail "the game complained: $(gre
 
 # Started again from the home folder, full screen: the same folder, the same name.
 E2E_SHOT_WINDOW=root
-E2E_SCALE_NUM=4
-E2E_SCALE_DEN=3
+E2E_SCALE_NUM=4 E2E_SCALE_DEN=3
 E2E_GAME_DIR=$HOME
 data=$(stat -c %i "$folder/sources/Data")
 e2e_start "$root/usr/games/velmarch"

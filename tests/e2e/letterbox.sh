@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
-# On a screen without a 1440 x 900 mode (here 1600 x 1200) the game still fills the screen: the
-# layout is scaled by 10/9 to 1600 x 1000 between black bars of 100 pixels above and below. The
-# game folder has no sources/: nothing stops the game, nor floods standard error.
+# On a 1600 x 1200 screen the layout is scaled by 10/9 between black bars of 100 pixels, and
+# sharp; without sources/ nothing stops the game nor floods standard error.
 source "$(dirname "$0")/lib.sh"
 E2E_SCREEN=1600x1200 e2e_setup "$1" --without-sources
 
-E2E_SCALE_NUM=10
-E2E_SCALE_DEN=9
-E2E_BAR=100
+E2E_SCALE_NUM=10 E2E_SCALE_DEN=9 E2E_BAR=100
 
 e2e_start
 e2e_wait_screen 20 "the scaled loading screen" loading_shown
@@ -18,11 +15,9 @@ read -r -a p <<<"$(e2e_pixels "$shot" "800,50 5,1150 $(e2e_at 3 896)" | tr '\n' 
 
 e2e_wait_screen 60 "the scaled menu" menu_shown
 
-# A page as sharp as if drawn at this size: its diagonal hatching (grey on black here) never
-# shows two equal neighbouring columns or rows, as a stretched 1440 x 900 copy does every tenth.
-# An empty region of the highscores page: layout (50, 520) to (450, 780).
+# An empty region of the highscores page, layout (50, 520) to (450, 780): its hatching, drawn at
+# this size, never repeats a column or row, as a stretched copy does every tenth.
 region=(55 677 444 288)
-# The hatching faded in: a good share of the region in its grey, none of it on the menu.
 hatching_lit() {
     [ "$(e2e_count "$1" "${region[@]}" "rgb(41,41,41)" 2%)" -ge $((444 * 288 / 5)) ]
 }

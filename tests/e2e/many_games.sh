@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
-# Game after game in one run: each (a name, the field, Escape) followed by the fresh title screen
-# the program starts anew into. Starting anew must not pile up processes, open files or memory: at
-# the end one game process is left, no zombie, as many open files as after the first game, and
-# resident memory within 10% of what it was early on. Aborted games record no highscore.
+# Game after game, each followed by the fresh title: no processes, zombies, open files or memory
+# (within 10%) piled up, and aborted games record no highscore.
 #   many_games.sh GAME_DIR [GAMES]   (default 5)
 source "$(dirname "$0")/lib.sh"
 games=${2:-5}
-# Memory after the last game is compared with that after game 5 in a long run (past any warm-up),
-# after an early game in a short one.
+# Memory is compared with that after a game past the warm-up.
 reference=$((games >= 10 ? 5 : games >= 3 ? 2 : 1))
 resident_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$E2E_GAME_PID/status"; }
 

@@ -3,9 +3,8 @@
 # code 2 and nothing starts. (--windowed is played in installed.sh.)
 #   options.sh GAME_DIR
 source "$(dirname "$0")/lib.sh"
-e2e_setup
+e2e_setup "$1" --without-sources
 program=$E2E_GAME_DIR/velmarch
-cp "$1/velmarch" "$program" || e2e_fail "no program at $1/velmarch"
 
 # expect CODE STDOUT_PATTERN STDERR_PATTERN ARGUMENT...: the exit code and what each stream holds
 # (an empty pattern: nothing at all).

@@ -1,18 +1,13 @@
 #!/usr/bin/env bash
-# The program's screens in one run, from a folder without player data: the loading screen and the
-# menu; keys 2, 3 and 4 type or slide in the story, the instructions and the credits; key 1 asks
-# for a name and Escape leads back without one, the list written back into a new data folder;
-# key 5 shows the stored list row by row and C empties it, saved when the screen closes. Then a
-# name of letters, digits and blanks is stored, without the digit that opened the screen, and a
-# game passes every stage: its loading screen, the curtain and the door opening on the field and
-# its HUD, pause and resume, Escape with its closing transition to black and the fresh title
-# screen the program starts anew into. The loader echoes level 1's keyword lines.
+# The program's screens in one run, from a folder without player data: loading, menu, the three
+# pages, the name entry left with Escape, the highscores shown and emptied with C (saved on
+# closing), a name stored, and a game through its loading screen, curtain, door, field, pause,
+# closing to black and the fresh title. The loader echoes level 1's keyword lines.
 #   screens.sh GAME_DIR
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 data=$E2E_GAME_DIR/sources/Data
 rm -rf "$data"
-# Short texts of known layout keep the openings brief.
 text=$E2E_GAME_DIR/sources/Text
 printf 'Die Front\r\n' >"$text/Story/Story.txt"
 printf 'Zeile %s\r\n' 1 2 3 4 5 6 7 8 >"$text/HowToPlay/How To Play.txt"
@@ -26,24 +21,21 @@ red_rows_shown() {
     for y in $1; do e2e_area "$2" 50 "$y" 300 24 "rgb(255,0,0)" 8% 40 || return 1; done
 }
 story_shown() { red_rows_shown 100 "$1" && ! red_rows_shown 130 "$1"; }
-# Eight lines 30 pixels apart: the last starts at y 310.
 instructions_shown() { red_rows_shown "100 130 310" "$1"; }
 # A credits pair beside the middle: red topic ending at x 710, cyan name from x 730.
 credits_shown() {
     e2e_area "$1" 560 225 150 36 "rgb(255,0,0)" 8% 40 && e2e_area "$1" 730 225 150 36 "rgb(0,255,255)" 8% 40
 }
-# The curtain over the screen: the panels hidden and the white inner edges of its halves.
+# The curtain: the panels hidden and the white inner edges of its halves.
 curtain_shown() {
     e2e_area "$1" 40 300 280 200 "rgb(0,100,0)" 3% 0 999 && e2e_area "$1" 0 95 1440 10 "rgb(255,255,255)" 2% 80
 }
-# The door over the screen, once the curtain has gone: no curtain edges and the top of the left
-# panel hidden (the leaves open from the middle, so the top stays covered longest).
+# The door: no curtain edges and the top of the left panel (covered longest) hidden.
 door_shown() {
     e2e_area "$1" 40 30 280 40 "rgb(0,100,0)" 3% 0 99 && e2e_area "$1" 0 95 1440 10 "rgb(255,255,255)" 2% 0 19
 }
 all_black() { [ "$(convert "$1" -colorspace Gray -format "%[fx:int(255*maxima)]" info:)" -le 8 ]; }
-# The curtain and the door last about 2.6 s each and the black a moment: a loaded machine may take
-# its screenshots too slowly to catch one, so the next stage counts too.
+# A loaded machine may miss a short stage between two screenshots: the next stage counts too.
 opening_shown() { curtain_shown "$1" || door_shown "$1" || field_shown "$1"; }
 closed() { all_black "$1" || loading_shown "$1" || menu_shown "$1"; }
 closing_shown() { door_shown "$1" || curtain_shown "$1" || closed "$1"; }

@@ -1,6 +1,5 @@
 #include "tests/fuzz/ReaderChecks.hpp"
 
-#include "platform/Text.hpp"
 #include "screens/HighscoreTable.hpp"
 #include "screens/PageFile.hpp"
 #include "screens/PlayerName.hpp"
@@ -86,20 +85,9 @@ std::string checkPageFile(const std::string& bytes) {
     const std::vector<std::string> lines = readPageLines("page/page.txt");
     if (lines.empty() || lines.size() > maxPageLines)
         return std::to_string(lines.size()) + " lines";
-    for (const std::string& line : lines) {
+    for (const std::string& line : lines)
         if (line.size() > maxPageLineLength)
             return "a line longer than the bound";
-        const sf::String decoded = fromCp1252(line);
-        if (decoded.getSize() != line.size())
-            return "decoded to " + std::to_string(decoded.getSize()) + " characters from " +
-                   std::to_string(line.size()) + " bytes";
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            const auto byte = static_cast<unsigned char>(line[i]);
-            const sf::Uint32 c = decoded[i];
-            if ((byte < 0x80 || byte >= 0xA0) ? c != byte : (c < 0x80 || c > 0xFFFF))
-                return "byte " + std::to_string(byte) + " decoded to " + std::to_string(c);
-        }
-    }
     std::string joined = lines.front();
     for (std::size_t i = 1; i < lines.size(); ++i)
         joined += "\n" + lines[i];

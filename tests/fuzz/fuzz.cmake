@@ -9,12 +9,10 @@ add_compile_options(${VELMARCH_FUZZ_SANITIZERS} -fsanitize=fuzzer-no-link -O1 -f
 add_link_options(${VELMARCH_FUZZ_SANITIZERS} -fsanitize=fuzzer)
 include_directories(${CMAKE_SOURCE_DIR})
 
-# The built-in font, as cmake/EmbedDefaultFont.cmake assembles it for the game.
 set(VELMARCH_DEFAULT_FONT /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf)
 configure_file(${CMAKE_SOURCE_DIR}/cmake/default_font.cpp.in
                ${CMAKE_BINARY_DIR}/generated/default_font.cpp @ONLY)
 
-# The name, highscore and page readers need only these.
 set(VELMARCH_READER_SOURCES
     platform/BoundedLineReader.cpp
     platform/Text.cpp
@@ -30,8 +28,7 @@ add_library(velmarch_fuzz_readers STATIC
 )
 target_link_libraries(velmarch_fuzz_readers PUBLIC sfml-graphics sfml-system)
 
-# The level loader is a member of the game, which brings its loading screen, rules and drawing
-# along, but none of the menu's screens.
+# The level loader comes with the game's loading screen, rules and drawing, but no menu screens.
 set(VELMARCH_GAME_PART_SOURCES
     ${VELMARCH_PLATFORM_SOURCES}
     app/LoadingWindow.cpp

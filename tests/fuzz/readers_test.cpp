@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <gtest/gtest.h>
-#include <random>
 #include <sys/resource.h>
 
 namespace {
@@ -29,9 +28,8 @@ std::size_t notesWhile(const std::function<void()>& read) {
 
 } // namespace
 
-// The hand-made seeds of the fuzz targets and every finding kept from them replay with the
-// targets' checks; so do random bytes through the highscore and name files.
-TEST(FuzzInputs, KeptAndRandomInputsPassTheirChecks) {
+// The fuzz targets' seeds and kept findings replay with the targets' checks.
+TEST(FuzzInputs, KeptInputsPassTheirChecks) {
     testworld::World world;
     const std::pair<const char*, std::function<std::string(const std::string&)>> readers[] = {
         {"level", [&](const std::string& bytes) { return checkLevelFile(world.game, bytes); }},
@@ -42,7 +40,7 @@ TEST(FuzzInputs, KeptAndRandomInputsPassTheirChecks) {
     for (const auto& [reader, check] : readers) {
         std::size_t replayed = 0;
         for (const char* kind : {"seeds", "regressions"}) {
-            // A reader without findings has no regressions folder (git keeps no empty folders).
+            // A reader without findings has no regressions folder.
             std::error_code none;
             for (const auto& entry :
                  fs::directory_iterator(fs::path(VELMARCH_FUZZ_INPUTS) / kind / reader, none)) {
@@ -53,15 +51,6 @@ TEST(FuzzInputs, KeptAndRandomInputsPassTheirChecks) {
         }
         EXPECT_GE(replayed, 3u) << reader;
     }
-    std::mt19937 random(20261207);
-    const char lineBytes[] = "\r\n0 a-";
-    for (int i = 0; i < 3000; ++i) {
-        std::string bytes(random() % 24, '\0');
-        for (char& c : bytes)
-            c = random() % 4 ? lineBytes[random() % 6] : static_cast<char>(random());
-        EXPECT_EQ(checkHighscoreFile(bytes), "") << printable(bytes);
-        EXPECT_EQ(i % 10 ? "" : checkNameFile(bytes), "") << printable(bytes);
-    }
     // The same through the table's own file: read, written back when it goes, read again.
     for (const char* bytes : {"\n\r\r", "2\r\nA\r\r\n1\r\n\r\n"}) {
         writeCheckedFile(HighscoreTable::defaultFile, bytes);
@@ -70,8 +59,7 @@ TEST(FuzzInputs, KeptAndRandomInputsPassTheirChecks) {
     }
 }
 
-// A data, text or level file that is a link to an endless device reads only up to its bound,
-// says so once, and leaves memory alone.
+// A file linked to an endless device reads to its bound only, says so once, spares memory.
 TEST(FuzzInputs, EndlessFilesReadOnlyToTheirBounds) {
     testworld::World world;
     for (const char* device : {"/dev/zero", "/dev/urandom"}) {
@@ -102,8 +90,8 @@ TEST(FuzzInputs, EndlessFilesReadOnlyToTheirBounds) {
     }
 }
 
-// The reader under them all: each read as std::getline gives it, within the bounds, and one note
-// for a file where a bound cut something. A folder in place of the file fails its first read.
+// The reader under them all: reads as std::getline within the bounds, one note for a cut file, and
+// a folder fails its first read.
 TEST(FuzzInputs, LineReaderReadsLikeGetlineWithinItsBounds) {
     using Reads = std::vector<std::pair<bool, std::string>>; // what next() and line() give
     const struct {
@@ -114,7 +102,6 @@ TEST(FuzzInputs, LineReaderReadsLikeGetlineWithinItsBounds) {
     } cases[] = {
         {"", {100, 10}, {{false, ""}, {false, ""}}, 0},
         {"a\r\r\n\nb", {100, 10}, {{true, "a"}, {true, ""}, {true, "b"}, {false, "b"}}, 0},
-        {"ab\n", {100, 10}, {{true, "ab"}, {false, ""}}, 0},
         {"abcd\nefg", {100, 2}, {{true, "ab"}, {true, "ef"}, {false, "ef"}}, 1},
         {"abc\ndef", {5, 10}, {{true, "abc"}, {true, "d"}, {false, "d"}}, 1},
         {"abc\n", {4, 10}, {{true, "abc"}, {false, ""}}, 0},

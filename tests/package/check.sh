@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Debian's own tools on the package: lintian (no errors; warnings are listed), the desktop
-# entry, the AppStream metadata and the man page as they were packaged.
-#   check.sh PACKAGE_DIR       (the folder holding velmarch_*.deb)
+# Debian's own tools on the package: lintian (no errors; warnings listed), the desktop entry, the
+# AppStream metadata and the man page.   check.sh PACKAGE_DIR (holding velmarch_*.deb)
 set -uo pipefail
 debs=("$1"/velmarch_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: not one package in $1"; exit 1; }

@@ -1,6 +1,5 @@
-# The Debian package, made by `cpack` into package/ of the build (scripts/package, and the
-# package step of scripts/test): Debian's checks, and the unpacked package played end to end.
-# Labelled `package`: the test suites leave them to that step.
+# The Debian package that `cpack` makes into package/ (scripts/package): Debian's checks and the
+# unpacked package played end to end, left to the package step of scripts/test.
 set(VELMARCH_PACKAGE_DIR ${CMAKE_BINARY_DIR}/package)
 add_test(NAME package.checks COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/check.sh ${VELMARCH_PACKAGE_DIR})
 add_test(NAME package.installed COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/installed.sh ${VELMARCH_PACKAGE_DIR})

@@ -5,8 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-// A fresh folder that is the working directory while the object lives, as the game would run
-// from a folder of its own; the previous working directory comes back and the folder goes.
+// A fresh folder that is the working directory while the object lives.
 class ScratchFolder {
   public:
     ScratchFolder() : previous_(std::filesystem::current_path()) {
@@ -20,8 +19,7 @@ class ScratchFolder {
         namespace fs = std::filesystem;
         std::error_code error;
         fs::current_path(previous_, error);
-        // Tests may leave read-only entries: give the owner rights back before removing. A link
-        // keeps its mode, which would be that of what it points to, such as /dev/zero.
+        // Tests leave read-only entries; a link would change what it points to, e.g. /dev/zero.
         for (const auto& entry : fs::recursive_directory_iterator(path_, error))
             if (!entry.is_symlink(error))
                 fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, error);
