@@ -49,7 +49,18 @@ void loadDefaultFont(sf::Font& font) {
                         static_cast<std::size_t>(velmarch_default_font_end - velmarch_default_font));
 }
 
-void loadFontOrDefault(sf::Font& font, const std::string& path) {
-    if (!font.loadFromFile(path))
-        loadDefaultFont(font);
+void FontFile::loadOrDefault(const std::string& path) {
+    constexpr const char* failure = "Failed to load font";
+    std::optional<std::vector<char>> bytes = readContentFile(path, failure);
+    // The old face lets go of the held bytes inside the load, so they are replaced only after it;
+    // moving a vector keeps its buffer where the new face reads it.
+    if (bytes && loadFromMemory(bytes->data(), bytes->size())) {
+        heldBytes = std::move(*bytes);
+        return;
+    }
+    if (bytes)
+        reportUnloadable(failure, path);
+    loadDefaultFont(*this);
+    heldBytes.clear();
+    heldBytes.shrink_to_fit();
 }

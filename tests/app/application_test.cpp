@@ -1,10 +1,12 @@
 #include "app/Application.hpp"
 #include "app/AudioCheck.hpp"
 #include "app/CommandLine.hpp"
+#include "platform/SoundFiles.hpp"
 #include "tests/support/ScopedEnvironment.hpp"
 #include "tests/support/ScratchFolder.hpp"
 
 #include <chrono>
+#include <climits>
 #include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -46,10 +48,20 @@ TEST(CommandLine, OptionsInOrderAndTheFirstUnknownOneRefuses) {
     EXPECT_NE(help.find("Player's folder:    /home/p/.local/share/velmarch\n"), std::string::npos);
 }
 
+TEST(StartAnew, OnlyAWholePathToAProgramStillThere) {
+    EXPECT_EQ(programToStartAnew("/usr/games/velmarch"), "/usr/games/velmarch");
+    EXPECT_EQ(programToStartAnew("/opt/v (deleted)/velmarch"), "/opt/v (deleted)/velmarch");
+    EXPECT_EQ(programToStartAnew("/usr/games/velmarch (deleted)"), std::nullopt);
+    EXPECT_EQ(programToStartAnew(""), std::nullopt);
+    const std::string longest = "/" + std::string(PATH_MAX - 2, 'a');
+    EXPECT_EQ(programToStartAnew(longest), longest);
+    EXPECT_EQ(programToStartAnew(longest + "a"), std::nullopt); // as long as the buffer: cut off
+}
+
 TEST(Music, FadesStepByStepEvenWithoutAFile) {
     ScratchFolder empty;
-    sf::Music music;
-    EXPECT_FALSE(music.openFromFile("sources/Music/Taldrin - Skyforge.ogg"));
+    MusicFile music;
+    EXPECT_FALSE(music.open("sources/Music/Taldrin - Skyforge.ogg"));
 
     // The volumes set, as the library reads them back in steps of its own.
     std::vector<long> steps;
