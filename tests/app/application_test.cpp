@@ -58,6 +58,20 @@ TEST(StartAnew, OnlyAWholePathToAProgramStillThere) {
     EXPECT_EQ(programToStartAnew(longest + "a"), std::nullopt); // as long as the buffer: cut off
 }
 
+// The music streams from the bytes of its file, which it keeps while it plays.
+TEST(Music, PlaysFromTheBytesItKeeps) {
+    MusicFile tune;
+    ASSERT_TRUE(tune.open("sources/Music/Taldrin - Skyforge.ogg"));
+    const sf::Time length = tune.getDuration();
+    EXPECT_GT(length, sf::seconds(10));
+    EXPECT_FALSE(tune.open("missing"));
+    tune.setPlayingOffset(length / 2.f);
+    tune.play();
+    for (int i = 0; i < 500 && tune.getPlayingOffset() <= length / 2.f; ++i)
+        sf::sleep(sf::milliseconds(10));
+    EXPECT_GT(tune.getPlayingOffset(), length / 2.f);
+}
+
 TEST(Music, FadesStepByStepEvenWithoutAFile) {
     ScratchFolder empty;
     MusicFile music;
