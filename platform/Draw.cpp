@@ -1,7 +1,7 @@
 #include "platform/Draw.hpp"
 
+#include "platform/ContentFile.hpp"
 #include "platform/GameWindow.hpp"
-#include "platform/ReadFile.hpp"
 
 #include <cmath>
 
@@ -16,13 +16,9 @@ sf::Vector2f normalised(sf::Vector2f v) {
 } // namespace
 
 bool loadImage(sf::Image& image, const std::string& path) {
-    const std::optional<std::vector<char>> bytes = readContentFile(path, imageFailure);
-    if (!bytes)
-        return false;
-    if (image.loadFromMemory(bytes->data(), bytes->size()))
-        return true;
-    reportUnloadable(imageFailure, path);
-    return false;
+    return loadContentFile(path, imageFailure, [&](const std::vector<char>& bytes) {
+        return image.loadFromMemory(bytes.data(), bytes.size());
+    });
 }
 
 bool loadPicture(sf::Texture& texture, const std::string& path) {

@@ -1,5 +1,7 @@
 #include "platform/Text.hpp"
 
+#include "platform/ContentFile.hpp"
+
 #include <array>
 #include <sstream>
 
@@ -50,16 +52,15 @@ void loadDefaultFont(sf::Font& font) {
 }
 
 void FontFile::loadOrDefault(const std::string& path) {
-    constexpr const char* failure = "Failed to load font";
-    std::optional<std::vector<char>> bytes = readContentFile(path, failure);
     // The old face lets go of the held bytes inside the load, so they are replaced only after it;
     // moving a vector keeps its buffer where the new face reads it.
-    if (bytes && loadFromMemory(bytes->data(), bytes->size())) {
-        heldBytes = std::move(*bytes);
+    if (loadContentFile(path, "Failed to load font", [&](std::vector<char>& bytes) {
+            if (!loadFromMemory(bytes.data(), bytes.size()))
+                return false;
+            heldBytes = std::move(bytes);
+            return true;
+        }))
         return;
-    }
-    if (bytes)
-        reportUnloadable(failure, path);
     loadDefaultFont(*this);
     heldBytes.clear();
     heldBytes.shrink_to_fit();
