@@ -9,6 +9,14 @@
 #include <unistd.h>
 
 ReadFile::ReadFile(const std::filesystem::path& path) {
+    // Something that is plainly no file is not even opened: opening some devices does something
+    // (a tape rewinds). What is opened is checked again, as it may have been swapped meanwhile.
+    struct stat seen {};
+    if (::stat(path.c_str(), &seen) == 0 && !S_ISREG(seen.st_mode)) {
+        state_ = State::Unreadable;
+        why_ = "not a readable file";
+        return;
+    }
     fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd_ < 0) {
         state_ = errno == ENOENT ? State::Missing : State::Unreadable;
