@@ -15,6 +15,7 @@ configure_file(${CMAKE_SOURCE_DIR}/cmake/default_font.cpp.in
 
 set(VELMARCH_READER_SOURCES
     platform/BoundedLineReader.cpp
+    platform/ReadFile.cpp
     platform/Text.cpp
     screens/DataFile.cpp
     screens/HighscoreTable.cpp
