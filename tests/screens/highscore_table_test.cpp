@@ -114,7 +114,7 @@ TEST(HighscoreTable, AddsBeforeTheFirstWithFewerPointsTrimsAt21AndRewritesTheFil
     }
 
     // Every use rewrites the file; a failed save keeps the stored list.
-    std::filesystem::remove_all("sources");
+    std::filesystem::remove_all("sources/Data");
     {
         HighscoreTable table; // the missing folder is made
         EXPECT_TRUE(table.records().empty());
