@@ -3,6 +3,7 @@
 #include "tests/screens/ScreenTestSupport.hpp"
 #include "tests/support/ScopedEnvironment.hpp"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -119,24 +120,37 @@ TEST(GameFolder, IsMadeOnlyUnderTheUsersOwnFolders) {
     const bool root = ::geteuid() == 0 && ::chown("theirs/.local", 4321, 4321) == 0;
     const ScopedEnvironment data("XDG_DATA_HOME", nullptr);
 
-    // The private folder goes when the game ends.
-    {
-        const ScopedEnvironment user("HOME", (scratch.path() / "open").c_str());
-        const pid_t child = ::fork();
-        if (child == 0) {
-            enterGameFolder(program);
+    // The private folder goes when the game ends, also when it ends after a fresh start there
+    // (the first process leaves without cleaning up, as it does when it starts anew).
+    const ScopedEnvironment user("HOME", (scratch.path() / "open").c_str());
+    const auto played = [&](const std::function<void()>& start, bool cleanExit) {
+        if (const pid_t child = ::fork(); child == 0) {
+            start();
             std::ofstream(scratch.path() / "played") << fs::current_path().string();
-            std::exit(0);
+            cleanExit ? std::exit(0) : ::_exit(0);
+        } else {
+            ::waitpid(child, nullptr, 0);
         }
-        ::waitpid(child, nullptr, 0);
-        const std::string played = readBytes(scratch.path() / "played");
-        EXPECT_TRUE(played.starts_with((scratch.path() / "velmarch-play-").string())) << played;
-        EXPECT_FALSE(fs::exists(played));
-    }
+        return readBytes(scratch.path() / "played");
+    };
+    const std::string first = played([&] { enterGameFolder(program); }, true);
+    EXPECT_TRUE(first.starts_with((scratch.path() / "velmarch-play-").string())) << first;
+    EXPECT_FALSE(fs::exists(first));
+    const std::string left = played([&] { enterGameFolder(program); }, false);
+    ASSERT_TRUE(fs::exists(left));
+    const std::string again = played(
+        [&] {
+            fs::current_path(left);
+            enterGameFolder(program);
+        },
+        true);
+    EXPECT_EQ(again, left);
+    EXPECT_FALSE(fs::exists(left));
+
     for (const char* home : {"open", "theirs"}) {
         if (std::string(home) == "theirs" && !root)
             GTEST_SKIP() << "another user's folder needs root";
-        const ScopedEnvironment user("HOME", (scratch.path() / home).c_str());
+        const ScopedEnvironment homeHere("HOME", (scratch.path() / home).c_str());
         fs::current_path(scratch.path());
         const fs::path tree = scratch.path() / home;
         const auto before = std::distance(fs::recursive_directory_iterator(tree), {});

@@ -216,6 +216,7 @@ TEST(DataFile, OnlyThePlayersOwnFoldersLinksAndFilesAreWritten) {
         {"a dangling link", [&] { link("../../home/made/Highscores.data", dataFile, me); },
          nullptr},
         {"a link to a folder", [&] { link("../../home/sync", dataFile, me); }, nullptr},
+        {"a link to itself", [&] { link("Highscores.data", dataFile, me); }, nullptr},
         {"a link to a file of another name", [&] { link("../../home/thesis.tex", dataFile, me); },
          nullptr},
         {"a link to a pipe",
@@ -376,18 +377,23 @@ TEST(DataFile, AKilledOrFailedSaveLeavesAWholeList) {
     EXPECT_TRUE(replaceFile(dataFile, stored));
     EXPECT_FALSE(fs::exists(temporaryFile));
 
-    // A file-size limit stands for a full disk, a limit of open files for a system out of them
-    // (not under the sanitizers, which then fail to report): the old bytes stay, told once.
+    // A file-size limit stands for a full disk, a limit of open files (room for the data folder,
+    // not the new file) for a system out of them (not under the sanitizers, which then fail to
+    // report): the old bytes stay, told once.
     std::vector<std::pair<decltype(RLIMIT_FSIZE), rlim_t>> limits = {{RLIMIT_FSIZE, 4096}};
 #ifndef __SANITIZE_ADDRESS__
-    limits.emplace_back(RLIMIT_NOFILE, 3);
+    limits.emplace_back(RLIMIT_NOFILE, 1);
 #endif
     for (const auto& [resource, limit] : limits) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
             ::dup2(::open("errors", O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
-            const rlimit bound{limit, limit};
+            const int next = ::dup(0);
+            ::close(next);
+            const rlim_t room =
+                resource == RLIMIT_NOFILE ? static_cast<rlim_t>(next) + limit : limit;
+            const rlimit bound{room, room};
             ::setrlimit(resource, &bound);
             ::_exit(replaceFile(dataFile, listOf(100)) ? 1 : 0);
         }
