@@ -35,7 +35,9 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     EXPECT_EQ(game.mapArea, Box(25, 0, 720, 900));
     EXPECT_EQ(game.levelProgress, (std::array<int, 6>{}));
     ASSERT_TRUE(game.player && game.sounds && game.text.getFont() && game.text2.getFont());
-    EXPECT_NE(game.font.getInfo().family, ""); // without its file, the built-in font
+    // Without its file, the display font is the built-in one too.
+    EXPECT_NE(game.font.getInfo().family, "");
+    EXPECT_EQ(game.builtinFont.getInfo().family, game.font.getInfo().family);
     EXPECT_EQ(game.player->position, Point(385, 900));
 
     // The opening fades in, then the curtain and the door stop wide open.
