@@ -41,6 +41,12 @@ TEST(Shots, FiringCopiesTheShooterAndShotsLeaveTheFieldOneAFrame) {
     game.updateShots(); // all outside now
     EXPECT_EQ(game.shots.size(), 4u);
     EXPECT_EQ(game.explosions.back().position, Point(-8, 450));
+
+    // A shot flies 1000 pixels a second.
+    world.window.setFixedFrameTime(1.f);
+    game.shots.assign(1, playerShotAt({385, 900}));
+    game.updateShots();
+    EXPECT_EQ(game.explosions.back().position, Point(385, -100));
 }
 
 TEST(Hits, OneShotOneTargetFirstInOrderDamagePointsAndTheDestructionBonus) {
