@@ -171,6 +171,12 @@ TEST(Effects, CountersWrapExplosionsEndTogetherPopupsGoOneAFrame) {
     EXPECT_EQ(std::vector<int>(xs.begin() + 119, xs.begin() + 121), (std::vector<int>{360, 0}));
     EXPECT_EQ(std::vector<int>(ys.begin() + 157, ys.begin() + 159), (std::vector<int>{948, 0}));
     EXPECT_EQ(std::pair(shown[98], shown.back()), std::pair(99, 100));
+    // A one-second frame shows the whole speeds: 100 and 200 pixels a second.
+    game.scanX = game.scanY = 0;
+    world.window.setFixedFrameTime(1.f);
+    game.advanceCounters();
+    EXPECT_EQ(std::pair(game.scanX, game.scanY), std::pair(100, 200));
+    world.window.setFixedFrameTime(dt);
 
     world.advanceTime(0.3);
     game.advanceCounters();

@@ -136,6 +136,8 @@ TEST(Lanes, FirstRowsKindsAndDrivingFasterPastTheOriginAndByLevelLeaversComeBack
                  {3, true, 0.1f, {0}, {15}},
                  {4, true, 0.1f, {0}, {18}},
                  {5, true, 0.1f, {0}, {22}},
+                 {1, true, 1.f, {-100, 0}, {-50, 75}},
+                 {1, false, 1.f, {100, 0}, {50, -75}},
                  {2, true, dt, {929, 100, 930, 931}, {103, -184, -318, -452}},
                  {2, false, dt, {-206, 300, -300, -205}, {297, -208, 904, 1038}}};
     for (const auto& c : cases) {
