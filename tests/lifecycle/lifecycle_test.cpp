@@ -35,10 +35,14 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     EXPECT_EQ(game.mapArea, Box(25, 0, 720, 900));
     EXPECT_EQ(game.levelProgress, (std::array<int, 6>{}));
     ASSERT_TRUE(game.player && game.sounds && game.text.getFont() && game.text2.getFont());
-    EXPECT_NE(game.font.getInfo().family, ""); // without its file, the built-in font
+    // Without its file, the display font is the built-in one too.
+    EXPECT_NE(game.font.getInfo().family, "");
+    EXPECT_EQ(game.builtinFont.getInfo().family, game.font.getInfo().family);
     EXPECT_EQ(game.player->position, Point(385, 900));
 
-    game.fade = 0.f;
+    // The opening fades in, then the curtain and the door stop wide open.
+    game.playOpening();
+    EXPECT_EQ(std::tuple(game.fade, game.curtainX, game.curtainY), std::tuple(0.f, 770, 500));
     game.clock.restart();
     game.frame();
     EXPECT_EQ(std::pair(game.scanX, game.scanY), std::pair(3, 6));
@@ -50,20 +54,24 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
          {keyEvent(sf::Keyboard::P), move, closed, keyEvent(sf::Keyboard::Q)})
         game.handleEvent(event);
     EXPECT_EQ(std::pair(game.paused, game.mouse), std::pair(true, Point(412, 77)));
+    const float facing = game.player->getRotation();
     for (int i = 0; i < 5; ++i)
         game.frame();
-    EXPECT_EQ(std::tuple(game.running, game.scanX, game.scanY), std::tuple(true, 3, 6));
+    EXPECT_EQ(std::tuple(game.running, game.scanX, game.scanY, game.player->getRotation()),
+              std::tuple(true, 3, 6, facing));
     // The played time runs on through a pause.
     EXPECT_NEAR(game.clock.elapsed(), 6 * dt, 1e-4);
     EXPECT_GE(columnsWith(bare.window.screenshot(), 400, 460, sf::Color::White).first, 0);
 
     bare.window.queueEvent(keyEvent(sf::Keyboard::P)); // read by the frame itself
     game.frame();
-    EXPECT_EQ(game.scanX, 6);
+    game.frame(); // the player turns to the mouse again
+    EXPECT_EQ(game.scanX, 9);
+    EXPECT_NE(game.player->getRotation(), facing);
     const sf::Image before = bare.window.screenshot();
     game.player->life = 0;
     game.frame();
-    EXPECT_EQ(std::pair(game.running, game.scanX), std::pair(false, 9)) << "updated";
+    EXPECT_EQ(std::pair(game.running, game.scanX), std::pair(false, 12)) << "updated";
     const sf::Image after = bare.window.screenshot();
     EXPECT_NE(std::memcmp(before.getPixelsPtr(), after.getPixelsPtr(), 1440 * 900 * 4), 0)
         << "drawn";
@@ -72,6 +80,14 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     game.handleEvent(keyEvent(sf::Keyboard::P));
     game.handleEvent(keyEvent(sf::Keyboard::Escape));
     EXPECT_EQ(std::tuple(game.running, game.aborted, game.paused), std::tuple(false, true, true));
+
+    // The teardown lets go of everything the game loaded or drew.
+    game.soldiers.push_back(std::make_unique<Soldier>("1", game.gameClock));
+    game.popups.push_back(std::make_unique<ScorePopup>("1", 0, 0, game.font, game.gameClock));
+    ASSERT_TRUE(game.drawing && game.drawingSource);
+    game.teardown();
+    EXPECT_TRUE(!game.player && game.soldiers.empty() && game.popups.empty() && !game.sounds &&
+                !game.drawing && !game.drawingSource && !game.assets);
 }
 
 TEST(GameLifecycle, TheNameIsTheFirstLineOfInfoDataAWholeLostGameIsRecordedAGivenUpOneIsNot) {

@@ -28,8 +28,9 @@ std::vector<HighscoreRecord> withPoints(const std::vector<int>& points) {
 
 TEST(HighscoreFormat, NumbersReadAsAtolWouldButClampedRecordsWhateverTheCountSays) {
     using Cases = std::vector<std::pair<const char*, long>>;
-    const Cases plain = {{"5300", 5300}, {"  \t42", 42}, {"+7", 7},  {"-15", -15}, {"12abc", 12},
-                         {"abc", 0},     {"", 0},        {"- 5", 0}, {"0005", 5}};
+    const Cases plain = {{"5300", 5300}, {"  \t42", 42},   {"+7", 7}, {"-15", -15},
+                         {"12abc", 12},  {"abc", 0},       {"", 0},   {"- 5", 0},
+                         {"0005", 5},    {"\v\f\r\n 9", 9}};
     const Cases clamped = {
         {"99999999999999999999999", LONG_MAX},  {"-99999999999999999999999", LONG_MIN},
         {"9223372036854775807", LONG_MAX},      {"9223372036854775806", LONG_MAX - 1},
@@ -56,6 +57,7 @@ TEST(HighscoreFormat, NumbersReadAsAtolWouldButClampedRecordsWhateverTheCountSay
         {"1\nAlpha\n5300", {{"Alpha", "5300", "5300"}}},
         {"2\nAlpha\n5300\n812\nBravo", {alpha, {"Bravo", "Bravo", "Bravo"}}},
         {"1\nAlpha\n5300\n812\n", {alpha}},
+        {"1\n\n\n", {}},
         {"2\n\n\n\nAlpha\n5300\n812", {{"", "", ""}, alpha}}};
     for (const auto& [text, expected] : texts)
         EXPECT_EQ(parse(text), expected) << text;
