@@ -1,4 +1,5 @@
 #include "rules/RulesCommon.hpp"
+#include "rules/Rulebook.hpp"
 
 #include <cmath>
 
@@ -43,17 +44,18 @@ void Game::controlPlayer(const HeldInput& input) {
 
     struct Step {
         bool held;
-        int dx;
-        int dy;
+        rules::KeyStep step;
     };
-    const Step steps[] = {
-        {input.left, -50, 0}, {input.right, 75, 0}, {input.up, 0, -50}, {input.down, 0, 75}};
+    const Step steps[] = {{input.left, rules::leftKey},
+                          {input.right, rules::rightKey},
+                          {input.up, rules::upKey},
+                          {input.down, rules::downKey}};
     const float dt = frameTime();
     // Each axis is tested on its own, so the player slides along blocks and the field's edge.
     for (const Step& step : steps) {
         if (!step.held)
             continue;
-        player->move(dt, step.dx, step.dy);
+        player->move(dt, step.step.dx, step.step.dy);
         if (isBlocked(*player))
             player->reapplyPosition();
     }
@@ -61,10 +63,10 @@ void Game::controlPlayer(const HeldInput& input) {
 
 bool Game::isBlocked(const Soldier& soldier) const {
     const Point c = soldier.centre();
-    if (!containsStrict(mapArea, c))
+    if (rules::outsideField(mapArea, c))
         return true;
     for (const Tower& tower : towers)
-        if (distance(tower.centre(), c) < 20)
+        if (rules::nearTower(tower.centre(), c))
             return true;
     for (const Block& block : blocks)
         if (boxesTouch(soldier.box, block.box))
@@ -73,7 +75,7 @@ bool Game::isBlocked(const Soldier& soldier) const {
         return false;
     // Enemy soldiers keep apart and stay in the upper half of the field.
     for (const auto& other : soldiers)
-        if (other.get() != &soldier && distance(other->centre(), c) < 100)
+        if (other.get() != &soldier && distance(other->centre(), c) < rules::soldiersApart)
             return true;
-    return c.y > mapArea.top + mapArea.height / 2;
+    return c.y > rules::soldiersLowest(mapArea);
 }

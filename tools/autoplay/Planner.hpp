@@ -1,8 +1,8 @@
 #pragma once
 
-// The autoplayer's decisions, on plain copies of the field. Everything here mirrors the game's
-// own motion rules step for step (whole pixels, the fraction dropped), so that a plan made on a
-// copy plays out the same in the game.
+// The autoplayer's decisions, on plain copies of the field. The motion, blocking, tank and shot
+// rules are the game's own (rules/Rulebook.hpp), so that a plan made on a copy plays out the same
+// in the game.
 
 #include "game/Random.hpp"
 #include "game/Types.hpp"
@@ -62,9 +62,7 @@ struct Field {
     std::vector<ItemView> items;
 };
 
-// --- Motion, exactly as the game moves things ---
-int stepPlayer(int pos, int factor, double moveRate, float dt);
-int stepTank(int left, bool movesRight, double speed, float dt);
+// --- Motion, with the game's own rules ---
 Box playerBox(Point centre, int side);
 Box tankBox(const Field& field, const LaneView& lane, const TankView& tank);
 bool playerBlocked(const Field& field, Point centre);

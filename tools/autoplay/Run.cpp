@@ -4,6 +4,7 @@
 #include "platform/GameWindow.hpp"
 #include "platform/Text.hpp"
 #include "rules/Geometry.hpp"
+#include "rules/Rulebook.hpp"
 #include "tools/autoplay/Bot.hpp"
 
 #include <cstdio>
@@ -57,7 +58,7 @@ Field look(const Game& game) {
     for (const auto& s : game.soldiers) {
         // A soldier that stands still far from the player had its steps undone.
         const bool walking =
-            !(s->centre() == s->position) || distance(s->centre(), f.player) <= 100;
+            !(s->centre() == s->position) || distance(s->centre(), f.player) <= rules::soldiersApart;
         f.enemies.push_back({s->centre(), s->range, false, s->ammo > 0, walking, s->life});
     }
     for (const Item& item : game.items)
