@@ -3,6 +3,7 @@
 #include "app/AudioCheck.hpp"
 #include "app/MainMenu.hpp"
 #include "app/MenuPages.hpp"
+#include "platform/ContentPaths.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/SoundFiles.hpp"
 
@@ -17,7 +18,6 @@
 #include <unistd.h>
 
 namespace {
-constexpr const char* musicPath = "sources/Music/Taldrin - Skyforge.ogg";
 constexpr int musicVolume = 24;
 
 void fadeMusic(sf::Music& music, int first, int last, const std::function<void(float)>& onStep) {
@@ -60,7 +60,7 @@ bool runVelmarch(GameWindow::Mode mode) {
     window.setFramerateLimit(30);
 
     MusicFile music;
-    if (music.open(musicPath)) {
+    if (music.open(content::menuMusic)) {
         music.setLoop(true);
         music.play();
     }

@@ -12,7 +12,7 @@ class AssetStore {
     AssetStore(const AssetStore&) = delete;
     AssetStore& operator=(const AssetStore&) = delete;
 
-    // Loads every picture from "sources/Images/..."; a missing file leaves an empty texture.
+    // Loads every picture of the content's pictures; a missing file leaves an empty texture.
     void loadAll();
 
     sf::Texture armee;

@@ -21,8 +21,8 @@ class AssetStore;
 // soldiers by pointer.
 class Soldier : public sf::Sprite {
   public:
-    // Built from the level number as text: picture "sources/Images/Soldiers/Soldier_0" + text +
-    // ".png", kind = the text's number, statistics from the per-kind table.
+    // Built from the level number as text: the soldier picture of that text, kind = the text's
+    // number, statistics from the per-kind table.
     Soldier(const std::string& levelText, const GameClock& clock);
     Soldier(const Soldier&) = delete;
     Soldier& operator=(const Soldier&) = delete;

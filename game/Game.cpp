@@ -1,7 +1,9 @@
 #include "game/Game.hpp"
 
 #include "app/LoadingWindow.hpp"
+#include "platform/ContentPaths.hpp"
 #include "platform/GameWindow.hpp"
+#include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"
 #include "render/DrawingCache.hpp"
 #include "screens/HighscoreTable.hpp"
@@ -67,7 +69,7 @@ void Game::loadResources() {
     assets = std::make_unique<AssetStore>();
     assets->loadAll();
     sounds = std::make_unique<SoundBoard>(random);
-    font.loadOrDefault("sources/Fonts/TSalvacion.ttf");
+    font.loadOrDefault(content::displayFont);
     text.setFont(font);
     text.setCharacterSize(30);
     loadDefaultFont(builtinFont);
@@ -78,7 +80,7 @@ void Game::loadResources() {
 }
 
 void Game::startLevelOne() {
-    mapArea = Box(25, 0, screenWidth / 2, screenHeight);
+    mapArea = Box(layout::fieldLeft, layout::fieldTop, layout::fieldWidth, layout::fieldHeight);
     level = 1;
     levelProgress.fill(0);
     loadLevel();
@@ -90,16 +92,16 @@ void Game::playOpening() {
         fade -= 100.f * frameTime();
     }
     fade = 0.f;
-    while (curtainX <= screenWidth / 2 + 49) {
+    while (curtainX < layout::curtainOpenX) {
         showFrame(*this);
         curtainX = stepped(curtainX, 300.f, frameTime());
     }
-    curtainX = screenWidth / 2 + 50;
-    while (curtainY <= screenHeight / 2 + 49) {
+    curtainX = layout::curtainOpenX;
+    while (curtainY < layout::curtainOpenY) {
         showFrame(*this);
         curtainY = stepped(curtainY, 300.f, frameTime());
     }
-    curtainY = screenHeight / 2 + 50;
+    curtainY = layout::curtainOpenY;
 }
 
 void Game::playLoop() {

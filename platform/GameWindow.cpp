@@ -1,4 +1,5 @@
 #include "platform/GameWindow.hpp"
+#include "platform/Version.hpp"
 
 namespace {
 
@@ -36,7 +37,7 @@ GameWindow::GameWindow(Mode mode) {
     } else {
         const bool full = mode == Mode::Fullscreen;
         window_ = std::make_unique<sf::RenderWindow>(
-            full ? chooseFullscreenMode() : sf::VideoMode(width, height), "Velmarch v1.0",
+            full ? chooseFullscreenMode() : sf::VideoMode(width, height), version::title,
             full ? sf::Style::Fullscreen : sf::Style::Default, settings);
         const sf::Vector2u size = window_->getSize();
         viewport_ = letterbox(size.x, size.y);

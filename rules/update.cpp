@@ -1,4 +1,5 @@
 #include "rules/RulesCommon.hpp"
+#include "platform/ScreenLayout.hpp"
 #include "rules/Rulebook.hpp"
 
 #include <cmath>
@@ -22,10 +23,10 @@ void Game::update() {
 void Game::advanceCounters() {
     const float dt = frameTime();
     scanX = static_cast<int>(scanX + dt * 100);
-    if (scanX > screenWidth / 4)
+    if (scanX > layout::leftPanelRight)
         scanX = 0;
     scanY = static_cast<int>(scanY + dt * 200);
-    if (scanY > screenHeight + 50)
+    if (scanY > layout::height + 50)
         scanY = 0;
     pulse = std::sin(5 * clock.elapsed());
     if (shownPoints < points)

@@ -1,7 +1,5 @@
-#include "game/ParseNumber.hpp"
 #include "tests/game/TestWorld.hpp"
 
-#include <climits>
 #include <gtest/gtest.h>
 
 using namespace testworld;
@@ -14,21 +12,6 @@ std::size_t objectCount(const Game& game) {
 }
 
 } // namespace
-
-TEST(ParseNumber, ReadsLikeAtoiAndClampsOverflow) {
-    using Cases = std::vector<std::pair<const char*, int>>;
-    const Cases plain = {{"120", 120}, {"  120abc", 120}, {"\t-5", -5},
-                         {"+7", 7},    {"abc", 0},        {"", 0},
-                         {"- 5", 0},   {"12 34", 12},     {"0000000000000000000000042", 42}};
-    const Cases clamped = {{"2147483647", INT_MAX},
-                           {"2147483648", INT_MAX},
-                           {"99999999999999999999999999", INT_MAX},
-                           {"-2147483648", INT_MIN},
-                           {"-99999999999999999999999999", INT_MIN}};
-    for (const Cases& cases : {plain, clamped})
-        for (const auto& [text, value] : cases)
-            EXPECT_EQ(parseNumber(text), value) << '"' << text << '"';
-}
 
 TEST(LevelLoader, EveryKindOfObjectAtItsPlace) {
     World world(3);

@@ -5,6 +5,7 @@
 #include "assets/AssetStore.hpp"
 #include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
+#include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"
 #include "tests/support/ScratchFolder.hpp"
 
@@ -63,8 +64,8 @@ struct Scene {
         game.mapArea = Box(25, 0, 720, 900);
         game.level = 1;
         game.running = true;
-        game.curtainX = game.screenWidth / 2 + 50;
-        game.curtainY = game.screenHeight / 2 + 50;
+        game.curtainX = layout::curtainOpenX;
+        game.curtainY = layout::curtainOpenY;
         game.fade = 0.f;
         game.mouse = Point(-300, -300); // the crosshair out of the way, under the left panel
     }

@@ -6,6 +6,7 @@
 
 #include "game/Random.hpp"
 #include "game/Types.hpp"
+#include "platform/ScreenLayout.hpp"
 
 #include <array>
 #include <optional>
@@ -44,7 +45,7 @@ struct ItemView {
 
 // What the autoplayer sees of one frame: the whole field, after the frame's update.
 struct Field {
-    Box area{25, 0, 720, 900};
+    Box area{layout::fieldLeft, layout::fieldTop, layout::fieldWidth, layout::fieldHeight};
     float dt = 1.f / 30.f;
     std::array<Point, 3> tankSize{}; // width, height of kinds 1..3
     Point player;

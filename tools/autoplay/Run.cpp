@@ -1,7 +1,9 @@
 #include "tools/autoplay/Run.hpp"
 
 #include "game/Game.hpp"
+#include "platform/ContentPaths.hpp"
 #include "platform/GameWindow.hpp"
+#include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"
 #include "rules/Geometry.hpp"
 #include "rules/Rulebook.hpp"
@@ -73,13 +75,13 @@ RunStats playRun(GameWindow& window, const RunOptions& options) {
     game.assets->loadAll();
     loadDefaultFont(game.builtinFont);
     if (!options.shotFile.empty()) {
-        game.font.loadOrDefault("sources/Fonts/TSalvacion.ttf");
+        game.font.loadOrDefault(content::displayFont);
         game.text.setFont(game.font);
         game.text.setCharacterSize(30);
         game.text2.setFont(game.builtinFont);
         game.text2.setCharacterSize(30);
-        game.curtainX = game.screenWidth / 2 + 50;
-        game.curtainY = game.screenHeight / 2 + 50;
+        game.curtainX = layout::curtainOpenX;
+        game.curtainY = layout::curtainOpenY;
     }
     const int shotFrame =
         options.shotFile.empty() ? -1 : static_cast<int>(options.shotSecond / frameTime);
