@@ -101,12 +101,11 @@ class Track {
     Track(int level, int width, bool movesRight, const AssetStore& assets, RandomEngine& random);
 
     void place(int x, int y);
-    void makeTank(int x, int y, RandomEngine& random);
+    void makeTank(int x, int y, const AssetStore& assets, RandomEngine& random);
     // One frame: drive, drop the tanks that left the lane, replace them.
-    void update(float dt, RandomEngine& random);
+    void update(float dt, const AssetStore& assets, RandomEngine& random);
 
     std::vector<Tank> tanks;
-    const AssetStore* assets = nullptr;
     Point origin;
     int level = 0;
     int width = 0;

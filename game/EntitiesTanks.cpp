@@ -35,14 +35,14 @@ void Tank::takeHit() {
 }
 
 Track::Track(int level, int width, bool movesRight, const AssetStore& assets, RandomEngine& random)
-    : assets(&assets), level(levels::nearest(level)), width(width), movesRight(movesRight) {
+    : level(levels::nearest(level)), width(width), movesRight(movesRight) {
     const int spacing = levels::rowSpacing(this->level);
     if (movesRight) {
         for (int x = -levels::rowStartOutside; x < width; x += spacing)
-            makeTank(x, 0, random);
+            makeTank(x, 0, assets, random);
     } else {
         for (int x = width + levels::rowStartOutside; x > 0; x -= spacing)
-            makeTank(x, 0, random);
+            makeTank(x, 0, assets, random);
     }
 }
 
@@ -52,12 +52,12 @@ void Track::place(int x, int y) {
         tank.setPosition(tank.box.left, y);
 }
 
-void Track::makeTank(int x, int y, RandomEngine& random) {
+void Track::makeTank(int x, int y, const AssetStore& assets, RandomEngine& random) {
     const bool hasHarmless = std::any_of(tanks.begin(), tanks.end(), [](const Tank& t) {
         return t.kind == levels::harmlessTankKind;
     });
     const int kind = levels::drawTankKind(random, hasHarmless);
-    Tank tank(level, kind, assets->tankImages[static_cast<std::size_t>(kind - 1)]);
+    Tank tank(level, kind, assets.tankImages[static_cast<std::size_t>(kind - 1)]);
     tank.setFacing(movesRight);
     tank.setPosition(x, y);
     tanks.push_back(tank);

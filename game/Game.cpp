@@ -138,9 +138,16 @@ void Game::playClosing() {
 }
 
 void Game::teardown() {
+    // Everything that shows a picture, a font or plays a sound goes before what it points at.
     player.reset();
     soldiers.clear();
     popups.clear();
+    shots.clear();
+    towers.clear();
+    explosions.clear();
+    tracks.clear();
+    blocks.clear();
+    items.clear();
     sounds.reset();
     drawing.reset();
     drawingSource = nullptr;

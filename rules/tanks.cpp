@@ -5,19 +5,19 @@ void Tank::move(float dt) {
     setPosition(rules::stepTank(box.left, movesRight, speed, dt), box.top);
 }
 
-void Track::update(float dt, RandomEngine& random) {
+void Track::update(float dt, const AssetStore& assets, RandomEngine& random) {
     for (Tank& tank : tanks)
         tank.move(dt);
     const auto dropped = std::erase_if(
         tanks, [this](const Tank& t) { return rules::tankLeftLane(t.box.left, movesRight, width); });
     for (int j = 0; j < static_cast<int>(dropped); ++j)
-        makeTank(rules::replacementLeft(movesRight, width, level, j), origin.y, random);
+        makeTank(rules::replacementLeft(movesRight, width, level, j), origin.y, assets, random);
 }
 
 void Game::updateTracks() {
     const float dt = frameTime();
     for (Track& track : tracks)
-        track.update(dt, random);
+        track.update(dt, *assets, random);
 
     // The harmless tanks cannot be hit: the shot flies on.
     for (Track& track : tracks)

@@ -126,3 +126,35 @@ TEST(GameLifecycle, TheNameIsTheFirstLineOfInfoDataAWholeLostGameIsRecordedAGive
     game.recordScore();
     EXPECT_FALSE(std::filesystem::exists(highscores));
 }
+
+// Every object of the field goes before the pictures it shows: a frame drawn after the teardown
+// touches none of them (the sanitized build sees it), and the game loads and plays again.
+TEST(GameLifecycle, TheTeardownLeavesNothingPointingAtThePicturesAndTheGameLoadsAgain) {
+    testworld::World world(1);
+    const std::string level = "track\ntrue\n500\ntower\n300\n300\nblock\n100\n650\n"
+                              "soldier\n360\n200\nitem\n2\n500\n700\n";
+    world.load(level);
+    Game& game = world.game;
+    game.shots.push_back(testworld::playerShotAt(Point(385, 600)));
+    game.explosions.emplace_back(Point(300, 300), true, game.gameClock);
+    game.popups.push_back(std::make_unique<ScorePopup>("1", 0, 0, game.font, game.gameClock));
+    for (int f = 0; f < 10; ++f)
+        world.step(testworld::holding(true));
+    game.drawFrame();
+
+    game.teardown();
+    EXPECT_TRUE(!game.player && game.soldiers.empty() && game.popups.empty() &&
+                game.shots.empty() && game.towers.empty() && game.explosions.empty() &&
+                game.tracks.empty() && game.blocks.empty() && game.items.empty() &&
+                !game.sounds && !game.drawing && !game.drawingSource && !game.assets);
+    game.drawFrame();
+
+    testworld::ContentDir::writeLevel(1, level);
+    game.loadResources();
+    ASSERT_EQ(std::tuple(game.tracks.size(), game.towers.size(), game.soldiers.size()),
+              std::tuple(1u, 1u, 1u));
+    for (int f = 0; f < 10; ++f)
+        world.step(testworld::holding(true));
+    game.drawFrame();
+    EXPECT_TRUE(game.running);
+}

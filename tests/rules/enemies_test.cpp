@@ -100,7 +100,7 @@ TEST(Lanes, FirstRowsKindsAndDrivingFasterPastTheOriginAndByLevelLeaversComeBack
     // A new tank's kind is drawn evenly from 1 to 3, from 1 and 2 while its lane has a kind 3.
     Track lane(3, 720, false, *world.game.assets, world.game.random);
     const auto draw = [&world, &lane] {
-        lane.makeTank(0, 0, world.game.random);
+        lane.makeTank(0, 0, *world.game.assets, world.game.random);
         const Tank& tank = lane.tanks.back();
         const auto& pictures = world.game.assets->tankImages;
         EXPECT_EQ(tank.getTexture(), &pictures.at(static_cast<std::size_t>(tank.kind - 1)));
@@ -144,9 +144,9 @@ TEST(Lanes, FirstRowsKindsAndDrivingFasterPastTheOriginAndByLevelLeaversComeBack
         Track track(c.level, 720, c.movesRight, *world.game.assets, world.game.random);
         track.tanks.clear();
         for (int x : c.before)
-            track.makeTank(x, 0, world.game.random);
+            track.makeTank(x, 0, *world.game.assets, world.game.random);
         track.place(0, 410);
-        track.update(c.dt, world.game.random);
+        track.update(c.dt, *world.game.assets, world.game.random);
         EXPECT_EQ(tankLefts(track), c.after) << c.level << (c.movesRight ? " right" : " left");
         for (const Tank& tank : track.tanks) {
             EXPECT_EQ(std::tuple(tank.box.top, tank.movesRight, tank.level),
