@@ -7,7 +7,7 @@ set(VELMARCH_FUZZ_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=
 add_compile_options(${VELMARCH_FUZZ_SANITIZERS} -fsanitize=fuzzer-no-link -O1 -fno-omit-frame-pointer
                     -gline-tables-only -Wall -Wextra)
 add_link_options(${VELMARCH_FUZZ_SANITIZERS} -fsanitize=fuzzer)
-include_directories(${CMAKE_SOURCE_DIR})
+include_directories(${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 
 set(VELMARCH_DEFAULT_FONT /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf)
 configure_file(${CMAKE_SOURCE_DIR}/cmake/default_font.cpp.in
