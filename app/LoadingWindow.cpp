@@ -64,8 +64,8 @@ LoadingWindow::LoadingWindow(GameWindow& window) : window_(window) {
     backdrop.quad({{0.f, 0.f}, {w, 0.f}, {w, h}, {0.f, h}},
                   {sf::Color::Black, sf::Color::Black, sf::Color::Blue, sf::Color::Cyan});
     for (int x = -layout::height; x < layout::width; x += 20) {
-        backdrop.line({static_cast<float>(x), 0.f}, {static_cast<float>(x + layout::height), h}, 5.f,
-                      sf::Color(255, 255, 255, 100));
+        backdrop.line({static_cast<float>(x), 0.f}, {static_cast<float>(x + layout::height), h},
+                      5.f, sf::Color(255, 255, 255, 100));
     }
     backdrop.rect({100.f, 100.f}, {w - 100.f, h - 100.f}, sf::Color(0, 0, 0, 100));
     backdrop_.create(layout::width, layout::height);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <SFML/Graphics.hpp>
-
 #include <array>
 
 // Every picture the game screen shares, loaded once per game. Entities and drawing refer to these

@@ -3,7 +3,6 @@
 #include "game/Random.hpp"
 
 #include <SFML/Audio.hpp>
-
 #include <cstddef>
 #include <memory>
 #include <string>

@@ -5,7 +5,6 @@
 #include "game/Types.hpp"
 
 #include <SFML/Graphics.hpp>
-
 #include <string>
 #include <vector>
 

@@ -28,9 +28,9 @@ inline constexpr const char* errorSound = "sources/Sounds/Error.wav";
 inline constexpr const char* acceptSound = "sources/Sounds/Accept.wav";
 // The game's sounds, in the order the sound board numbers them.
 inline constexpr std::array<const char*, 8> gameSounds = {
-    "sources/Sounds/Shoot1.ogg",  "sources/Sounds/Shoot2.ogg",   "sources/Sounds/Blaster1.wav",
-    "sources/Sounds/Blaster2.wav", "sources/Sounds/damage.ogg",   "sources/Sounds/Collect.wav",
-    "sources/Sounds/Refill.wav",  "sources/Sounds/NextLevel.wav",
+    "sources/Sounds/Shoot1.ogg",   "sources/Sounds/Shoot2.ogg",    "sources/Sounds/Blaster1.wav",
+    "sources/Sounds/Blaster2.wav", "sources/Sounds/damage.ogg",    "sources/Sounds/Collect.wav",
+    "sources/Sounds/Refill.wav",   "sources/Sounds/NextLevel.wav",
 };
 inline constexpr const char* menuMusic = "sources/Music/Taldrin - Skyforge.ogg";
 

@@ -3,7 +3,6 @@
 #include "platform/ScreenLayout.hpp"
 
 #include <SFML/Graphics.hpp>
-
 #include <deque>
 #include <memory>
 #include <optional>
@@ -28,7 +27,8 @@ class GameWindow {
     sf::RenderTarget& target() { return *target_; }
 
     // Every draw goes through here so that the benchmark can count draw calls.
-    void draw(const sf::Drawable& drawable, const sf::RenderStates& states = sf::RenderStates::Default);
+    void draw(const sf::Drawable& drawable,
+              const sf::RenderStates& states = sf::RenderStates::Default);
 
     // Presents the frame (holding the frame limit) and records the frame time.
     void display();
@@ -57,7 +57,8 @@ class GameWindow {
     // Copies what the window shows now (call before display()) and draws such a copy back
     // over the whole screen.
     void capture(sf::Texture& into);
-    void drawCapture(const sf::Texture& capture, const sf::RenderStates& states = sf::RenderStates::Default);
+    void drawCapture(const sf::Texture& capture,
+                     const sf::RenderStates& states = sf::RenderStates::Default);
 
     // The last presented frame of an offscreen window, for pixel checks.
     sf::Image screenshot() const;

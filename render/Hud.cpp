@@ -169,7 +169,8 @@ void drawHudTexts(Game& game, Painter& painter, HudPass& pass) {
     // Half a row below the current level's title, across the right panel.
     const int markerY = (game.level + 1) * step - 75;
     insideBorder(game, painter, pass, [&] {
-        painter.shapes().line(at(layout::rightPanelLeft, markerY), at(W, markerY), 5.f, sf::Color::White);
+        painter.shapes().line(at(layout::rightPanelLeft, markerY), at(W, markerY), 5.f,
+                              sf::Color::White);
     });
 }
 
@@ -215,8 +216,7 @@ void drawCurtain(Game& game, Painter& painter) {
 
 void drawFadeLayer(const Game& game, Painter& painter) {
     const auto alpha = static_cast<sf::Uint8>(static_cast<int>(game.fade) & 0xFF);
-    painter.shapes().rect(at(0, 0), at(layout::width, layout::height),
-                          sf::Color(0, 0, 0, alpha));
+    painter.shapes().rect(at(0, 0), at(layout::width, layout::height), sf::Color(0, 0, 0, alpha));
 }
 
 } // namespace

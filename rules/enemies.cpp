@@ -1,5 +1,5 @@
-#include "rules/RulesCommon.hpp"
 #include "rules/Rulebook.hpp"
+#include "rules/RulesCommon.hpp"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #include "game/LevelTables.hpp"
-#include "rules/RulesCommon.hpp"
 #include "rules/Rulebook.hpp"
+#include "rules/RulesCommon.hpp"
 
 #include <string>
 
@@ -42,8 +42,9 @@ void Game::updatePlayer() {
     rules::tankContact(*this);
 
     const Point c = player->centre();
-    const auto item = std::find_if(items.begin(), items.end(),
-                                   [c](const Item& i) { return distance(i.centre(), c) < rules::pickUpReach; });
+    const auto item = std::find_if(items.begin(), items.end(), [c](const Item& i) {
+        return distance(i.centre(), c) < rules::pickUpReach;
+    });
     if (item != items.end()) {
         const PickUp gain = pickUpOf(item->kind);
         if (item->kind == ItemKind::Life && player->life < 100)

@@ -1,5 +1,5 @@
-#include "rules/RulesCommon.hpp"
 #include "rules/Rulebook.hpp"
+#include "rules/RulesCommon.hpp"
 
 void Tank::move(float dt) {
     setPosition(rules::stepTank(box.left, movesRight, speed, dt), box.top);
@@ -8,8 +8,9 @@ void Tank::move(float dt) {
 void Track::update(float dt, const AssetStore& assets, RandomEngine& random) {
     for (Tank& tank : tanks)
         tank.move(dt);
-    const auto dropped = std::erase_if(
-        tanks, [this](const Tank& t) { return rules::tankLeftLane(t.box.left, movesRight, width); });
+    const auto dropped = std::erase_if(tanks, [this](const Tank& t) {
+        return rules::tankLeftLane(t.box.left, movesRight, width);
+    });
     for (int j = 0; j < static_cast<int>(dropped); ++j)
         makeTank(rules::replacementLeft(movesRight, width, level, j), origin.y, assets, random);
 }

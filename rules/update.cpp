@@ -1,6 +1,6 @@
-#include "rules/RulesCommon.hpp"
 #include "platform/ScreenLayout.hpp"
 #include "rules/Rulebook.hpp"
+#include "rules/RulesCommon.hpp"
 
 #include <cmath>
 

@@ -8,8 +8,7 @@
 
 #include <algorithm>
 
-namespace {
-} // namespace
+namespace {} // namespace
 
 std::size_t revealedRowCount(std::size_t recordCount) {
     // A hand-edited file may hold thousands of records: revealing rows nobody can see would keep

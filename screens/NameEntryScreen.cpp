@@ -6,8 +6,7 @@
 #include "platform/SoundFiles.hpp"
 #include "platform/Text.hpp"
 
-namespace {
-} // namespace
+namespace {} // namespace
 
 bool isNameCharacter(sf::Uint32 c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ';

@@ -8,8 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-} // namespace
+namespace {} // namespace
 
 PageCanvas::PageCanvas(Style style) {
     const float w = layout::width, h = layout::height;
@@ -26,7 +25,8 @@ PageCanvas::PageCanvas(Style style) {
     }
     overlay_ = overlay.vertices();
     loadPicture(picture_, content::metalPicture);
-    if (!backdrop_.create(layout::width, layout::height) || !canvas_.create(layout::width, layout::height))
+    if (!backdrop_.create(layout::width, layout::height) ||
+        !canvas_.create(layout::width, layout::height))
         return;
     backdrop_.clear(sf::Color::Black);
     composeBackdrop(backdrop_);

@@ -145,8 +145,8 @@ TEST(GameLifecycle, TheTeardownLeavesNothingPointingAtThePicturesAndTheGameLoads
     game.teardown();
     EXPECT_TRUE(!game.player && game.soldiers.empty() && game.popups.empty() &&
                 game.shots.empty() && game.towers.empty() && game.explosions.empty() &&
-                game.tracks.empty() && game.blocks.empty() && game.items.empty() &&
-                !game.sounds && !game.drawing && !game.drawingSource && !game.assets);
+                game.tracks.empty() && game.blocks.empty() && game.items.empty() && !game.sounds &&
+                !game.drawing && !game.drawingSource && !game.assets);
     game.drawFrame();
 
     testworld::ContentDir::writeLevel(1, level);

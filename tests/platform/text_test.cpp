@@ -50,8 +50,10 @@ TEST(TextMeasure, WidthGrowsWithTextAndScaleAndAMissingFontFallsBackToBuiltIn) {
 // and the highscores' longs.
 TEST(ParseNumber, ReadsLikeAtoiAndClampsOverflow) {
     const std::pair<const char*, int> plain[] = {
-        {"120", 120}, {"  120abc", 120}, {"\t-5", -5},  {"+7", 7},
-        {"abc", 0},   {"", 0},           {"- 5", 0},     {"12 34", 12},
+        {"120", 120},      {"  120abc", 120},
+        {"\t-5", -5},      {"+7", 7},
+        {"abc", 0},        {"", 0},
+        {"- 5", 0},        {"12 34", 12},
         {"\v\f\r\n 9", 9}, {"0000000000000000000000042", 42}};
     for (const auto& [text, value] : plain) {
         EXPECT_EQ(parseNumber<int>(text), value) << '"' << text << '"';

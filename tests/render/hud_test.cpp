@@ -1,5 +1,5 @@
-#include "render/Layout.hpp"
 #include "platform/ScreenLayout.hpp"
+#include "render/Layout.hpp"
 #include "tests/render/RenderTestSupport.hpp"
 
 using namespace rendertest;

@@ -41,7 +41,8 @@ Keys walkUp(const Field& field) {
     Keys keys;
     const auto upFree = [&field](int x) {
         const Point here(x, field.player.y);
-        const Point up(x, rules::stepAxis(field.player.y, rules::upKey.dy, field.moveRate, field.dt));
+        const Point up(x,
+                       rules::stepAxis(field.player.y, rules::upKey.dy, field.moveRate, field.dt));
         return !playerBlocked(field, here) && !playerBlocked(field, up);
     };
     if (upFree(field.player.x)) {
@@ -141,7 +142,8 @@ std::optional<Keys> Bot::fetchItem(const Field& now, int) const {
     const ItemView* best = nullptr;
     double bestDistance = 250;
     for (const ItemView& item : now.items) {
-        if (!((lowLife && item.kind == ItemKind::Life) || (lowAmmo && item.kind == ItemKind::Ammunition)))
+        if (!((lowLife && item.kind == ItemKind::Life) ||
+              (lowAmmo && item.kind == ItemKind::Ammunition)))
             continue;
         const double d = distance(item.centre, now.player);
         if (d < bestDistance && !laneBetween(now, now.player.y, item.centre.y)) {
@@ -258,14 +260,16 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
     const bool crossing = plan_ && planElapsed_ >= plan_->wait;
     const int siegeLimit = human_ ? siegeHuman : siegeFull;
     const bool approaching = lane < 0 || now.player.y > line + approachSlack;
-    const Point ahead(now.player.x, rules::stepAxis(now.player.y, rules::upKey.dy, now.moveRate, now.dt) - 4);
+    const Point ahead(now.player.x,
+                      rules::stepAxis(now.player.y, rules::upKey.dy, now.moveRate, now.dt) - 4);
     const Point landing(now.player.x, lane < 0 ? levels::topLine
                                                : now.lanes[static_cast<std::size_t>(lane)].top -
                                                      now.side / 2 - 2);
     if (!crossing) {
         // Under fire where it stands: back down the band if that gets out of it.
         if (threatened(seen, now.player) && siege_ < siegeLimit) {
-            const Point below(now.player.x, rules::stepAxis(now.player.y, rules::downKey.dy, now.moveRate, now.dt));
+            const Point below(now.player.x, rules::stepAxis(now.player.y, rules::downKey.dy,
+                                                            now.moveRate, now.dt));
             ++siege_;
             plan_.reset();
             if (below.y + now.side / 2 < floorLine(now) && !playerBlocked(now, below)) {
@@ -312,7 +316,8 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
             return;
         }
         out.keys = walkUp(now);
-        if (out.keys.up && lane >= 0 && rules::stepAxis(now.player.y, rules::upKey.dy, now.moveRate, now.dt) < line)
+        if (out.keys.up && lane >= 0 &&
+            rules::stepAxis(now.player.y, rules::upKey.dy, now.moveRate, now.dt) < line)
             out.keys.up = false;
         return;
     }

@@ -138,8 +138,7 @@ Keys planKeys(const Field& field, int lane, const Plan& plan, int elapsed) {
     if (elapsed >= plan.wait) {
         keys.up = true;
     } else {
-        const int upTo =
-            rules::stepAxis(field.player.y, rules::upKey.dy, field.moveRate, field.dt);
+        const int upTo = rules::stepAxis(field.player.y, rules::upKey.dy, field.moveRate, field.dt);
         keys.up = upTo >= waitLine(field, lane);
     }
     return keys;
@@ -371,8 +370,9 @@ bool canReach(const Field& field, const EnemyView& e, Point at) {
         return true;
     // Enemy soldiers walk up to the player as far as the field's middle line, unless they are held
     // fast, and near the top line they fire from anywhere.
-    return !e.tower && (rules::nearTop(at) ||
-                        (e.walking && at.y - rules::soldiersLowest(field.area) < e.range + walkSlack));
+    return !e.tower &&
+           (rules::nearTop(at) ||
+            (e.walking && at.y - rules::soldiersLowest(field.area) < e.range + walkSlack));
 }
 
 bool threatened(const Field& field, Point at) {

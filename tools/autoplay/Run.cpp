@@ -59,8 +59,8 @@ Field look(const Game& game) {
     }
     for (const auto& s : game.soldiers) {
         // A soldier that stands still far from the player had its steps undone.
-        const bool walking =
-            !(s->centre() == s->position) || distance(s->centre(), f.player) <= rules::soldiersApart;
+        const bool walking = !(s->centre() == s->position) ||
+                             distance(s->centre(), f.player) <= rules::soldiersApart;
         f.enemies.push_back({s->centre(), s->range, false, s->ammo > 0, walking, s->life});
     }
     for (const Item& item : game.items)

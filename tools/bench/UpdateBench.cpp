@@ -96,7 +96,8 @@ void prepare(Game& game) {
     game.assets->loadAll();
     game.sounds = std::make_unique<SoundBoard>(game.random);
     loadDefaultFont(game.builtinFont);
-    game.mapArea = Box(layout::fieldLeft, layout::fieldTop, layout::fieldWidth, layout::fieldHeight);
+    game.mapArea =
+        Box(layout::fieldLeft, layout::fieldTop, layout::fieldWidth, layout::fieldHeight);
     game.level = 5;
     game.running = true;
 }
