@@ -108,7 +108,9 @@ TEST(FuzzInputs, OnlyPlainFilesAreReadAndOnlyToTheirBounds) {
         world.out.clear();
         EXPECT_EQ(readEach(), (std::vector<std::size_t>{0, 0, 0, 0, 0})) << standIn;
         EXPECT_EQ(world.out.text(), "") << standIn;
-        {
+        // A list that could not be read is never saved over; a save is tried only where it
+        // could do no harm if it were.
+        if (standIn[0] != '/') {
             HighscoreTable table;
             table.add("Alpha", 100, 1);
             EXPECT_FALSE(table.save()) << standIn;
