@@ -106,8 +106,11 @@ void MainMenu::compose() {
     if (slide_ != 0 || !panelsShown) {
         if (titleImage_.getSize().x > 0)
             window_.draw(titleSprite_, opaque);
-        for (const sf::Text& entry : entries_)
-            window_.draw(entry);
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            const bool lit = highlighted() == static_cast<int>(i);
+            entries_[i].setFillColor(lit ? sf::Color::White : sf::Color::Red);
+            window_.draw(entries_[i]);
+        }
     }
 
     const float upper = static_cast<float>(screenHeight / 2 - slide_);
@@ -204,7 +207,13 @@ void MainMenu::handleEvents(const std::function<bool(sf::Event&)>& next) {
     while (next(event)) {
         if (event.type == sf::Event::KeyPressed && !handleKey(event.key.code))
             return;
+        if (!handlePad(event))
+            return;
     }
+}
+
+std::optional<int> MainMenu::highlighted() const {
+    return highlightShown_ ? std::optional(highlight_) : std::nullopt;
 }
 
 bool MainMenu::handleKey(sf::Keyboard::Key key) {
@@ -229,6 +238,19 @@ bool MainMenu::handleKey(sf::Keyboard::Key key) {
     default:
         break;
     }
+    return true;
+}
+
+bool MainMenu::handlePad(const sf::Event& event) {
+    // The first touch of a pad only shows the highlight; from then on the pad moves and chooses.
+    const bool shown = highlightShown_;
+    highlightShown_ = window_.pad().used();
+    if (!shown)
+        return true;
+    if (padPressed(event, PadButton::A))
+        return handleKey(static_cast<sf::Keyboard::Key>(sf::Keyboard::Num1 + highlight_));
+    const int count = static_cast<int>(entries_.size());
+    highlight_ = (highlight_ + window_.pad().lastChange().nudge.y + count) % count;
     return true;
 }
 

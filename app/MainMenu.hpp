@@ -38,8 +38,11 @@ class MainMenu {
     void typeFooter();
     // Ends with the frame of the shut panels drawn but not yet displayed, so that it can be copied.
     void closePanels();
-    // Handles the events of one frame in order. `next` fills in the next pending event.
+    // Handles the events of one frame in order. `next` fills in the next pending event; a pad's
+    // events count as the window's pad has taken them.
     void handleEvents(const std::function<bool(sf::Event&)>& next);
+    // The entry the pad's A chooses (0 to 5), once a pad has been used.
+    std::optional<int> highlighted() const;
 
     int slide() const { return slide_; }
     float fade() const { return fade_; }
@@ -51,6 +54,7 @@ class MainMenu {
     void compose();
     // False when the events still pending must be left unread.
     bool handleKey(sf::Keyboard::Key key);
+    bool handlePad(const sf::Event& event);
     bool playGame();
     void openPage(const std::function<void(GameWindow&)>& page);
 
@@ -70,4 +74,6 @@ class MainMenu {
     int slide_ = 0;
     bool running_ = true;
     bool restart_ = false;
+    int highlight_ = 0;
+    bool highlightShown_ = false;
 };

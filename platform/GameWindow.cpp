@@ -75,6 +75,7 @@ bool GameWindow::pollEvent(sf::Event& event) {
     if (!queued_.empty()) {
         event = queued_.front();
         queued_.pop_front();
+        pad_.handle(event);
         return true;
     }
     if (!window_ || !window_->pollEvent(event))
@@ -98,6 +99,7 @@ bool GameWindow::pollEvent(sf::Event& event) {
         map(event.mouseMove.x, event.mouseMove.y);
     else if (event.type == sf::Event::MouseButtonPressed || event.type == sf::Event::MouseButtonReleased)
         map(event.mouseButton.x, event.mouseButton.y);
+    pad_.handle(event);
     return true;
 }
 

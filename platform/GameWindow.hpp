@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Gamepad.hpp"
+
 #include <SFML/Graphics.hpp>
 
 #include <deque>
@@ -39,10 +41,14 @@ class GameWindow {
     void setFramerateLimit(unsigned perSecond);
 
     // Window events, with mouse positions in layout pixels; a resized window is letterboxed
-    // anew. Queued events come first, as given; offscreen they are the only ones.
+    // anew and the pad follows every event. Queued events come first, as given; offscreen they
+    // are the only ones.
     bool pollEvent(sf::Event& event);
     void queueEvent(const sf::Event& event) { queued_.push_back(event); }
     void dropPendingEvents();
+    // The pad as the events polled so far leave it, shared by every screen.
+    Gamepad& pad() { return pad_; }
+    const Gamepad& pad() const { return pad_; }
 
     // Held input state; false offscreen and while the window lacks focus.
     bool isKeyHeld(sf::Keyboard::Key key) const;
@@ -83,4 +89,5 @@ class GameWindow {
     std::optional<float> fixedFrameTime_;
     unsigned drawCalls_ = 0;
     std::deque<sf::Event> queued_;
+    Gamepad pad_;
 };

@@ -34,6 +34,12 @@ void Game::advanceCounters() {
 void Game::controlPlayer(const HeldInput& input) {
     if (!player)
         return;
+    // The stick's sight keeps its place around the soldier, also after a level is built anew.
+    const auto followStick = [&] {
+        if (input.stickAim)
+            mouse = sightAround(player->centre(), input.stickAim->x, input.stickAim->y);
+    };
+    followStick();
     player->aimAt(mouse);
     // Firing restarts the fire clock, so both held together fire once.
     if (input.space && player->canFire())
@@ -57,6 +63,7 @@ void Game::controlPlayer(const HeldInput& input) {
         if (isBlocked(*player))
             player->reapplyPosition();
     }
+    followStick();
 }
 
 bool Game::isBlocked(const Soldier& soldier) const {

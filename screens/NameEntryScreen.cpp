@@ -75,7 +75,10 @@ void NameEntryScreen::play(NameSound sound) {
     played_.push_back(sound);
 }
 
-void NameEntryScreen::handleEvent(const sf::Event& event) {
+void NameEntryScreen::handleEvent(const sf::Event& received) {
+    const sf::Event event = padAsKey(received, {{PadButton::A, sf::Keyboard::Return},
+                                                {PadButton::Start, sf::Keyboard::Return},
+                                                {PadButton::B, sf::Keyboard::Escape}});
     // Whatever the event, the name may have changed.
     canvas_.invalidate();
     if (event.type == sf::Event::TextEntered) {

@@ -79,9 +79,9 @@ TEST(Pages, EachPageFitsTheScreen) {
     pageLines("Text/Story/Story.txt", &story);
     EXPECT_NE(story.find('\374'), std::string::npos); // German, stored as Windows-1252
     pageLines("Text/HowToPlay/How To Play.txt", &text);
-    for (const char* word :
-         {"Pfeiltasten", "Leertaste", "linke Maustaste", "P  -", "Escape", "5 \334berquerungen",
-          "10 \334berquerungen", "harmlos", "Leben", "Punkte", "Munition", "rote Linie"})
+    for (const char* word : {"Pfeiltasten", "Leertaste", "linke Maustaste", "P  -", "Escape",
+                             "Gamepad", "5 \334berquerungen", "10 \334berquerungen", "harmlos",
+                             "Leben", "Punkte", "Munition", "rote Linie"})
         EXPECT_NE(text.find(word), std::string::npos) << word;
 
     Fonts f;
@@ -93,6 +93,6 @@ TEST(Pages, EachPageFitsTheScreen) {
         EXPECT_LE(f.width(t, 30), screenW / 2 - 10 - 10) << t; // right-aligned to x 710
     for (const auto& n : nameLines)
         EXPECT_LE(screenW / 2 + 10 + f.width(n, 30), screenW - 10) << n; // from x 730
-    for (const char* credit : {"SFML", "DejaVu", "Bebas Neue", "OpenAL", "libvorbis"})
+    for (const char* credit : {"SFML", "Liberation Sans", "Bebas Neue", "OpenAL", "libvorbis"})
         EXPECT_NE(names.find(credit), std::string::npos) << credit;
 }

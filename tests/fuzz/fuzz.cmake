@@ -9,7 +9,6 @@ add_compile_options(${VELMARCH_FUZZ_SANITIZERS} -fsanitize=fuzzer-no-link -O1 -f
 add_link_options(${VELMARCH_FUZZ_SANITIZERS} -fsanitize=fuzzer)
 include_directories(${CMAKE_SOURCE_DIR})
 
-set(VELMARCH_DEFAULT_FONT /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf)
 configure_file(${CMAKE_SOURCE_DIR}/cmake/default_font.cpp.in
                ${CMAKE_BINARY_DIR}/generated/default_font.cpp @ONLY)
 

@@ -1,8 +1,10 @@
 #include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
+#include "rules/Geometry.hpp"
 #include "tests/game/TestWorld.hpp"
 #include "tests/screens/ScreenTestSupport.hpp"
 
+#include <cmath>
 #include <cstring>
 
 using rendertest::columnsWith;
@@ -109,4 +111,62 @@ TEST(GameLifecycle, TheNameIsTheFirstLineOfInfoDataAWholeLostGameIsRecordedAGive
     game.aborted = true;
     game.recordScore();
     EXPECT_FALSE(std::filesystem::exists(highscores));
+}
+
+TEST(GameLifecycle, APadWalksAimsFiresPausesAndGivesUpThroughTheWindowsEvents) {
+    TempDir dir;
+    GameWindow window(GameWindow::Mode::Offscreen);
+    window.setFixedFrameTime(dt);
+    // The A that accepted the name, still held when the game starts, does not fire.
+    window.queueEvent(padButtonEvent(PadButton::A));
+    window.dropPendingEvents();
+    Game game(window, 11u);
+    game.loadResources();
+    game.fade = 0.f;
+    game.clock.restart();
+    const Point start = game.player->centre();
+    const auto frames = [&](std::initializer_list<sf::Event> events, int count = 2) {
+        for (const sf::Event& event : events)
+            window.queueEvent(event);
+        // Events are read after the player is moved: the second frame acts on them.
+        for (int i = 0; i < count; ++i)
+            game.frame();
+    };
+    frames({}, 40); // time enough to fire again
+    EXPECT_EQ(game.player->ammo, 100);
+    EXPECT_EQ(game.player->centre(), start);
+
+    // The left stick walks up and to the left at once.
+    frames({padMoveEvent(sf::Joystick::X, -80.f), padMoveEvent(sf::Joystick::Y, -80.f)}, 3);
+    EXPECT_LT(game.player->centre().x, start.x);
+    EXPECT_LT(game.player->centre().y, start.y);
+
+    // The right stick puts the sight to the soldier's right, where it stays while the soldier
+    // walks and the stick is let go; the soldier turns clockwise towards it.
+    const Point walked = game.player->centre();
+    frames({padMoveEvent(sf::Joystick::U, 100.f), padMoveEvent(sf::Joystick::U, 0.f)}, 5);
+    const float rotation = game.player->getRotation();
+    frames({}, 1);
+    EXPECT_NEAR(std::fmod(rotation - game.player->getRotation() + 360.f, 360.f), 1.f, 1e-3)
+        << "one step a frame towards -90, the rotation that faces the right";
+    const Point centre = game.player->centre();
+    EXPECT_NE(centre, walked);
+    EXPECT_EQ(game.mouse, Point(centre.x + stickSightDistance, centre.y));
+    sf::Event mouse{};
+    mouse.type = sf::Event::MouseMoved;
+    mouse.mouseMove = {412, 77};
+    frames({mouse, padMoveEvent(sf::Joystick::X, 0.f), padMoveEvent(sf::Joystick::Y, 0.f)});
+    EXPECT_EQ(game.mouse, Point(412, 77)) << "the mouse owns the sight again";
+
+    frames({padButtonEvent(PadButton::A)});
+    EXPECT_EQ(game.player->ammo, 99);
+    // Start pauses and resumes; pulling out the pad pauses; Back gives up.
+    frames({padButtonEvent(PadButton::A, false), padButtonEvent(PadButton::Start)}, 1);
+    EXPECT_TRUE(game.paused);
+    frames({padButtonEvent(PadButton::Start)}, 1);
+    EXPECT_FALSE(game.paused);
+    frames({padPluggedEvent(false)}, 1);
+    EXPECT_TRUE(game.paused);
+    frames({padButtonEvent(PadButton::Back)}, 1);
+    EXPECT_TRUE(game.aborted && !game.running);
 }
