@@ -79,9 +79,9 @@ TEST(Pages, EachPageFitsTheScreen) {
     pageLines("Text/Story/Story.txt", &story);
     EXPECT_NE(story.find('\374'), std::string::npos); // German, stored as Windows-1252
     pageLines("Text/HowToPlay/How To Play.txt", &text);
-    for (const char* word : {"Pfeiltasten", "Leertaste", "linke Maustaste", "P  -", "Escape",
-                             "Gamepad", "5 \334berquerungen", "10 \334berquerungen", "harmlos",
-                             "Leben", "Punkte", "Munition", "rote Linie"})
+    for (const char* word :
+         {"Pfeiltasten", "Leertaste", "linke Maustaste", "P  -", "Escape", "5 \334berquerungen",
+          "10 \334berquerungen", "harmlos", "Leben", "Punkte", "Munition", "rote Linie"})
         EXPECT_NE(text.find(word), std::string::npos) << word;
 
     Fonts f;
