@@ -68,7 +68,8 @@ void GameWindow::setFramerateLimit(unsigned perSecond) {
     if (window_)
         window_->setFramerateLimit(perSecond);
     else
-        offscreenFrameLimit_ = perSecond > 0 ? sf::seconds(1.f / static_cast<float>(perSecond)) : sf::Time::Zero;
+        offscreenFrameLimit_ =
+            perSecond > 0 ? sf::seconds(1.f / static_cast<float>(perSecond)) : sf::Time::Zero;
 }
 
 bool GameWindow::pollEvent(sf::Event& event) {
@@ -78,8 +79,10 @@ bool GameWindow::pollEvent(sf::Event& event) {
         pad_.handle(event);
         return true;
     }
-    if (!window_ || !window_->pollEvent(event))
+    if (!window_ || !window_->pollEvent(event)) {
+        pad_.settle();
         return false;
+    }
     if (event.type == sf::Event::Resized) {
         viewport_ = letterbox(event.size.width, event.size.height);
         sf::View view = target_->getView();
@@ -97,7 +100,8 @@ bool GameWindow::pollEvent(sf::Event& event) {
     };
     if (event.type == sf::Event::MouseMoved)
         map(event.mouseMove.x, event.mouseMove.y);
-    else if (event.type == sf::Event::MouseButtonPressed || event.type == sf::Event::MouseButtonReleased)
+    else if (event.type == sf::Event::MouseButtonPressed ||
+             event.type == sf::Event::MouseButtonReleased)
         map(event.mouseButton.x, event.mouseButton.y);
     pad_.handle(event);
     return true;
@@ -123,7 +127,9 @@ void GameWindow::setView(const sf::View& view) {
     target_->setView(boxed);
 }
 
-void GameWindow::setScreenView() { setView(sf::View(sf::FloatRect(0.f, 0.f, width, height))); }
+void GameWindow::setScreenView() {
+    setView(sf::View(sf::FloatRect(0.f, 0.f, width, height)));
+}
 
 void GameWindow::capture(sf::Texture& into) {
     if (window_) {
@@ -140,7 +146,8 @@ void GameWindow::drawCapture(const sf::Texture& capture, const sf::RenderStates&
     // The copy holds physical pixels, bars included: draw it 1:1 over the physical window.
     const sf::View current = target_->getView();
     const sf::Vector2u size = target_->getSize();
-    target_->setView(sf::View(sf::FloatRect(0.f, 0.f, static_cast<float>(size.x), static_cast<float>(size.y))));
+    target_->setView(
+        sf::View(sf::FloatRect(0.f, 0.f, static_cast<float>(size.x), static_cast<float>(size.y))));
     draw(sf::Sprite(capture), states);
     target_->setView(current);
 }
@@ -172,4 +179,6 @@ void GameWindow::close() {
         window_->close();
 }
 
-bool GameWindow::isOpen() const { return window_ ? window_->isOpen() : true; }
+bool GameWindow::isOpen() const {
+    return window_ ? window_->isOpen() : true;
+}

@@ -3,7 +3,6 @@
 #include "platform/Gamepad.hpp"
 
 #include <SFML/Graphics.hpp>
-
 #include <deque>
 #include <memory>
 #include <optional>
@@ -28,7 +27,8 @@ class GameWindow {
     sf::RenderTarget& target() { return *target_; }
 
     // Every draw goes through here so that the benchmark can count draw calls.
-    void draw(const sf::Drawable& drawable, const sf::RenderStates& states = sf::RenderStates::Default);
+    void draw(const sf::Drawable& drawable,
+              const sf::RenderStates& states = sf::RenderStates::Default);
 
     // Presents the frame (holding the frame limit) and records the frame time.
     void display();
@@ -41,8 +41,8 @@ class GameWindow {
     void setFramerateLimit(unsigned perSecond);
 
     // Window events, with mouse positions in layout pixels; a resized window is letterboxed
-    // anew and the pad follows every event. Queued events come first, as given; offscreen they
-    // are the only ones.
+    // anew and the pad follows every event (settled when none is left). Queued events come
+    // first, as given; offscreen they are the only ones.
     bool pollEvent(sf::Event& event);
     void queueEvent(const sf::Event& event) { queued_.push_back(event); }
     void dropPendingEvents();
@@ -61,7 +61,8 @@ class GameWindow {
     // Copies what the window shows now (call before display()) and draws such a copy back
     // over the whole screen.
     void capture(sf::Texture& into);
-    void drawCapture(const sf::Texture& capture, const sf::RenderStates& states = sf::RenderStates::Default);
+    void drawCapture(const sf::Texture& capture,
+                     const sf::RenderStates& states = sf::RenderStates::Default);
 
     // The last presented frame of an offscreen window, for pixel checks.
     sf::Image screenshot() const;

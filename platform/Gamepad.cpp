@@ -100,18 +100,23 @@ void Gamepad::move(const sf::Event::JoystickMoveEvent& event) {
         last_.nudge.y = nudged ? now : 0;
         break;
     case sf::Joystick::U:
-    case sf::Joystick::V: {
-        const sf::Vector2f stick(axes_[sf::Joystick::U], axes_[sf::Joystick::V]);
-        const float length = std::hypot(stick.x, stick.y);
-        if (length > deadZone) {
-            aim_ = stick / length;
+    case sf::Joystick::V:
+        if (rightStick() > deadZone)
             stickOwnsSight_ = true;
-        }
         break;
-    }
     default:
         break;
     }
+}
+
+void Gamepad::settle() {
+    const float length = rightStick();
+    if (length > deadZone)
+        aim_ = sf::Vector2f(axes_[sf::Joystick::U], axes_[sf::Joystick::V]) / length;
+}
+
+float Gamepad::rightStick() const {
+    return std::hypot(axes_[sf::Joystick::U], axes_[sf::Joystick::V]);
 }
 
 void Gamepad::adopt(unsigned id) {

@@ -46,13 +46,17 @@ class Gamepad {
     Change handle(const sf::Event& event);
     // What the last event handled changed.
     const Change& lastChange() const { return last_; }
+    // Ends a batch of events (the window's, when none is left): the right stick's direction is
+    // taken from all its axes at once, never from one axis moved before the other.
+    void settle();
 
     PadDirection walk() const; // the left stick, or else the d-pad
     bool firing() const;       // A, or the right trigger pressed past halfway
     bool isHeld(PadButton button) const;
     // The right stick owns the sight from a push until the mouse moves.
     bool stickOwnsSight() const { return stickOwnsSight_; }
-    // Where the right stick last pointed, of length 1; up before it was ever pushed.
+    // Where the right stick pointed at the end of the last batch that found it pushed, of
+    // length 1; up before it was ever pushed.
     sf::Vector2f aim() const { return aim_; }
     // Whether a pad has been pushed or pressed since the start.
     bool used() const { return used_; }
@@ -63,6 +67,7 @@ class Gamepad {
     void move(const sf::Event::JoystickMoveEvent& event);
     void adopt(unsigned id);
     void rest();
+    float rightStick() const; // how far it is pushed
 
     std::optional<unsigned> id_;
     std::array<float, sf::Joystick::AxisCount> axes_{};

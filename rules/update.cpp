@@ -34,12 +34,6 @@ void Game::advanceCounters() {
 void Game::controlPlayer(const HeldInput& input) {
     if (!player)
         return;
-    // The stick's sight keeps its place around the soldier, also after a level is built anew.
-    const auto followStick = [&] {
-        if (input.stickAim)
-            mouse = sightAround(player->centre(), input.stickAim->x, input.stickAim->y);
-    };
-    followStick();
     player->aimAt(mouse);
     // Firing restarts the fire clock, so both held together fire once.
     if (input.space && player->canFire())
@@ -63,7 +57,9 @@ void Game::controlPlayer(const HeldInput& input) {
         if (isBlocked(*player))
             player->reapplyPosition();
     }
-    followStick();
+    // The stick's sight keeps its place around the soldier as it walks.
+    if (input.stickAim)
+        mouse = sightAround(player->centre(), input.stickAim->x, input.stickAim->y);
 }
 
 bool Game::isBlocked(const Soldier& soldier) const {

@@ -218,4 +218,17 @@ TEST_F(MenuTest, APadShowsAHighlightMovesItAndChoosesWithA) {
     pad({padButtonEvent(PadButton::B), padButtonEvent(PadButton::A)});
     EXPECT_FALSE(menu.running());
     EXPECT_EQ(opened, "howToPlay ");
+
+    // A on Spielen with a name taken plays a game, and the events after it stay unread.
+    acceptName = true;
+    MainMenu again(window, recordingPages());
+    again.load();
+    window.queueEvent(padButtonEvent(PadButton::A));
+    window.queueEvent(padButtonEvent(PadButton::A));
+    window.queueEvent(padButtonEvent(PadButton::Start));
+    again.handleEvents([this](sf::Event& event) { return window.pollEvent(event); });
+    EXPECT_EQ(opened, "howToPlay name game ");
+    EXPECT_TRUE(again.restart());
+    sf::Event unread;
+    EXPECT_TRUE(window.pollEvent(unread) && padPressed(unread, PadButton::Start));
 }

@@ -136,26 +136,44 @@ TEST(GameLifecycle, APadWalksAimsFiresPausesAndGivesUpThroughTheWindowsEvents) {
     EXPECT_EQ(game.player->ammo, 100);
     EXPECT_EQ(game.player->centre(), start);
 
-    // The left stick walks up and to the left at once.
-    frames({padMoveEvent(sf::Joystick::X, -80.f), padMoveEvent(sf::Joystick::Y, -80.f)}, 3);
-    EXPECT_LT(game.player->centre().x, start.x);
-    EXPECT_LT(game.player->centre().y, start.y);
+    // The left stick walks up and to the left at once, the d-pad right, then down.
+    const auto walked = [&](std::initializer_list<sf::Event> events) {
+        frames(events, 1);
+        const Point from = game.player->centre();
+        frames({}, 2);
+        return std::pair(game.player->centre().x - from.x, game.player->centre().y - from.y);
+    };
+    const auto upLeft =
+        walked({padMoveEvent(sf::Joystick::X, -80.f), padMoveEvent(sf::Joystick::Y, -80.f)});
+    EXPECT_TRUE(upLeft.first < 0 && upLeft.second < 0);
+    const auto right =
+        walked({padMoveEvent(sf::Joystick::X, 0.f), padMoveEvent(sf::Joystick::Y, 0.f),
+                padMoveEvent(sf::Joystick::PovX, 100.f)});
+    EXPECT_TRUE(right.first > 0 && right.second == 0);
+    const auto down =
+        walked({padMoveEvent(sf::Joystick::PovX, 0.f), padMoveEvent(sf::Joystick::PovY, 100.f)});
+    EXPECT_TRUE(down.first == 0 && down.second > 0);
+    EXPECT_EQ(walked({padMoveEvent(sf::Joystick::PovY, 0.f)}), std::pair(0, 0));
 
-    // The right stick puts the sight to the soldier's right, where it stays while the soldier
-    // walks and the stick is let go; the soldier turns clockwise towards it.
-    const Point walked = game.player->centre();
-    frames({padMoveEvent(sf::Joystick::U, 100.f), padMoveEvent(sf::Joystick::U, 0.f)}, 5);
+    // The right stick puts the sight to the soldier's right and below, where it stays while the
+    // soldier walks and the stick is let go; the soldier turns towards it.
+    frames({padMoveEvent(sf::Joystick::U, 60.f), padMoveEvent(sf::Joystick::V, 80.f),
+            padMoveEvent(sf::Joystick::Y, -80.f)},
+           1);
+    frames({padMoveEvent(sf::Joystick::U, 6.f), padMoveEvent(sf::Joystick::V, 8.f)}, 4);
     const float rotation = game.player->getRotation();
+    const Point before = game.player->centre();
     frames({}, 1);
-    EXPECT_NEAR(std::fmod(rotation - game.player->getRotation() + 360.f, 360.f), 1.f, 1e-3)
-        << "one step a frame towards -90, the rotation that faces the right";
+    EXPECT_NEAR(std::abs(std::remainder(game.player->getRotation() - rotation, 360.0)), 1.0, 1e-3)
+        << "turning at the soldier's rate, as towards the mouse";
     const Point centre = game.player->centre();
-    EXPECT_NE(centre, walked);
-    EXPECT_EQ(game.mouse, Point(centre.x + stickSightDistance, centre.y));
+    EXPECT_NE(centre, before);
+    EXPECT_EQ(game.mouse,
+              Point(centre.x + stickSightDistance * 3 / 5, centre.y + stickSightDistance * 4 / 5));
     sf::Event mouse{};
     mouse.type = sf::Event::MouseMoved;
     mouse.mouseMove = {412, 77};
-    frames({mouse, padMoveEvent(sf::Joystick::X, 0.f), padMoveEvent(sf::Joystick::Y, 0.f)});
+    frames({mouse, padMoveEvent(sf::Joystick::Y, 0.f)});
     EXPECT_EQ(game.mouse, Point(412, 77)) << "the mouse owns the sight again";
 
     frames({padButtonEvent(PadButton::A)});
@@ -165,6 +183,8 @@ TEST(GameLifecycle, APadWalksAimsFiresPausesAndGivesUpThroughTheWindowsEvents) {
     EXPECT_TRUE(game.paused);
     frames({padButtonEvent(PadButton::Start)}, 1);
     EXPECT_FALSE(game.paused);
+    frames({padPluggedEvent(false, 3)}, 1);
+    EXPECT_FALSE(game.paused) << "another pad pulled out";
     frames({padPluggedEvent(false)}, 1);
     EXPECT_TRUE(game.paused);
     frames({padButtonEvent(PadButton::Back)}, 1);

@@ -49,17 +49,19 @@ TEST(Gamepad, WalksFiresAndAimsWithThePadInUse) {
     pad.releaseButtons();
     EXPECT_FALSE(pad.firing());
 
-    // The right stick takes the sight and keeps its direction when let go; the mouse takes it
-    // back.
+    // The right stick takes the sight at once; its direction is read from both axes when a batch
+    // of events ends, and kept when the stick is let go, one axis before the other.
     EXPECT_FALSE(pad.stickOwnsSight());
-    EXPECT_EQ(pad.aim(), sf::Vector2f(0.f, -1.f));
     pad.handle(moved(J::U, 60.f));
-    pad.handle(moved(J::V, 80.f));
-    pad.handle(moved(J::U, 10.f));
-    pad.handle(moved(J::V, 5.f)); // let go: within the dead zone
     EXPECT_TRUE(pad.stickOwnsSight());
-    EXPECT_NEAR(pad.aim().x, 0.124035f, 1e-5); // (10, 80) scaled to length 1
-    EXPECT_NEAR(pad.aim().y, 0.992278f, 1e-5);
+    pad.handle(moved(J::V, 80.f));
+    EXPECT_EQ(pad.aim(), sf::Vector2f(0.f, -1.f));
+    pad.settle();
+    EXPECT_EQ(pad.aim(), sf::Vector2f(0.6f, 0.8f));
+    pad.handle(moved(J::U, 6.f));
+    pad.handle(moved(J::V, 8.f));
+    pad.settle();
+    EXPECT_EQ(pad.aim(), sf::Vector2f(0.6f, 0.8f));
     sf::Event mouse{};
     mouse.type = sf::Event::MouseMoved;
     pad.handle(mouse);
