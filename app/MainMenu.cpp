@@ -43,14 +43,18 @@ bool MainMenu::run() {
         drawFrame();
         handleEvents([this](sf::Event& event) { return window_.pollEvent(event); });
     }
-    if (!restart_) {
-        closePanels();
-        sf::Texture shut;
-        window_.capture(shut);
-        window_.display();
-        fadeOver(shut);
-    }
+    playClosing();
     return restart_;
+}
+
+void MainMenu::playClosing() {
+    if (restart_ || leftInBlack_)
+        return;
+    closePanels();
+    sf::Texture shut;
+    window_.capture(shut);
+    window_.display();
+    fadeOver(shut);
 }
 
 void MainMenu::load() {
@@ -202,9 +206,12 @@ void MainMenu::closePanels() {
 void MainMenu::handleEvents(const std::function<bool(sf::Event&)>& next) {
     sf::Event event;
     while (next(event)) {
-        if (event.type == sf::Event::KeyPressed && !handleKey(event.key.code))
+        if (event.type == sf::Event::KeyPressed && (!handleKey(event.key.code) || leftInBlack_))
             return;
     }
+    // The window's close button quits as key 6 does.
+    if (window_.closeRequested())
+        running_ = false;
 }
 
 bool MainMenu::handleKey(sf::Keyboard::Key key) {
@@ -238,14 +245,24 @@ bool MainMenu::playGame() {
     const bool accepted = pages_.nameEntry(window_);
     window_.setScreenView();
     if (!accepted) {
-        fadeIn();
+        if (!leaveAfterClose())
+            fadeIn();
         return true;
     }
     if (pages_.game)
         pages_.game(window_);
-    restart_ = true;
+    restart_ = !leaveAfterClose();
     running_ = false;
     return false;
+}
+
+bool MainMenu::leaveAfterClose() {
+    // The screen closed has left the window black: the menu ends there.
+    if (window_.closeRequested()) {
+        running_ = false;
+        leftInBlack_ = true;
+    }
+    return leftInBlack_;
 }
 
 void MainMenu::openPage(const std::function<void(GameWindow&)>& page) {
@@ -253,5 +270,6 @@ void MainMenu::openPage(const std::function<void(GameWindow&)>& page) {
         return;
     page(window_);
     window_.setScreenView();
-    fadeIn();
+    if (!leaveAfterClose())
+        fadeIn();
 }

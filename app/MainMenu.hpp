@@ -26,7 +26,8 @@ class MainMenu {
     MainMenu& operator=(const MainMenu&) = delete;
 
     // Loads behind the loading screen, plays the intro and runs until the player quits (false)
-    // or a game has been played (true: the program starts anew, so no closing animation).
+    // or a game has been played (true: the program starts anew, so no closing animation). A
+    // close request quits; made while another screen was open, without the closing animation.
     bool run();
 
     // The steps of run(), open to tests and the benchmark.
@@ -40,6 +41,9 @@ class MainMenu {
     void closePanels();
     // Handles the events of one frame in order. `next` fills in the next pending event.
     void handleEvents(const std::function<bool(sf::Event&)>& next);
+    // The panels close and the screen fades to black, unless a game was played or the window was
+    // closed while another screen was open (the screen is black already).
+    void playClosing();
 
     int slide() const { return slide_; }
     float fade() const { return fade_; }
@@ -53,6 +57,8 @@ class MainMenu {
     bool handleKey(sf::Keyboard::Key key);
     bool playGame();
     void openPage(const std::function<void(GameWindow&)>& page);
+    // After a screen the menu opened: true when the window was asked to close meanwhile.
+    bool leaveAfterClose();
 
     GameWindow& window_;
     MenuPages pages_;
@@ -70,4 +76,5 @@ class MainMenu {
     int slide_ = 0;
     bool running_ = true;
     bool restart_ = false;
+    bool leftInBlack_ = false;
 };

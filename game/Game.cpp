@@ -171,6 +171,8 @@ void Game::handleEvent(const sf::Event& event) {
         }
     } else if (event.type == sf::Event::MouseMoved) {
         mouse = Point(event.mouseMove.x, event.mouseMove.y);
+    } else if (event.type == sf::Event::LostFocus) {
+        paused = true; // the player looked away; only P goes on
     }
 }
 

@@ -58,7 +58,8 @@ class Game {
     void teardown();
     void recordScore();
     void handleInput();
-    // One window event: P toggles the pause, Escape ends the game, mouse moves are kept.
+    // One window event: P toggles the pause, Escape ends the game, mouse moves are kept, and
+    // the window losing the focus pauses.
     void handleEvent(const sf::Event& event);
     // The frame time of the current frame, in seconds.
     float frameTime() const;

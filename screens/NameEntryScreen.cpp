@@ -44,6 +44,11 @@ NameEntryScreen::NameEntryScreen(GameWindow& window, bool* accepted)
     table_ = std::make_unique<HighscoreTable>();
     // The key that opened this screen also queued its character: it must not start the name.
     window_.dropPendingEvents();
+    window_.setTyping(true);
+}
+
+NameEntryScreen::~NameEntryScreen() {
+    window_.setTyping(false);
 }
 
 void NameEntryScreen::run() {

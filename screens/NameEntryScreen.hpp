@@ -33,7 +33,9 @@ enum class NameSound { Accept, Error };
 // caller; Escape reports false.
 class NameEntryScreen {
   public:
+    // Letter keys type here, whatever they do on other screens.
     NameEntryScreen(GameWindow& window, bool* accepted);
+    ~NameEntryScreen();
     NameEntryScreen(const NameEntryScreen&) = delete;
     NameEntryScreen& operator=(const NameEntryScreen&) = delete;
 

@@ -14,6 +14,7 @@ configure_file(${CMAKE_SOURCE_DIR}/cmake/default_font.cpp.in
                ${CMAKE_BINARY_DIR}/generated/default_font.cpp @ONLY)
 
 set(VELMARCH_READER_SOURCES
+    app/Settings.cpp
     platform/BoundedLineReader.cpp
     platform/Text.cpp
     screens/DataFile.cpp

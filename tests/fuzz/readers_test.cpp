@@ -35,7 +35,7 @@ TEST(FuzzInputs, KeptInputsPassTheirChecks) {
         {"level", [&](const std::string& bytes) { return checkLevelFile(world.game, bytes); }},
         {"highscores", checkHighscoreFile},
         {"pages", checkPageFile},
-        {"name", checkNameFile},
+        {"name", checkDataFile},
     };
     for (const auto& [reader, check] : readers) {
         std::size_t replayed = 0;
