@@ -257,7 +257,7 @@ bool MainMenu::playGame() {
 }
 
 bool MainMenu::leaveAfterClose() {
-    // The screen closed has left the window black: the menu ends there.
+    // A screen left for a close request has faded to black: the menu ends there, as it is.
     if (window_.closeRequested()) {
         running_ = false;
         leftInBlack_ = true;
