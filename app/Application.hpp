@@ -4,7 +4,9 @@
 
 #include <SFML/Audio/Music.hpp>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The music's fades, one volume unit at a time with a pause of 0.02 s after each: in at start-up
@@ -22,6 +24,11 @@ struct RunOutcome {
 };
 RunOutcome runVelmarch(bool fullscreen, const Settings& settings);
 
+// The program to start anew, given the text of the link /proc/self/exe as read into a buffer of
+// PATH_MAX bytes: nothing when that text may be cut off, or names a program deleted or replaced
+// since it started (its path then ends in " (deleted)").
+std::optional<std::string> programToStartAnew(std::string_view link);
+
 // Replaces this process with a fresh start of its own executable, in the same working directory.
-// Returns only if that failed.
+// Returns only if that failed or the executable is gone, after one line on standard error.
 void startAnew(const std::vector<std::string>& arguments = {});

@@ -71,7 +71,7 @@ void MainMenu::load() {
 
     loadPicture(panelImage_, "sources/Images/Images/Metall.jpg");
 
-    loadFontOrDefault(font_, "sources/Fonts/TSalvacion.ttf");
+    font_.loadOrDefault("sources/Fonts/TSalvacion.ttf");
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         sf::Text& entry = entries_[i];
         entry.setFont(font_);

@@ -2,6 +2,7 @@
 
 #include "app/MenuPages.hpp"
 #include "platform/ClickPool.hpp"
+#include "platform/Text.hpp"
 
 #include <SFML/Audio.hpp>
 #include <SFML/Graphics.hpp>
@@ -64,7 +65,7 @@ class MainMenu {
     MenuPages pages_;
     sf::SoundBuffer clickBuffer_;
     std::optional<ClickPool> clicks_;
-    sf::Font font_;
+    FontFile font_;
     sf::Texture titleImage_;
     sf::Sprite titleSprite_;
     sf::Texture panelImage_; // stretched to the screen's width and half its height, twice

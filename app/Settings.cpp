@@ -1,9 +1,9 @@
 #include "app/Settings.hpp"
 
 #include "platform/BoundedLineReader.hpp"
+#include "platform/ReadFile.hpp"
 #include "screens/DataFile.hpp"
 
-#include <fstream>
 #include <optional>
 #include <string_view>
 
@@ -68,7 +68,7 @@ Settings parseSettings(std::istream& in, const std::string& name) {
 }
 
 Settings readSettings(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
+    ReadFileStream in(file);
     return parseSettings(in, file.string());
 }
 

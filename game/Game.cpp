@@ -67,7 +67,7 @@ void Game::loadResources() {
     assets = std::make_unique<AssetStore>();
     assets->loadAll();
     sounds = std::make_unique<SoundBoard>(random);
-    loadFontOrDefault(font, "sources/Fonts/TSalvacion.ttf");
+    font.loadOrDefault("sources/Fonts/TSalvacion.ttf");
     text.setFont(font);
     text.setCharacterSize(30);
     loadDefaultFont(builtinFont);

@@ -6,9 +6,9 @@
 #include "game/GameClock.hpp"
 #include "game/Random.hpp"
 #include "game/Types.hpp"
+#include "platform/Text.hpp"
 
 #include <SFML/Graphics.hpp>
-
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -37,7 +37,7 @@ struct HeldInput {
 // level, set the frame time on the window, update, draw.
 class Game {
   public:
-    explicit Game(GameWindow& window);                   // chance seeded from the clock
+    explicit Game(GameWindow& window);                  // chance seeded from the clock
     Game(GameWindow& window, std::uint32_t randomSeed); // replayable
     ~Game();
     Game(const Game&) = delete;
@@ -101,12 +101,12 @@ class Game {
 
     // --- State ---
     GameWindow& window;
-    GameClock gameClock;  // advanced by every frame's time
-    Stopwatch clock;      // played time, restarted when the frame loop starts
+    GameClock gameClock; // advanced by every frame's time
+    Stopwatch clock;     // played time, restarted when the frame loop starts
     RandomEngine random;
     std::unique_ptr<AssetStore> assets;
     std::unique_ptr<SoundBoard> sounds;
-    sf::Font font;        // "sources/Fonts/TSalvacion.ttf"
+    FontFile font; // "sources/Fonts/TSalvacion.ttf"
     sf::Text text;
     sf::Font builtinFont; // the library's built-in font
     sf::Text text2;

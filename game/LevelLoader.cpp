@@ -1,11 +1,11 @@
 #include "game/Game.hpp"
 #include "game/ParseNumber.hpp"
 #include "platform/BoundedLineReader.hpp"
+#include "platform/ReadFile.hpp"
 
 #include <algorithm>
 #include <climits>
 #include <cstddef>
-#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -79,7 +79,7 @@ void Game::loadLevel(std::size_t byteBudget) {
     shots.clear();
 
     const std::string path = "sources/Levels/Level_" + levelText + ".txt";
-    std::ifstream file(path, std::ios::binary);
+    ReadFileStream file(path);
     LevelLines reader(file, path, byteBudget);
     while (reader.more()) {
         const std::string keyword = reader.next();

@@ -3,6 +3,7 @@ set(VELMARCH_PLATFORM_SOURCES
     platform/ClickPool.cpp
     platform/Draw.cpp
     platform/GameWindow.cpp
+    platform/ReadFile.cpp
     platform/SoundFiles.cpp
     platform/Text.cpp
 )

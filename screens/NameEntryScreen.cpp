@@ -36,7 +36,7 @@ NameEntryScreen::NameEntryScreen(GameWindow& window, bool* accepted)
     errorSound_.setBuffer(errorBuffer_);
     acceptSound_.setBuffer(acceptBuffer_);
     errorSound_.setVolume(25.f);
-    loadFontOrDefault(font_, "sources/Fonts/TSalvacion.ttf");
+    font_.loadOrDefault("sources/Fonts/TSalvacion.ttf");
     loadDefaultFont(builtinFont_);
     label_.setFont(font_);
     nameLabel_.setFont(builtinFont_);

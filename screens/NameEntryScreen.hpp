@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/GameWindow.hpp"
+#include "platform/Text.hpp"
 #include "screens/HighscoreTable.hpp"
 #include "screens/PlayerName.hpp"
 #include "screens/ScreenParts.hpp"
@@ -62,7 +63,7 @@ class NameEntryScreen {
     sf::SoundBuffer acceptBuffer_;
     sf::Sound errorSound_;
     sf::Sound acceptSound_;
-    sf::Font font_;
+    FontFile font_;
     sf::Font builtinFont_;
     sf::Text label_;
     sf::Text nameLabel_;

@@ -1,10 +1,12 @@
 #include "app/Application.hpp"
 #include "app/AudioCheck.hpp"
 #include "app/CommandLine.hpp"
+#include "platform/SoundFiles.hpp"
 #include "tests/support/ScopedEnvironment.hpp"
 #include "tests/support/ScratchFolder.hpp"
 
 #include <chrono>
+#include <climits>
 #include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -50,10 +52,34 @@ TEST(CommandLine, OptionsInOrderAndTheFirstUnknownOneRefuses) {
     EXPECT_NE(help.find("Player's folder:    /home/p/.local/share/velmarch\n"), std::string::npos);
 }
 
+TEST(StartAnew, OnlyAWholePathToAProgramStillThere) {
+    EXPECT_EQ(programToStartAnew("/usr/games/velmarch"), "/usr/games/velmarch");
+    EXPECT_EQ(programToStartAnew("/opt/v (deleted)/velmarch"), "/opt/v (deleted)/velmarch");
+    EXPECT_EQ(programToStartAnew("/usr/games/velmarch (deleted)"), std::nullopt);
+    EXPECT_EQ(programToStartAnew(""), std::nullopt);
+    const std::string longest = "/" + std::string(PATH_MAX - 2, 'a');
+    EXPECT_EQ(programToStartAnew(longest), longest);
+    EXPECT_EQ(programToStartAnew(longest + "a"), std::nullopt); // as long as the buffer: cut off
+}
+
+// The music streams from the bytes of its file, which it keeps while it plays.
+TEST(Music, PlaysFromTheBytesItKeeps) {
+    MusicFile tune;
+    ASSERT_TRUE(tune.open("sources/Music/Taldrin - Skyforge.ogg"));
+    const sf::Time length = tune.getDuration();
+    EXPECT_GT(length, sf::seconds(10));
+    EXPECT_FALSE(tune.open("missing"));
+    tune.setPlayingOffset(length / 2.f);
+    tune.play();
+    for (int i = 0; i < 500 && tune.getPlayingOffset() <= length / 2.f; ++i)
+        sf::sleep(sf::milliseconds(10));
+    EXPECT_GT(tune.getPlayingOffset(), length / 2.f);
+}
+
 TEST(Music, FadesStepByStepEvenWithoutAFile) {
     ScratchFolder empty;
-    sf::Music music;
-    EXPECT_FALSE(music.openFromFile("sources/Music/Taldrin - Skyforge.ogg"));
+    MusicFile music;
+    EXPECT_FALSE(music.open("sources/Music/Taldrin - Skyforge.ogg"));
 
     // The volumes set, as the library reads them back in steps of its own.
     std::vector<long> steps;

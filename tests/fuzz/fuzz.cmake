@@ -16,6 +16,7 @@ configure_file(${CMAKE_SOURCE_DIR}/cmake/default_font.cpp.in
 set(VELMARCH_READER_SOURCES
     app/Settings.cpp
     platform/BoundedLineReader.cpp
+    platform/ReadFile.cpp
     platform/Text.cpp
     screens/DataFile.cpp
     screens/HighscoreTable.cpp
