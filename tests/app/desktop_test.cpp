@@ -1,6 +1,7 @@
 #include "app/DesktopControls.hpp"
 #include "app/Settings.hpp"
 #include "screens/NameEntryScreen.hpp"
+#include "tests/render/RenderTestSupport.hpp"
 #include "tests/screens/ScreenTestSupport.hpp"
 
 #include <SFML/Audio/Listener.hpp>
@@ -167,7 +168,10 @@ TEST(DesktopControls, TheOverlayShowsTheSoundForAMomentOverEveryFrameButNeverInA
         EXPECT_EQ(frame(&capture), 2u) << "the box and its text";
         const sf::Image shot = window.screenshot();
         EXPECT_EQ(cyan(shot), 9 * 22 * 14) << "nine tenths lit";
-        EXPECT_GT(countPixels(shot, {580, 74, 280, 34}, isWhite), 100) << "the text";
+        // The ten tenths centred: the nine lit from x 583, 28 pixels apart.
+        EXPECT_EQ(rendertest::columnsWith(shot, 112, 130, sf::Color::Cyan), std::pair(583, 828));
+        EXPECT_GT(countPixels(shot, {575, 74, 145, 34}, isWhite), 40) << "the text, centred";
+        EXPECT_GT(countPixels(shot, {720, 74, 145, 34}, isWhite), 40) << "the text, centred";
         EXPECT_EQ(capture.copyToImage().getPixel(720, 100), sf::Color::Red);
     }
     EXPECT_EQ(frame(), 0u);

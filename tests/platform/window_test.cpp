@@ -121,8 +121,12 @@ TEST(GameWindow, SwitchingScreensKeepsTheViewFrameLimitAndEveryPicture) {
     // Half the layout fills the screen.
     window.setView(sf::View(sf::FloatRect(0.f, 0.f, 720.f, 450.f)));
     for (const bool fullscreen : {true, false}) {
+        window.display();
+        sf::sleep(sf::seconds(0.6f)); // as if making the window took that long
         window.setFullscreen(fullscreen);
         ASSERT_EQ(window.isFullscreen(), fullscreen);
+        window.display();
+        EXPECT_LT(window.frameTime(), 0.4f) << "making the window is no frame's time";
         window.target().clear(sf::Color::Black);
         sf::Sprite still(picture), drawn(canvas.getTexture());
         still.setScale(10.f, 10.f);
