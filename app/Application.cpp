@@ -1,6 +1,7 @@
 #include "app/Application.hpp"
 
 #include "app/AudioCheck.hpp"
+#include "app/DesktopControls.hpp"
 #include "app/MainMenu.hpp"
 #include "app/MenuPages.hpp"
 #include "platform/GameWindow.hpp"
@@ -12,19 +13,13 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <optional>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
 constexpr const char* musicPath = "sources/Music/Taldrin - Skyforge.ogg";
 constexpr int musicVolume = 24;
-
-std::string ownExecutable() {
-    char path[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0)
-        return "/proc/self/exe";
-    return std::string(path, static_cast<std::size_t>(length));
-}
 
 void fadeMusic(sf::Music& music, int first, int last, const std::function<void(float)>& onStep) {
     const int step = first <= last ? 1 : -1;
@@ -39,6 +34,16 @@ void fadeMusic(sf::Music& music, int first, int last, const std::function<void(f
 }
 } // namespace
 
+std::optional<std::string> programToStartAnew(std::string_view link) {
+    constexpr std::string_view deleted = " (deleted)";
+    // A link as long as the buffer may have been cut off: no path is that long.
+    if (link.empty() || link.size() >= PATH_MAX)
+        return std::nullopt;
+    if (link.size() >= deleted.size() && link.substr(link.size() - deleted.size()) == deleted)
+        return std::nullopt;
+    return std::string(link);
+}
+
 void fadeMusicIn(sf::Music& music, const std::function<void(float)>& onStep) {
     fadeMusic(music, 0, musicVolume, onStep);
 }
@@ -47,16 +52,18 @@ void fadeMusicOut(sf::Music& music, const std::function<void(float)>& onStep) {
     fadeMusic(music, musicVolume + 1, 1, onStep);
 }
 
-bool runVelmarch(GameWindow::Mode mode) {
+RunOutcome runVelmarch(bool fullscreen, const Settings& settings) {
     useSilentAudioWithoutDevice();
-    GameWindow window(mode);
+    DesktopControls controls(settings);
+    GameWindow window(fullscreen ? GameWindow::Mode::Fullscreen : GameWindow::Mode::Windowed);
+    window.setControls(&controls);
     window.setMouseCursorVisible(false);
     // The loading screen's thread takes the drawing context while this thread loads.
     window.setActive(false);
     window.setFramerateLimit(30);
 
-    sf::Music music;
-    if (openMusicFile(music, musicPath)) {
+    MusicFile music;
+    if (music.open(musicPath)) {
         music.setLoop(true);
         music.play();
     }
@@ -71,7 +78,7 @@ bool runVelmarch(GameWindow::Mode mode) {
     fadeMusicOut(music);
     music.stop();
     window.close();
-    return restart;
+    return {restart, window.isFullscreen()};
 }
 
 void startAnew(const std::vector<std::string>& arguments) {
@@ -79,17 +86,24 @@ void startAnew(const std::vector<std::string>& arguments) {
     std::cerr.flush();
     std::fflush(nullptr);
 
-    std::string executable = ownExecutable();
+    char link[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", link, sizeof link);
+    std::optional<std::string> program = programToStartAnew(
+        length > 0 ? std::string_view(link, static_cast<std::size_t>(length)) : std::string_view());
+    // After an upgrade the old program would play with the new content.
+    if (!program) {
+        std::cerr << "Velmarch: cannot start anew: the program was replaced or its path is too "
+                     "long\n";
+        return;
+    }
     std::vector<char*> argv;
-    argv.push_back(executable.data());
+    argv.push_back(program->data());
     std::vector<std::string> copies = arguments;
     for (std::string& argument : copies)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
 
-    execv(executable.c_str(), argv.data());
-    // A rebuilt executable leaves the link pointing at "... (deleted)": the running image still
-    // serves.
+    // The running program itself: its path may name another file by now.
     execv("/proc/self/exe", argv.data());
     std::cerr << "Velmarch: cannot start anew: " << std::strerror(errno) << '\n';
 }

@@ -53,7 +53,7 @@ LoadingWindow::LoadingWindow(GameWindow& window) : window_(window) {
     placeSymbol(unionSprite_, unionImage_, screenWidth / 2 - 200);
     placeSymbol(collectiveSprite_, collectiveImage_, screenWidth / 2 + 200);
 
-    loadFontOrDefault(font_, "sources/Fonts/TSalvacion.ttf");
+    font_.loadOrDefault("sources/Fonts/TSalvacion.ttf");
     label_.setFont(font_);
     label_.setCharacterSize(50);
     label_.setString("Laden...");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Draw.hpp"
+#include "platform/Text.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <atomic>
@@ -61,7 +62,7 @@ class LoadingWindow {
     sf::Texture collectiveImage_;
     sf::Sprite unionSprite_;
     sf::Sprite collectiveSprite_;
-    sf::Font font_;
+    FontFile font_;
     sf::Text label_;
     // Gradient, stripes and dark frame never change: drawn once, copied each frame.
     sf::RenderTexture backdrop_;

@@ -43,14 +43,18 @@ bool MainMenu::run() {
         drawFrame();
         handleEvents([this](sf::Event& event) { return window_.pollEvent(event); });
     }
-    if (!restart_) {
-        closePanels();
-        sf::Texture shut;
-        window_.capture(shut);
-        window_.display();
-        fadeOver(shut);
-    }
+    playClosing();
     return restart_;
+}
+
+void MainMenu::playClosing() {
+    if (restart_ || leftInBlack_)
+        return;
+    closePanels();
+    sf::Texture shut;
+    window_.capture(shut);
+    window_.display();
+    fadeOver(shut);
 }
 
 void MainMenu::load() {
@@ -67,7 +71,7 @@ void MainMenu::load() {
 
     loadPicture(panelImage_, "sources/Images/Images/Metall.jpg");
 
-    loadFontOrDefault(font_, "sources/Fonts/TSalvacion.ttf");
+    font_.loadOrDefault("sources/Fonts/TSalvacion.ttf");
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         sf::Text& entry = entries_[i];
         entry.setFont(font_);
@@ -205,11 +209,14 @@ void MainMenu::closePanels() {
 void MainMenu::handleEvents(const std::function<bool(sf::Event&)>& next) {
     sf::Event event;
     while (next(event)) {
-        if (event.type == sf::Event::KeyPressed && !handleKey(event.key.code))
+        if (event.type == sf::Event::KeyPressed && (!handleKey(event.key.code) || leftInBlack_))
             return;
         if (!handlePad(event))
             return;
     }
+    // The window's close button quits as key 6 does.
+    if (window_.closeRequested())
+        running_ = false;
 }
 
 std::optional<int> MainMenu::highlighted() const {
@@ -248,7 +255,8 @@ bool MainMenu::handlePad(const sf::Event& event) {
     if (!shown)
         return true;
     if (padPressed(event, PadButton::A))
-        return handleKey(static_cast<sf::Keyboard::Key>(sf::Keyboard::Num1 + highlight_));
+        return handleKey(static_cast<sf::Keyboard::Key>(sf::Keyboard::Num1 + highlight_)) &&
+               !leftInBlack_;
     const int count = static_cast<int>(entries_.size());
     highlight_ = (highlight_ + window_.pad().lastChange().nudge.y + count) % count;
     return true;
@@ -260,14 +268,24 @@ bool MainMenu::playGame() {
     const bool accepted = pages_.nameEntry(window_);
     window_.setScreenView();
     if (!accepted) {
-        fadeIn();
+        if (!leaveAfterClose())
+            fadeIn();
         return true;
     }
     if (pages_.game)
         pages_.game(window_);
-    restart_ = true;
+    restart_ = !leaveAfterClose();
     running_ = false;
     return false;
+}
+
+bool MainMenu::leaveAfterClose() {
+    // A screen left for a close request has faded to black: the menu ends there, as it is.
+    if (window_.closeRequested()) {
+        running_ = false;
+        leftInBlack_ = true;
+    }
+    return leftInBlack_;
 }
 
 void MainMenu::openPage(const std::function<void(GameWindow&)>& page) {
@@ -275,5 +293,6 @@ void MainMenu::openPage(const std::function<void(GameWindow&)>& page) {
         return;
     page(window_);
     window_.setScreenView();
-    fadeIn();
+    if (!leaveAfterClose())
+        fadeIn();
 }

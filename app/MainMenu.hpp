@@ -2,6 +2,7 @@
 
 #include "app/MenuPages.hpp"
 #include "platform/ClickPool.hpp"
+#include "platform/Text.hpp"
 
 #include <SFML/Audio.hpp>
 #include <SFML/Graphics.hpp>
@@ -26,7 +27,8 @@ class MainMenu {
     MainMenu& operator=(const MainMenu&) = delete;
 
     // Loads behind the loading screen, plays the intro and runs until the player quits (false)
-    // or a game has been played (true: the program starts anew, so no closing animation).
+    // or a game has been played (true: the program starts anew, so no closing animation). A
+    // close request quits; made while another screen was open, without the closing animation.
     bool run();
 
     // The steps of run(), open to tests and the benchmark.
@@ -43,6 +45,9 @@ class MainMenu {
     void handleEvents(const std::function<bool(sf::Event&)>& next);
     // The entry the pad's A chooses (0 to 5), once a pad has been used.
     std::optional<int> highlighted() const;
+    // The panels close and the screen fades to black, unless a game was played or the window was
+    // closed while another screen was open (the screen is black already).
+    void playClosing();
 
     int slide() const { return slide_; }
     float fade() const { return fade_; }
@@ -57,12 +62,14 @@ class MainMenu {
     bool handlePad(const sf::Event& event);
     bool playGame();
     void openPage(const std::function<void(GameWindow&)>& page);
+    // After a screen the menu opened: true when the window was asked to close meanwhile.
+    bool leaveAfterClose();
 
     GameWindow& window_;
     MenuPages pages_;
     sf::SoundBuffer clickBuffer_;
     std::optional<ClickPool> clicks_;
-    sf::Font font_;
+    FontFile font_;
     sf::Texture titleImage_;
     sf::Sprite titleSprite_;
     sf::Texture panelImage_; // stretched to the screen's width and half its height, twice
@@ -76,4 +83,5 @@ class MainMenu {
     bool restart_ = false;
     int highlight_ = 0;
     bool highlightShown_ = false;
+    bool leftInBlack_ = false;
 };

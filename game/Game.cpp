@@ -74,7 +74,7 @@ void Game::loadResources() {
     assets = std::make_unique<AssetStore>();
     assets->loadAll();
     sounds = std::make_unique<SoundBoard>(random);
-    loadFontOrDefault(font, "sources/Fonts/TSalvacion.ttf");
+    font.loadOrDefault("sources/Fonts/TSalvacion.ttf");
     text.setFont(font);
     text.setCharacterSize(30);
     loadDefaultFont(builtinFont);
@@ -182,6 +182,8 @@ void Game::handleEvent(const sf::Event& received) {
         mouse = Point(event.mouseMove.x, event.mouseMove.y);
     } else if (event.type == sf::Event::JoystickDisconnected && window.pad().lastChange().lost) {
         paused = true;
+    } else if (event.type == sf::Event::LostFocus) {
+        paused = true; // the player looked away; only P goes on
     }
 }
 

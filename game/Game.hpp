@@ -6,9 +6,9 @@
 #include "game/GameClock.hpp"
 #include "game/Random.hpp"
 #include "game/Types.hpp"
+#include "platform/Text.hpp"
 
 #include <SFML/Graphics.hpp>
-
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -41,7 +41,7 @@ struct HeldInput {
 // level, set the frame time on the window, update, draw.
 class Game {
   public:
-    explicit Game(GameWindow& window);                   // chance seeded from the clock
+    explicit Game(GameWindow& window);                  // chance seeded from the clock
     Game(GameWindow& window, std::uint32_t randomSeed); // replayable
     ~Game();
     Game(const Game&) = delete;
@@ -63,7 +63,8 @@ class Game {
     void recordScore();
     void handleInput();
     // One window event: P toggles the pause, Escape ends the game, mouse moves are kept; the
-    // pad's Start and Back do as P and Escape, and pulling out the pad in use pauses.
+    // pad's Start and Back do as P and Escape; pulling out the pad in use or the window losing
+    // the focus pauses.
     void handleEvent(const sf::Event& event);
     // The frame time of the current frame, in seconds.
     float frameTime() const;
@@ -105,12 +106,12 @@ class Game {
 
     // --- State ---
     GameWindow& window;
-    GameClock gameClock;  // advanced by every frame's time
-    Stopwatch clock;      // played time, restarted when the frame loop starts
+    GameClock gameClock; // advanced by every frame's time
+    Stopwatch clock;     // played time, restarted when the frame loop starts
     RandomEngine random;
     std::unique_ptr<AssetStore> assets;
     std::unique_ptr<SoundBoard> sounds;
-    sf::Font font;        // "sources/Fonts/TSalvacion.ttf"
+    FontFile font; // "sources/Fonts/TSalvacion.ttf"
     sf::Text text;
     sf::Font builtinFont; // the library's built-in font
     sf::Text text2;

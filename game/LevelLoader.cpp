@@ -1,11 +1,11 @@
 #include "game/Game.hpp"
 #include "game/ParseNumber.hpp"
 #include "platform/BoundedLineReader.hpp"
+#include "platform/ReadFile.hpp"
 
 #include <algorithm>
 #include <climits>
 #include <cstddef>
-#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -79,11 +79,13 @@ void Game::loadLevel(std::size_t byteBudget) {
     shots.clear();
 
     const std::string path = "sources/Levels/Level_" + levelText + ".txt";
-    std::ifstream file(path, std::ios::binary);
+    ReadFileStream file(path);
     LevelLines reader(file, path, byteBudget);
     while (reader.more()) {
         const std::string keyword = reader.next();
-        std::cout << keyword << '\n' << std::flush;
+        // Once a write has failed (its reader gone), the stream stays failed and writes no more.
+        if (std::cout)
+            std::cout << keyword << '\n' << std::flush;
 
         if (keyword == "tower") {
             const int x = reader.nextCoordinate();

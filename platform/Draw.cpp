@@ -1,11 +1,13 @@
 #include "platform/Draw.hpp"
 
+#include "platform/ContentFile.hpp"
 #include "platform/GameWindow.hpp"
 
 #include <cmath>
 
 namespace {
 constexpr float pi = 3.14159265358979f;
+constexpr const char* imageFailure = "Failed to load image";
 
 sf::Vector2f normalised(sf::Vector2f v) {
     const float length = std::sqrt(v.x * v.x + v.y * v.y);
@@ -13,8 +15,15 @@ sf::Vector2f normalised(sf::Vector2f v) {
 }
 } // namespace
 
+bool loadImage(sf::Image& image, const std::string& path) {
+    return loadContentFile(path, imageFailure, [&](const std::vector<char>& bytes) {
+        return image.loadFromMemory(bytes.data(), bytes.size());
+    });
+}
+
 bool loadPicture(sf::Texture& texture, const std::string& path) {
-    const bool loaded = texture.loadFromFile(path);
+    sf::Image image;
+    const bool loaded = loadImage(image, path) && texture.loadFromImage(image);
     texture.setSmooth(true);
     return loaded;
 }

@@ -9,6 +9,8 @@ class GameWindow;
 // turned pictures (the world in its view, the crosshair, icons, explosions) blend their texels
 // rather than repeat or drop them. A failed load leaves the texture empty.
 bool loadPicture(sf::Texture& texture, const std::string& path);
+// A picture for the processor's eyes only; a failed load leaves the image empty.
+bool loadImage(sf::Image& image, const std::string& path);
 
 // Drawing primitives with the old library's geometry, collected into one triangle array so that
 // a frame full of lines, rectangles and tiles costs a handful of draw calls.

@@ -1,22 +1,23 @@
 #include "platform/SoundFiles.hpp"
 
-#include <SFML/System/Err.hpp>
-#include <filesystem>
+#include "platform/ContentFile.hpp"
 
 namespace {
-bool isRegularFile(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::is_regular_file(path, error))
-        return true;
-    sf::err() << "Failed to open sound file \"" << path << "\" (not a readable file)" << std::endl;
-    return false;
-}
+constexpr const char* failure = "Failed to open sound file";
 } // namespace
 
 bool loadSoundFile(sf::SoundBuffer& buffer, const std::string& path) {
-    return isRegularFile(path) && buffer.loadFromFile(path);
+    return loadContentFile(path, failure, [&](const std::vector<char>& bytes) {
+        return buffer.loadFromMemory(bytes.data(), bytes.size());
+    });
 }
 
-bool openMusicFile(sf::Music& music, const std::string& path) {
-    return isRegularFile(path) && music.openFromFile(path);
+bool MusicFile::open(const std::string& path) {
+    return loadContentFile(path, failure, [&](std::vector<char>& bytes) {
+        if (!openFromMemory(bytes.data(), bytes.size()))
+            return false;
+        // Moving a vector keeps its buffer where the music reads it.
+        heldBytes = std::move(bytes);
+        return true;
+    });
 }

@@ -1,5 +1,7 @@
 #include "platform/Text.hpp"
 
+#include "platform/ContentFile.hpp"
+
 #include <array>
 #include <sstream>
 
@@ -49,7 +51,17 @@ void loadDefaultFont(sf::Font& font) {
                         static_cast<std::size_t>(velmarch_default_font_end - velmarch_default_font));
 }
 
-void loadFontOrDefault(sf::Font& font, const std::string& path) {
-    if (!font.loadFromFile(path))
-        loadDefaultFont(font);
+void FontFile::loadOrDefault(const std::string& path) {
+    // The old face lets go of the held bytes inside the load, so they are replaced only after it;
+    // moving a vector keeps its buffer where the new face reads it.
+    if (loadContentFile(path, "Failed to load font", [&](std::vector<char>& bytes) {
+            if (!loadFromMemory(bytes.data(), bytes.size()))
+                return false;
+            heldBytes = std::move(bytes);
+            return true;
+        }))
+        return;
+    loadDefaultFont(*this);
+    heldBytes.clear();
+    heldBytes.shrink_to_fit();
 }

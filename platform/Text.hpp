@@ -1,7 +1,8 @@
 #pragma once
 
-#include <SFML/Graphics.hpp>
+#include "platform/ReadFile.hpp"
 
+#include <SFML/Graphics.hpp>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,15 @@ std::string formatNumber(double value);
 // Loads it into a font the caller owns.
 void loadDefaultFont(sf::Font& font);
 
-// Loads a font file; a file that cannot be read leaves the built-in font in its place,
-// so texts always show.
-void loadFontOrDefault(sf::Font& font, const std::string& path);
+// A font together with the bytes of its file, which the library reads glyphs from while the font
+// is in use.
+class FontFile : private HeldBytes, public sf::Font {
+  public:
+    FontFile() = default;
+    FontFile(const FontFile&) = delete;
+    FontFile& operator=(const FontFile&) = delete;
+
+    // Loads a font file; a file that cannot be read leaves the built-in font in its place, so
+    // texts always show.
+    void loadOrDefault(const std::string& path);
+};

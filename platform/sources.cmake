@@ -4,6 +4,7 @@ set(VELMARCH_PLATFORM_SOURCES
     platform/Draw.cpp
     platform/Gamepad.cpp
     platform/GameWindow.cpp
+    platform/ReadFile.cpp
     platform/SoundFiles.cpp
     platform/Text.cpp
 )

@@ -1,10 +1,10 @@
 #include "screens/HighscoreTable.hpp"
 
 #include "platform/BoundedLineReader.hpp"
+#include "platform/ReadFile.hpp"
 #include "screens/DataFile.hpp"
 
 #include <climits>
-#include <fstream>
 #include <iostream>
 
 namespace {
@@ -114,11 +114,12 @@ HighscoreTable::~HighscoreTable() {
 
 void HighscoreTable::load() {
     clear();
-    std::ifstream in(file_, std::ios::binary);
+    ReadFileStream in(file_);
     if (in)
         records_ = parseHighscores(in, file_.string());
-    std::error_code error;
-    unreadable_ = in.bad() || (!in.is_open() && std::filesystem::exists(file_, error));
+    // Something there that is no plain file (a FIFO, a device, a folder), or a file that failed
+    // to read, is kept as it is.
+    unreadable_ = in.file().state() == ReadFile::State::Unreadable || in.file().readFailed();
 }
 
 bool HighscoreTable::save() const {

@@ -20,7 +20,7 @@ std::size_t revealedRowCount(std::size_t recordCount) {
 HighscoresScreen::HighscoresScreen(GameWindow& window)
     : window_(window), clicks_(clickBuffer_), canvas_(PageCanvas::Style::Hatched) {
     loadSoundFile(clickBuffer_, "sources/Sounds/Print.wav");
-    loadFontOrDefault(font_, "sources/Fonts/TSalvacion.ttf");
+    font_.loadOrDefault("sources/Fonts/TSalvacion.ttf");
     loadDefaultFont(builtinFont_);
     label_.setFont(font_);
     rowLabel_.setFont(builtinFont_);

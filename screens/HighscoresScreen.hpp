@@ -2,6 +2,7 @@
 
 #include "platform/ClickPool.hpp"
 #include "platform/GameWindow.hpp"
+#include "platform/Text.hpp"
 #include "screens/HighscoreTable.hpp"
 #include "screens/ScreenParts.hpp"
 
@@ -51,7 +52,7 @@ class HighscoresScreen {
     GameWindow& window_;
     sf::SoundBuffer clickBuffer_;
     ClickPool clicks_;
-    sf::Font font_;
+    FontFile font_;
     sf::Font builtinFont_;
     sf::Text label_;
     sf::Text rowLabel_;

@@ -36,7 +36,7 @@ NameEntryScreen::NameEntryScreen(GameWindow& window, bool* accepted)
     errorSound_.setBuffer(errorBuffer_);
     acceptSound_.setBuffer(acceptBuffer_);
     errorSound_.setVolume(25.f);
-    loadFontOrDefault(font_, "sources/Fonts/TSalvacion.ttf");
+    font_.loadOrDefault("sources/Fonts/TSalvacion.ttf");
     loadDefaultFont(builtinFont_);
     label_.setFont(font_);
     nameLabel_.setFont(builtinFont_);
@@ -44,6 +44,11 @@ NameEntryScreen::NameEntryScreen(GameWindow& window, bool* accepted)
     table_ = std::make_unique<HighscoreTable>();
     // The key that opened this screen also queued its character: it must not start the name.
     window_.dropPendingEvents();
+    window_.setTyping(true);
+}
+
+NameEntryScreen::~NameEntryScreen() {
+    window_.setTyping(false);
 }
 
 void NameEntryScreen::run() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/GameWindow.hpp"
+#include "platform/Text.hpp"
 #include "screens/HighscoreTable.hpp"
 #include "screens/PlayerName.hpp"
 #include "screens/ScreenParts.hpp"
@@ -33,7 +34,9 @@ enum class NameSound { Accept, Error };
 // and reports true to the caller; Escape (or B) reports false.
 class NameEntryScreen {
   public:
+    // Letter keys type here, whatever they do on other screens.
     NameEntryScreen(GameWindow& window, bool* accepted);
+    ~NameEntryScreen();
     NameEntryScreen(const NameEntryScreen&) = delete;
     NameEntryScreen& operator=(const NameEntryScreen&) = delete;
 
@@ -60,7 +63,7 @@ class NameEntryScreen {
     sf::SoundBuffer acceptBuffer_;
     sf::Sound errorSound_;
     sf::Sound acceptSound_;
-    sf::Font font_;
+    FontFile font_;
     sf::Font builtinFont_;
     sf::Text label_;
     sf::Text nameLabel_;

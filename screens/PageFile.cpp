@@ -1,12 +1,11 @@
 #include "screens/PageFile.hpp"
 
 #include "platform/BoundedLineReader.hpp"
-
-#include <fstream>
+#include "platform/ReadFile.hpp"
 
 std::vector<std::string> readPageLines(const std::filesystem::path& file) {
     std::vector<std::string> lines;
-    std::ifstream in(file, std::ios::binary);
+    ReadFileStream in(file);
     BoundedLineReader reader(in, file.string(), {maxPageFileBytes, maxPageLineLength});
     while (reader.good()) {
         if (lines.size() == maxPageLines) {

@@ -1,12 +1,11 @@
 #include "screens/PlayerName.hpp"
 
 #include "platform/BoundedLineReader.hpp"
+#include "platform/ReadFile.hpp"
 #include "screens/DataFile.hpp"
 
-#include <fstream>
-
 std::string readPlayerName(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
+    ReadFileStream in(file);
     BoundedLineReader lines(in, file.string(), {maxNameFileBytes, maxReadNameLength});
     lines.next();
     return lines.line();

@@ -75,7 +75,7 @@ sf::Vector2f missionPlatePosition(sf::Vector2u pictureSize) {
 
 TextPage::TextPage(GameWindow& window, sf::String title, PageCanvas::Style style)
     : window_(window), canvas_(style), title_(std::move(title)) {
-    loadFontOrDefault(font_, "sources/Fonts/TSalvacion.ttf");
+    font_.loadOrDefault("sources/Fonts/TSalvacion.ttf");
     loadDefaultFont(builtinFont_);
     titleText_.setFont(font_);
     bodyText_.setFont(builtinFont_);
@@ -215,7 +215,7 @@ void TypedPage::playOutro() {
 
 StoryScreen::StoryScreen(GameWindow& window)
     : TypedPage(window, "Die Geschichte", "sources/Text/Story/Story.txt", 30, 40) {
-    if (!missionImage_.loadFromFile("sources/Images/Images/Mission-Image.jpg"))
+    if (!loadImage(missionImage_, "sources/Images/Images/Mission-Image.jpg"))
         return;
     const sf::Vector2u size = missionImage_.getSize();
     // The plate starts as a translucent dark rectangle of the picture's size.

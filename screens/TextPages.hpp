@@ -2,6 +2,7 @@
 
 #include "platform/ClickPool.hpp"
 #include "platform/GameWindow.hpp"
+#include "platform/Text.hpp"
 #include "screens/PageFile.hpp"
 #include "screens/ScreenParts.hpp"
 
@@ -76,7 +77,7 @@ class TextPage {
     void drawHintAndFade();
 
     GameWindow& window_;
-    sf::Font font_;        // the game's font, for the title and the hint
+    FontFile font_;        // the game's font, for the title and the hint
     sf::Font builtinFont_; // every line of file text
     sf::Text titleText_;
     sf::Text bodyText_;

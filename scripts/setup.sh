@@ -43,7 +43,7 @@ velmarch_build() {
 VELMARCH_XVFB_PID=""
 velmarch_start_x() {
     local state
-    state=$(mktemp -d "${TMPDIR:-/tmp}/velmarch-x.XXXXXX")
+    state=$(mktemp -d "${TMPDIR:-/tmp}/velmarch-x.XXXXXX") || return 1
     Xvfb -displayfd 3 -screen 0 "${1:-1440x900}x24" -nolisten tcp -noreset 3>"$state/display" 2>"$state/log" &
     VELMARCH_XVFB_PID=$!
     local tries

@@ -232,3 +232,63 @@ TEST_F(MenuTest, APadShowsAHighlightMovesItAndChoosesWithA) {
     sf::Event unread;
     EXPECT_TRUE(window.pollEvent(unread) && padPressed(unread, PadButton::Start));
 }
+
+TEST_F(MenuTest, TheWindowsCloseButtonQuitsFromTheMenuAndFromEveryScreenNeverToRestart) {
+    const struct {
+        const char* where; // the screen open when the window is closed
+        const char* keys;
+        bool acceptName;
+        bool closing; // the menu's own closing animation
+    } cases[] = {
+        {"menu", "", false, true},
+        {"story", "2", false, false},
+        {"name", "1", false, false},
+        {"game", "1", true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        GameWindow closing(GameWindow::Mode::Offscreen);
+        closing.setFixedFrameTime(1.25f);
+        opened.clear();
+        // Each screen reads the request as an Escape and leaves; the last picture it shows is
+        // white.
+        std::string escapes;
+        const auto screen = [&](const char* name) {
+            return [&, name](GameWindow& window) {
+                if (std::string(name) == c.where)
+                    window.queueEvent(keyEvent(sf::Keyboard::Unknown, sf::Event::Closed));
+                sf::Event event;
+                while (window.pollEvent(event))
+                    escapes += event.type == sf::Event::KeyPressed &&
+                                       event.key.code == sf::Keyboard::Escape
+                                   ? name
+                                   : "?";
+                opened += name + std::string(" ");
+                window.target().clear(sf::Color::White);
+                window.display();
+                return c.acceptName;
+            };
+        };
+        MainMenu menu(closing, {screen("name"), screen("game"), screen("story"),
+                                screen("howToPlay"), screen("credits"), screen("highscores")});
+        menu.load();
+        menu.openPanels();
+        const int open = menu.slide();
+        if (c.closing)
+            closing.queueEvent(keyEvent(sf::Keyboard::Unknown, sf::Event::Closed));
+        for (const char* key = c.keys; *key; ++key)
+            closing.queueEvent(
+                keyEvent(static_cast<sf::Keyboard::Key>(sf::Keyboard::Num0 + *key - '0')));
+        menu.handleEvents([&](sf::Event& event) { return closing.pollEvent(event); });
+        EXPECT_EQ(std::pair(menu.running(), menu.restart()), std::pair(false, false));
+        EXPECT_EQ(escapes, c.closing ? "" : c.where);
+        EXPECT_EQ(opened, c.closing      ? ""
+                          : c.acceptName ? "name game "
+                                         : std::string(c.where) + " ");
+        if (!c.closing) {
+            EXPECT_EQ(closing.screenshot().getPixel(100, 600), sf::Color::White) << "no fade in";
+        }
+        menu.playClosing();
+        EXPECT_EQ(menu.slide(), c.closing ? 0 : open);
+    }
+}

@@ -1,15 +1,15 @@
 #include "tests/content/ContentFiles.hpp"
+#include "tests/support/ScratchFolder.hpp"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 // The generator makes the same bytes as the build's run and leaves a player's data alone.
 TEST(Generator, SameBytesEveryRunAndPlayerDataUntouched) {
     namespace fs = std::filesystem;
-    const fs::path folder =
-        fs::temp_directory_path() / ("velmarch-content-" + std::to_string(::getpid()));
-    fs::remove_all(folder);
+    const fs::path built = fs::absolute(contentRoot);
+    ScratchFolder scratch;
+    const fs::path folder = scratch.path() / "sources";
     fs::create_directories(folder / "Data");
     std::ofstream(folder / "Data" / "Info.data") << "Rekrut";
     std::ofstream(folder / "Data" / "Highscores.data") << "keep me";
@@ -21,11 +21,10 @@ TEST(Generator, SameBytesEveryRunAndPlayerDataUntouched) {
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         const std::string name = fs::relative(entry.path(), folder).generic_string();
         if (entry.is_regular_file() && name != "Data/Info.data" && name != "Data/Highscores.data") {
-            EXPECT_TRUE(fileBytes(entry.path()) == fileBytes(contentRoot + name)) << name;
+            EXPECT_TRUE(fileBytes(entry.path()) == fileBytes(built / name)) << name;
             ++made;
         }
     }
-    fs::remove_all(folder);
     EXPECT_GE(made, 50u);
     // Without a folder, or with anything else, it refuses.
     EXPECT_NE(std::system((tool + " >/dev/null 2>&1").c_str()), 0);

@@ -31,9 +31,10 @@ std::vector<std::string> pageLines(const std::string& path, std::string* text = 
 }
 
 struct Fonts {
-    sf::Font title, body;
+    FontFile title;
+    sf::Font body;
     Fonts() {
-        loadFontOrDefault(title, contentRoot + "Fonts/TSalvacion.ttf");
+        title.loadOrDefault(contentRoot + "Fonts/TSalvacion.ttf");
         loadDefaultFont(body);
     }
     float width(const std::string& line, unsigned size) {

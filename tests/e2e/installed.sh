@@ -59,7 +59,7 @@ e2e_wait_screen 90 "the fresh title in the grown window" grown_menu_shown
 written=$(find "$root" -newer "$E2E_WORK/unpacked")
 [ -z "$written" ] || e2e_fail "written inside the installed tree: $written"
 kill "$E2E_GAME_PID"
-wait "$E2E_GAME_PID"
+e2e_waited
 grep -q velmarch: "$E2E_WORK/stderr.log" && e2e_fail "the game complained: $(grep velmarch: "$E2E_WORK/stderr.log")"
 
 # Started again from the home folder, full screen: the same folder, the same name.

@@ -21,16 +21,26 @@ e2e_fail() {
     exit 1
 }
 
+# A pid is forgotten once waited for: the system may give it to another process.
+e2e_waited() {
+    wait "$E2E_GAME_PID"
+    local code=$?
+    E2E_GAME_PID=""
+    return "$code"
+}
+
 e2e_cleanup() {
     e2e_running && { kill "$E2E_GAME_PID"; sleep 0.5; kill -9 "$E2E_GAME_PID" 2>/dev/null; }
-    [ -z "$E2E_GAME_PID" ] || wait "$E2E_GAME_PID" 2>/dev/null
+    [ -z "$E2E_GAME_PID" ] || e2e_waited 2>/dev/null
     velmarch_stop_x
     [ "$E2E_FAILED" -ne 0 ] || [ -n "${E2E_KEEP:-}" ] || rm -rf "$E2E_WORK"
 }
 
 # e2e_setup [GAME_DIR [--without-sources]]: E2E_WORK, an X server of E2E_SCREEN, E2E_GAME_DIR.
+# The content is copied, not linked: a test that spoils a file must not spoil the build's.
 e2e_setup() {
-    E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmarch-e2e.XXXXXX")
+    E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmarch-e2e.XXXXXX") ||
+        { echo "FAIL: no scratch folder" >&2; exit 1; }
     trap e2e_cleanup EXIT
     velmarch_start_x "${E2E_SCREEN:-1440x900}" || e2e_fail "no X server"
     export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
@@ -38,7 +48,7 @@ e2e_setup() {
     mkdir -p "$E2E_GAME_DIR"
     [ $# -gt 0 ] || return 0
     cp "$1/velmarch" "$E2E_GAME_DIR/" || e2e_fail "no program at $1/velmarch"
-    [ "${2:-}" = --without-sources ] || cp -r "$1/sources" "$E2E_GAME_DIR/"
+    [ "${2:-}" = --without-sources ] || cp -rL "$1/sources" "$E2E_GAME_DIR/" || e2e_fail "cannot copy $1/sources"
 }
 
 # e2e_start [PROGRAM [ARGUMENT...]]: the game (./velmarch) in E2E_GAME_DIR, output in E2E_WORK.
@@ -62,7 +72,7 @@ e2e_clean_exit() {
         ((SECONDS < deadline)) || e2e_fail "the game still runs after $(($1 * E2E_PATIENCE)) s"
         sleep 0.1
     done
-    wait "$E2E_GAME_PID"
+    e2e_waited
     code=$?
     e2e_log "the game ended with exit code $code"
     [ "$code" -eq 0 ] || e2e_fail "exit code $code"
@@ -171,6 +181,15 @@ field_shown() {
         e2e_area "$1" 40 300 280 200 "rgb(0,100,0)" 3% 30000 &&
         e2e_area "$1" 1140 300 280 200 "rgb(0,100,0)" 3% 30000 &&
         e2e_area "$1" 100 20 160 60 "rgb(255,255,255)" 8% 50
+}
+
+# The pause overlay: black but for its two lines at y 400 and 500.
+pause_shown() {
+    local s=$E2E_SCALE_NUM d=$E2E_SCALE_DEN
+    e2e_area "$1" 0 0 1440 390 "rgb(0,0,0)" 2% $((1440 * 390 * s * s / d / d - 10)) &&
+        e2e_area "$1" 300 395 840 70 "rgb(255,255,255)" 8% 200 &&
+        e2e_area "$1" 300 495 840 60 "rgb(255,255,255)" 8% 100 &&
+        e2e_area "$1" 0 600 1440 300 "rgb(0,0,0)" 2% $((1440 * 300 * s * s / d / d - 10))
 }
 
 # The name entry, faded in: the text field's black outline at both ends and the red prompt.

@@ -8,7 +8,7 @@ if(VELMARCH_SANITIZE)
     list(APPEND VELMARCH_E2E_ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0:detect_stack_use_after_return=1")
 else()
     # Behaviour more than memory; the sanitized game is soaked with random input instead.
-    list(APPEND VELMARCH_E2E_TESTS screens letterbox hostile_folder many_games)
+    list(APPEND VELMARCH_E2E_TESTS screens letterbox hostile_folder many_games display_modes)
 endif()
 foreach(name ${VELMARCH_E2E_TESTS})
     add_test(NAME e2e.${name} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/${name}.sh ${VELMARCH_GAME_DIR})

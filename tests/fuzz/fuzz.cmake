@@ -13,7 +13,9 @@ configure_file(${CMAKE_SOURCE_DIR}/cmake/default_font.cpp.in
                ${CMAKE_BINARY_DIR}/generated/default_font.cpp @ONLY)
 
 set(VELMARCH_READER_SOURCES
+    app/Settings.cpp
     platform/BoundedLineReader.cpp
+    platform/ReadFile.cpp
     platform/Text.cpp
     screens/DataFile.cpp
     screens/HighscoreTable.cpp

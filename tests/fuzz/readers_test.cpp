@@ -1,4 +1,6 @@
+#include "app/Settings.hpp"
 #include "platform/BoundedLineReader.hpp"
+#include "platform/ReadFile.hpp"
 #include "screens/HighscoreTable.hpp"
 #include "screens/PageFile.hpp"
 #include "screens/PlayerName.hpp"
@@ -8,6 +10,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -35,7 +38,7 @@ TEST(FuzzInputs, KeptInputsPassTheirChecks) {
         {"level", [&](const std::string& bytes) { return checkLevelFile(world.game, bytes); }},
         {"highscores", checkHighscoreFile},
         {"pages", checkPageFile},
-        {"name", checkNameFile},
+        {"name", checkDataFile},
     };
     for (const auto& [reader, check] : readers) {
         std::size_t replayed = 0;
@@ -59,34 +62,66 @@ TEST(FuzzInputs, KeptInputsPassTheirChecks) {
     }
 }
 
-// A file linked to an endless device reads to its bound only, says so once, spares memory.
-TEST(FuzzInputs, EndlessFilesReadOnlyToTheirBounds) {
+// Only a plain file is read, and only to its bound: one beyond it reads that far and says so once;
+// a FIFO without a writer, a folder or a link to an endless device reads at once as nothing, says
+// nothing, and a highscore list there is kept.
+TEST(FuzzInputs, OnlyPlainFilesAreReadAndOnlyToTheirBounds) {
     testworld::World world;
-    for (const char* device : {"/dev/zero", "/dev/urandom"}) {
-        for (const char* file : {"sources/Data/Info.data", "sources/Data/Highscores.data",
-                                 "page.txt", "sources/Levels/Level_1.txt"}) {
-            fs::create_directories(fs::path("./") / fs::path(file).parent_path());
+    const std::pair<const char*, std::size_t> files[] = {
+        {"sources/Data/Info.data", maxNameFileBytes},
+        {"sources/Data/Highscores.data", maxHighscoreBytes},
+        {"page.txt", maxPageFileBytes},
+        {"sources/Levels/Level_1.txt", Game::maxLevelFileBytes},
+        {"sources/Data/Settings.data", maxSettingsFileBytes},
+    };
+    // What each reader read, and the notes they gave.
+    const auto readEach = [&] {
+        std::vector<std::size_t> sizes;
+        const std::size_t notes = notesWhile([&] {
+            sizes.push_back(readPlayerName().size());
+            ReadFileStream list(HighscoreTable::defaultFile);
+            sizes.push_back(parseHighscores(list).size());
+            sizes.push_back(readPageLines("page.txt").size());
+            world.game.loadLevel();
+            sizes.push_back(world.game.soldiers.size());
+            sizes.push_back(readSettings() == Settings{} ? 0 : 1);
+        });
+        sizes.push_back(notes);
+        return sizes;
+    };
+    for (const auto& [file, bound] : files)
+        writeCheckedFile("./" + std::string(file), std::string(bound + 1, 'x')); // one long line
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    // The list's line is cut to a field's length and then stands for the count.
+    EXPECT_EQ(readEach(), (std::vector<std::size_t>{maxReadNameLength, 0, 1, 0, 0, 5}));
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024);
+
+    for (const std::string standIn : {"fifo", "folder", "/dev/zero", "/dev/urandom"}) {
+        for (const auto& [file, bound] : files) {
             fs::remove(file);
-            fs::create_symlink(device, file);
+            if (standIn == "fifo")
+                ASSERT_EQ(::mkfifo(file, 0644), 0);
+            else if (standIn == "folder")
+                fs::create_directory(file);
+            else
+                fs::create_symlink(standIn, file);
         }
-        rusage before{}, after{};
-        getrusage(RUSAGE_SELF, &before);
-        std::size_t read = 0;
-        // The first line of random bytes may end early: then nothing of it is cut.
-        EXPECT_LE(notesWhile([&] { read = readPlayerName().size(); }), 1u);
-        EXPECT_LE(read, maxReadNameLength);
-        EXPECT_EQ(notesWhile([&] {
-                      std::ifstream in(HighscoreTable::defaultFile, std::ios::binary);
-                      read = parseHighscores(in).size();
-                  }),
-                  1u);
-        EXPECT_LE(read, maxLoadedRecords);
-        EXPECT_EQ(notesWhile([&] { read = readPageLines("page.txt").size(); }), 1u);
-        EXPECT_LE(read, maxPageLines);
-        EXPECT_EQ(notesWhile([&] { world.game.loadLevel(); }), 1u);
-        EXPECT_LE(world.game.soldiers.size(), 1000u);
-        getrusage(RUSAGE_SELF, &after);
-        EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024) << device;
+        world.out.clear();
+        EXPECT_EQ(readEach(), (std::vector<std::size_t>{0, 0, 0, 0, 0, 0})) << standIn;
+        EXPECT_EQ(world.out.text(), "") << standIn;
+        {
+            HighscoreTable table;
+            table.add("Alpha", 100, 1);
+            EXPECT_FALSE(table.save()) << standIn;
+        }
+        EXPECT_EQ(fs::symlink_status(HighscoreTable::defaultFile).type(),
+                  standIn == "fifo"     ? fs::file_type::fifo
+                  : standIn == "folder" ? fs::file_type::directory
+                                        : fs::file_type::symlink);
+        for (const auto& [file, bound] : files)
+            fs::remove(file);
     }
 }
 

@@ -76,6 +76,27 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     EXPECT_EQ(std::tuple(game.running, game.aborted, game.paused), std::tuple(false, true, true));
 }
 
+TEST(GameLifecycle, LookingAwayPausesUntilPAndTheWindowsCloseButtonGivesUp) {
+    BareGame bare;
+    Game& game = bare.game;
+    game.fade = 0.f;
+    const sf::Event lost = keyEvent(sf::Keyboard::Unknown, sf::Event::LostFocus);
+    const sf::Event back = keyEvent(sf::Keyboard::Unknown, sf::Event::GainedFocus);
+    for (const auto& [events, paused] :
+         {std::pair{std::vector{lost}, true},
+          {std::vector{back}, true},
+          {std::vector{keyEvent(sf::Keyboard::P)}, false},
+          {std::vector{keyEvent(sf::Keyboard::P), lost}, true}}) { // paused already: stays
+        for (const sf::Event& event : events)
+            bare.window.queueEvent(event);
+        game.frame();
+        EXPECT_EQ(game.paused, paused) << events.back().type;
+    }
+    bare.window.queueEvent(keyEvent(sf::Keyboard::Unknown, sf::Event::Closed));
+    game.frame();
+    EXPECT_EQ(std::tuple(game.running, game.aborted), std::tuple(false, true));
+}
+
 TEST(GameLifecycle, TheNameIsTheFirstLineOfInfoDataAWholeLostGameIsRecordedAGivenUpOneIsNot) {
     TempDir dir;
     writeBytes("sources/Data/Info.data", "Tester\r\nignored\r\n");

@@ -29,8 +29,8 @@ TEST(Text, DecodesEveryCp1252ByteOneCharacterEachAndWritesNumbersAsAStream) {
 }
 
 TEST(TextMeasure, WidthGrowsWithTextAndScaleAndAMissingFontFallsBackToBuiltIn) {
-    sf::Font font;
-    loadFontOrDefault(font, "no/such/font.ttf");
+    FontFile font;
+    font.loadOrDefault("no/such/font.ttf");
     sf::Text text("Level 1", font, 30);
     const float w30 = textWidth(text), h30 = textHeight(text);
     EXPECT_GT(w30, 50.f);

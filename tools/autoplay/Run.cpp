@@ -72,7 +72,7 @@ RunStats playRun(GameWindow& window, const RunOptions& options) {
     game.assets->loadAll();
     loadDefaultFont(game.builtinFont);
     if (!options.shotFile.empty()) {
-        loadFontOrDefault(game.font, "sources/Fonts/TSalvacion.ttf");
+        game.font.loadOrDefault("sources/Fonts/TSalvacion.ttf");
         game.text.setFont(game.font);
         game.text.setCharacterSize(30);
         game.text2.setFont(game.builtinFont);
