@@ -54,11 +54,12 @@ std::string helpText(const std::string& content, const std::string& playerFolder
            "  pages        B goes back\n"
            "\n"
            "Files:\n"
-           "  The game reads its content from sources/ in the working directory. Without\n"
-           "  one, an installed game plays in the player's own game folder, whose sources/\n"
-           "  links to the installed content and whose sources/Data/ holds the player's\n"
-           "  name (Info.data), the highscores (Highscores.data) and the sound and screen\n"
-           "  settings (Settings.data).\n"
+           "  The game reads its content from sources/ in the working directory when that\n"
+           "  holds the game. Otherwise an installed game plays in the player's own game\n"
+           "  folder, whose sources/ links to the installed content and whose sources/Data/\n"
+           "  holds the player's name (Info.data), the highscores (Highscores.data) and\n"
+           "  the sound and screen settings (Settings.data). Saves go only into a\n"
+           "  sources/Data/ of the player's own that no one else may write (see man velmarch).\n"
            "  Installed content:  " +
            content + "\n  Player's folder:    " + playerFolder +
            "\n                      ($XDG_DATA_HOME/velmarch, by default "

@@ -1,10 +1,14 @@
 #include "app/GameFolder.hpp"
 
+#include "screens/DataFile.hpp"
+
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <pwd.h>
 #include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -42,6 +46,72 @@ std::string linkEntry(const fs::path& target, const fs::path& link) {
     return error ? failed("link", link, error) : std::string();
 }
 
+// The nearest folder that exists on the way to `folder` must be the player's own: run by the
+// superuser with someone else's HOME (sudo -E), the game would leave root's files in their home.
+std::string whyNotMadeHere(const fs::path& folder) {
+    fs::path existing = folder;
+    struct stat status {};
+    while (::stat(existing.c_str(), &status) != 0) {
+        if (errno != ENOENT || !existing.has_relative_path())
+            return failed("reach", existing, std::error_code(errno, std::generic_category()));
+        existing = existing.parent_path();
+    }
+    const std::string problem = whyNotOwnFolder(status);
+    return problem.empty() ? problem : existing.string() + " " + problem;
+}
+
+// The game plays from the installed content itself in a private folder, whose sources/ is a link
+// to it: a save never makes Data/ through a link, so nothing is written. The folder goes at the
+// end, also after a fresh start in it.
+constexpr const char* playFolderPrefix = "velmarch-play-";
+char playFolder[PATH_MAX];
+
+void removePlayFolder() {
+    const std::string folder = playFolder;
+    ::unlink((folder + "/sources").c_str());
+    ::rmdir(folder.c_str());
+}
+
+void removeAtExit(const fs::path& folder) {
+    const std::string path = folder.string();
+    if (path.size() >= sizeof playFolder || playFolder[0] != '\0')
+        return;
+    std::strcpy(playFolder, path.c_str());
+    std::atexit(removePlayFolder);
+}
+
+// A folder that playFromContent made: its one entry is sources/, a link to the content.
+bool isPlayFolder(const fs::path& folder, const fs::path& content) {
+    std::error_code error;
+    struct stat status {};
+    return !content.empty() && folder.filename().string().starts_with(playFolderPrefix) &&
+           ::lstat(folder.c_str(), &status) == 0 && status.st_uid == ::geteuid() &&
+           fs::read_symlink(folder / "sources", error) == content &&
+           std::distance(fs::directory_iterator(folder, error), {}) == 1;
+}
+
+std::string playFromContent(const fs::path& content) {
+    // $TMPDIR only when it is the player's own: after sudo -E it may lie in someone's home.
+    fs::path base = absoluteVariable("TMPDIR");
+    struct stat status {};
+    if (base.empty() || ::stat(base.c_str(), &status) != 0 || !whyNotOwnFolder(status).empty())
+        base = "/tmp";
+    std::string folder = (base / playFolderPrefix).string() + "XXXXXX";
+    if (!::mkdtemp(folder.data()))
+        return failed("create", folder, std::error_code(errno, std::generic_category()));
+    std::error_code error;
+    fs::create_symlink(content, fs::path(folder) / "sources", error);
+    if (!error)
+        fs::current_path(folder, error);
+    if (error) {
+        fs::remove(fs::path(folder) / "sources", error);
+        fs::remove(folder, error);
+        return failed("play in", folder, error);
+    }
+    removeAtExit(folder);
+    return {};
+}
+
 } // namespace
 
 fs::path installedContent(const fs::path& executable) {
@@ -62,6 +132,8 @@ fs::path userGameFolder() {
 }
 
 std::string prepareGameFolder(const fs::path& folder, const fs::path& content) {
+    if (std::string problem = whyNotMadeHere(folder); !problem.empty())
+        return problem;
     std::error_code error;
     const fs::path sources = folder / "sources";
     fs::create_directories(sources, error);
@@ -94,9 +166,11 @@ std::string prepareGameFolder(const fs::path& folder, const fs::path& content) {
     const fs::path data = sources / "Data";
     if (!fs::is_directory(data, error) && fs::is_symlink(fs::symlink_status(data, error)))
         fs::remove(data, error);
-    fs::create_directory(data, error);
-    if (error || !fs::is_directory(data, error))
-        return error ? failed("create", data, error) : data.string() + " is not a folder";
+    // Writable by the player alone, whatever the umask: saves refuse a folder others can write.
+    if (::mkdir(data.c_str(), 0755) != 0 && errno != EEXIST)
+        return failed("create", data, std::error_code(errno, std::generic_category()));
+    if (!fs::is_directory(data, error))
+        return data.string() + " is not a folder";
     if (access(data.c_str(), W_OK) != 0)
         return failed("write in", data, std::error_code(errno, std::generic_category()));
     return {};
@@ -104,25 +178,34 @@ std::string prepareGameFolder(const fs::path& folder, const fs::path& content) {
 
 std::optional<std::string> enterGameFolder(const fs::path& executable) {
     std::error_code error;
-    if (fs::is_directory("sources", error))
-        return std::nullopt;
-
     const fs::path content = installedContent(executable);
+    // Any other sources/ here (the player's own notes, say) is not the game's and stays untouched.
+    if (fs::is_regular_file("sources/Levels/Level_1.txt", error)) {
+        if (const fs::path here = fs::current_path(error);
+            isPlayFolder(here, fs::canonical(content, error)))
+            removeAtExit(here);
+        return std::nullopt;
+    }
+
     if (!fs::is_directory(content, error) || access(content.c_str(), R_OK | X_OK) != 0)
-        return "velmarch: no sources/ folder in " + fs::current_path(error).string() +
+        return "velmarch: no game in " + (fs::current_path(error) / "sources").string() +
                " and no readable game content at " + content.string();
 
     const fs::path folder = userGameFolder();
-    if (folder.empty())
-        return "velmarch: no home folder to keep the game's data in";
-    std::string problem = prepareGameFolder(folder, fs::canonical(content, error));
-    // A folder that lacks only a writable Data/ still plays.
-    if (fs::is_directory(folder / "sources", error)) {
-        fs::current_path(folder, error);
-        if (error)
+    std::string problem =
+        folder.empty() ? "no home folder to keep the game's data in" : whyNotMadeHere(folder);
+    if (problem.empty()) {
+        problem = prepareGameFolder(folder, fs::canonical(content, error));
+        // A folder that lacks only a writable Data/ still plays.
+        if (fs::is_directory(folder / "sources", error)) {
+            fs::current_path(folder, error);
+            if (!error)
+                return problem.empty() ? std::nullopt : std::optional("velmarch: " + problem);
             problem = failed("enter", folder, error);
+        }
     }
-    if (!problem.empty())
-        return "velmarch: " + problem;
-    return std::nullopt;
+    if (const std::string failure = playFromContent(fs::canonical(content, error));
+        !failure.empty())
+        return "velmarch: " + problem + "; " + failure;
+    return "velmarch: " + problem + "; playing without saving";
 }

@@ -40,6 +40,7 @@ std::vector<std::pair<sf::Event::EventType, int>> delivered(GameWindow& window) 
 
 TEST(Settings, ReadBackAsSavedAndWhatCannotBeReadGivesTheDefault) {
     ScratchFolder folder;
+    std::filesystem::create_directory("sources");
     EXPECT_EQ(readSettings(), (Settings{false, 10, true}))
         << "no file: sound on, full volume, full screen";
     const Settings chosen{true, 3, false};
@@ -70,6 +71,7 @@ TEST(Settings, ReadBackAsSavedAndWhatCannotBeReadGivesTheDefault) {
 
 TEST(DesktopControls, KeysOfEveryScreenTakeEffectAreSavedAndLeaveTheNameEntryItsLetters) {
     ScratchFolder folder;
+    std::filesystem::create_directory("sources");
     sf::Sound music; // the audio device stays open, as the music keeps it in the game
     GameWindow window(GameWindow::Mode::Offscreen); // a window, as with --windowed
     DesktopControls controls(Settings{false, 5, true});

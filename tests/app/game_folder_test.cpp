@@ -1,8 +1,12 @@
 #include "app/GameFolder.hpp"
+#include "screens/DataFile.hpp"
 #include "tests/screens/ScreenTestSupport.hpp"
 #include "tests/support/ScopedEnvironment.hpp"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -13,7 +17,7 @@ void makeContent(const fs::path& content, std::initializer_list<const char*> ent
 }
 } // namespace
 
-TEST(GameFolder, LinksTheContentRepairsWhatBrokeAndIsEnteredOnlyWithoutSourcesHere) {
+TEST(GameFolder, LinksTheContentRepairsWhatBrokeAndIsEnteredUnlessTheGameIsHere) {
     ScratchFolder scratch;
     const fs::path content = scratch.path() / "content", folder = scratch.path() / "player";
     const fs::path sources = folder / "sources";
@@ -53,7 +57,7 @@ TEST(GameFolder, LinksTheContentRepairsWhatBrokeAndIsEnteredOnlyWithoutSourcesHe
     EXPECT_EQ(prepareGameFolder(scratch.path() / "a", content), "");
     EXPECT_TRUE(fs::is_directory(dangling) && !fs::is_symlink(dangling));
     EXPECT_EQ(prepareGameFolder(scratch.path() / "b", content),
-              "cannot create " + plain.string() + ": File exists");
+              plain.string() + " is not a folder");
     EXPECT_EQ(readBytes(plain), "not a folder");
     EXPECT_NE(prepareGameFolder(scratch.path() / "file/player", content), "");
 
@@ -88,11 +92,80 @@ TEST(GameFolder, LinksTheContentRepairsWhatBrokeAndIsEnteredOnlyWithoutSourcesHe
               std::string::npos);
     EXPECT_EQ(fs::current_path(), scratch.path());
 
-    fs::create_directory("sources");
-    EXPECT_EQ(enterGameFolder(program), std::nullopt);
-    EXPECT_EQ(fs::current_path(), scratch.path());
-
-    fs::remove("sources");
+    // A sources/ without the game is someone else's business: the game plays in its own folder.
+    writeBytes("sources/notes.txt", "mine");
     EXPECT_EQ(enterGameFolder(program), std::nullopt);
     EXPECT_EQ(fs::current_path(), scratch.path() / "data/velmarch");
+    EXPECT_TRUE(fs::is_directory("sources/Data"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(scratch.path() / "sources"), {}), 1);
+
+    // Where it finds the game, it stays.
+    fs::current_path(scratch.path());
+    writeBytes("sources/Levels/Level_1.txt", "");
+    EXPECT_EQ(enterGameFolder(program), std::nullopt);
+    EXPECT_EQ(fs::current_path(), scratch.path());
+}
+
+// Under a folder that another user may write, or that belongs to another user (the superuser
+// after sudo -E with the user's HOME), no game folder is made: the game plays from the installed
+// content in a private folder of its own and saves nothing, also after a fresh start there.
+TEST(GameFolder, IsMadeOnlyUnderTheUsersOwnFolders) {
+    ScratchFolder scratch;
+    const fs::path program = scratch.path() / "usr/games/velmarch";
+    writeBytes(installedContent(program) / "Levels/Level_1.txt", "");
+    const ScopedEnvironment temporary("TMPDIR", scratch.path().c_str());
+    fs::create_directory("open");
+    fs::permissions("open", fs::perms(0777));
+    fs::create_directories("theirs/.local");
+    const bool root = ::geteuid() == 0 && ::chown("theirs/.local", 4321, 4321) == 0;
+    const ScopedEnvironment data("XDG_DATA_HOME", nullptr);
+
+    // The private folder goes when the game ends, also when it ends after a fresh start there
+    // (the first process leaves without cleaning up, as it does when it starts anew).
+    const ScopedEnvironment user("HOME", (scratch.path() / "open").c_str());
+    const auto played = [&](const std::function<void()>& start, bool cleanExit) {
+        if (const pid_t child = ::fork(); child == 0) {
+            start();
+            std::ofstream(scratch.path() / "played") << fs::current_path().string();
+            cleanExit ? std::exit(0) : ::_exit(0);
+        } else {
+            ::waitpid(child, nullptr, 0);
+        }
+        return readBytes(scratch.path() / "played");
+    };
+    const std::string first = played([&] { enterGameFolder(program); }, true);
+    EXPECT_TRUE(first.starts_with((scratch.path() / "velmarch-play-").string())) << first;
+    EXPECT_FALSE(fs::exists(first));
+    const std::string left = played([&] { enterGameFolder(program); }, false);
+    ASSERT_TRUE(fs::exists(left));
+    const std::string again = played(
+        [&] {
+            fs::current_path(left);
+            enterGameFolder(program);
+        },
+        true);
+    EXPECT_EQ(again, left);
+    EXPECT_FALSE(fs::exists(left));
+
+    for (const char* home : {"open", "theirs"}) {
+        if (std::string(home) == "theirs" && !root)
+            GTEST_SKIP() << "another user's folder needs root";
+        const ScopedEnvironment homeHere("HOME", (scratch.path() / home).c_str());
+        fs::current_path(scratch.path());
+        const fs::path tree = scratch.path() / home;
+        const auto before = std::distance(fs::recursive_directory_iterator(tree), {});
+        const std::optional<std::string> problem = enterGameFolder(program);
+        ASSERT_TRUE(problem);
+        EXPECT_TRUE(problem->ends_with("; playing without saving")) << *problem;
+        EXPECT_EQ(std::count(problem->begin(), problem->end(), '\n'), 0);
+        EXPECT_EQ(std::distance(fs::recursive_directory_iterator(tree), {}), before) << home;
+        const fs::path played = fs::current_path();
+        EXPECT_EQ(played.parent_path(), scratch.path());
+        EXPECT_EQ(fs::read_symlink("sources"), fs::canonical(installedContent(program)));
+        EXPECT_FALSE(replaceFile("sources/Data/Info.data", "Tester\n"));
+        EXPECT_FALSE(fs::exists(installedContent(program) / "Data"));
+        // A fresh start in that folder stays there.
+        EXPECT_EQ(enterGameFolder(program), std::nullopt);
+        EXPECT_EQ(fs::current_path(), played);
+    }
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The unpacked package plays as an installed game: the player's folder under XDG_DATA_HOME holds
 # the name, nothing is written into the installed tree, the fresh start after a game keeps its
-# window (letterboxed when grown) and folder, and a second start finds both again.
+# window (letterboxed when grown) and folder, and a second start finds both again, from a home
+# folder whose own sources/ is no game's and is left alone.
 #   installed.sh PACKAGE_DIR       (the folder holding velmarch_*.deb)
 source "$(dirname "$0")/lib.sh"
 
@@ -62,10 +63,14 @@ kill "$E2E_GAME_PID"
 e2e_waited
 grep -q velmarch: "$E2E_WORK/stderr.log" && e2e_fail "the game complained: $(grep velmarch: "$E2E_WORK/stderr.log")"
 
-# Started again from the home folder, full screen: the same folder, the same name.
+# Started again from the home folder, full screen, beside an unrelated ~/sources: the same
+# folder, the same name, and the player's own sources/ as it was.
 E2E_SHOT_WINDOW=root
 E2E_SCALE_NUM=4 E2E_SCALE_DEN=3
 E2E_GAME_DIR=$HOME
+mkdir -p "$HOME/sources/thesis"
+echo "Chapter one" >"$HOME/sources/thesis/draft.tex"
+own=$(find "$HOME/sources" -printf '%p %s %T@\n')
 data=$(stat -c %i "$folder/sources/Data")
 e2e_start "$root/usr/games/velmarch"
 started() { loading_shown "$1" || menu_shown "$1"; }
@@ -73,6 +78,7 @@ e2e_wait_screen 60 "the second start's loading screen or menu" started
 [ "$(readlink "/proc/$E2E_GAME_PID/cwd")" = "$folder" ] || e2e_fail "the second start runs in $(readlink "/proc/$E2E_GAME_PID/cwd")"
 [ "$(stat -c %i "$folder/sources/Data")" = "$data" ] && [ "$(tr -d '\r' <"$folder/sources/Data/Info.data")" = Tester ] ||
     e2e_fail "the second start did not keep the game folder's data"
-[ ! -e "$HOME/sources" ] && ! grep -q velmarch: "$E2E_WORK/stderr.log" || e2e_fail "the second start complained or wrote into the home folder"
+[ "$(find "$HOME/sources" -printf '%p %s %T@\n')" = "$own" ] && ! grep -q velmarch: "$E2E_WORK/stderr.log" ||
+    e2e_fail "the second start complained or wrote into the home folder's sources/"
 [ -z "$(find "$root" -newer "$E2E_WORK/unpacked")" ] || e2e_fail "the second start wrote inside the installed tree"
 e2e_log "passed"

@@ -29,6 +29,7 @@ TEST(NameEntryScreen, LettersDigitsAndBlanksEachKeySoundsEnterStoresEscapeLeaves
     }
 
     ScratchFolder folder;
+    std::filesystem::create_directory("sources");
     GameWindow window(GameWindow::Mode::Offscreen);
     window.setFixedFrameTime(1.25f); // fades of three frames
     bool accepted = false;
