@@ -3,48 +3,34 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 using J = sf::Joystick;
-
-sf::Event moved(J::Axis axis, float position, unsigned id = 0) {
-    return padMoveEvent(axis, position, id);
-}
-sf::Event button(PadButton which, bool pressed = true, unsigned id = 0) {
-    return padButtonEvent(which, pressed, id);
-}
-sf::Event pulledOut(unsigned id) {
-    return padPluggedEvent(false, id);
-}
-
-} // namespace
 
 TEST(Gamepad, WalksFiresAndAimsWithThePadInUse) {
     Gamepad pad;
     // Resting triggers, as the first look at a pad reports them, are no use of it.
-    pad.handle(moved(J::Z, -100.f));
-    pad.handle(moved(J::R, -100.f));
-    pad.handle(moved(J::X, 24.f)); // within the dead zone
+    pad.handle(padMoveEvent(J::Z, -100.f));
+    pad.handle(padMoveEvent(J::R, -100.f));
+    pad.handle(padMoveEvent(J::X, 24.f)); // within the dead zone
     EXPECT_FALSE(pad.used() || pad.firing());
     EXPECT_EQ(pad.walk(), PadDirection{});
 
     // A diagonal holds two directions; the stick goes before the d-pad.
-    pad.handle(moved(J::X, 70.f));
-    pad.handle(moved(J::Y, -70.f));
-    pad.handle(moved(J::PovX, -100.f));
+    pad.handle(padMoveEvent(J::X, 70.f));
+    pad.handle(padMoveEvent(J::Y, -70.f));
+    pad.handle(padMoveEvent(J::PovX, -100.f));
     EXPECT_TRUE(pad.used());
     EXPECT_EQ(pad.walk(), (PadDirection{1, -1}));
-    pad.handle(moved(J::X, -20.f));
-    pad.handle(moved(J::Y, 0.f));
-    pad.handle(moved(J::PovY, 100.f));
+    pad.handle(padMoveEvent(J::X, -20.f));
+    pad.handle(padMoveEvent(J::Y, 0.f));
+    pad.handle(padMoveEvent(J::PovY, 100.f));
     EXPECT_EQ(pad.walk(), (PadDirection{-1, 1}));
 
     // The right trigger fires from halfway, A while held.
     for (const auto& [trigger, fires] : {std::pair{1.f, true}, {-1.f, false}}) {
-        pad.handle(moved(J::R, trigger));
+        pad.handle(padMoveEvent(J::R, trigger));
         EXPECT_EQ(pad.firing(), fires) << trigger;
     }
-    pad.handle(button(PadButton::A));
+    pad.handle(padButtonEvent(PadButton::A));
     EXPECT_TRUE(pad.firing() && pad.isHeld(PadButton::A));
     pad.releaseButtons();
     EXPECT_FALSE(pad.firing());
@@ -52,14 +38,14 @@ TEST(Gamepad, WalksFiresAndAimsWithThePadInUse) {
     // The right stick takes the sight at once; its direction is read from both axes when a batch
     // of events ends, and kept when the stick is let go, one axis before the other.
     EXPECT_FALSE(pad.stickOwnsSight());
-    pad.handle(moved(J::U, 60.f));
+    pad.handle(padMoveEvent(J::U, 60.f));
     EXPECT_TRUE(pad.stickOwnsSight());
-    pad.handle(moved(J::V, 80.f));
+    pad.handle(padMoveEvent(J::V, 80.f));
     EXPECT_EQ(pad.aim(), sf::Vector2f(0.f, -1.f));
     pad.settle();
     EXPECT_EQ(pad.aim(), sf::Vector2f(0.6f, 0.8f));
-    pad.handle(moved(J::U, 6.f));
-    pad.handle(moved(J::V, 8.f));
+    pad.handle(padMoveEvent(J::U, 6.f));
+    pad.handle(padMoveEvent(J::V, 8.f));
     pad.settle();
     EXPECT_EQ(pad.aim(), sf::Vector2f(0.6f, 0.8f));
     sf::Event mouse{};
@@ -68,20 +54,21 @@ TEST(Gamepad, WalksFiresAndAimsWithThePadInUse) {
     EXPECT_FALSE(pad.stickOwnsSight());
 
     // A second pad at rest or drifting leaves the first alone; pushed, it takes over afresh.
-    pad.handle(moved(J::X, 20.f, 1));
-    pad.handle(button(PadButton::B, false, 1));
+    pad.handle(padMoveEvent(J::X, 20.f, 1));
+    pad.handle(padButtonEvent(PadButton::B, false, 1));
     EXPECT_EQ(pad.walk(), (PadDirection{-1, 1}));
-    pad.handle(button(PadButton::B, true, 1));
+    pad.handle(padButtonEvent(PadButton::B, true, 1));
     EXPECT_EQ(pad.walk(), PadDirection{});
     EXPECT_TRUE(pad.isHeld(PadButton::B));
-    pad.handle(button(PadButton::B, false, 0)); // the first pad's release is not the second's
+    pad.handle(
+        padButtonEvent(PadButton::B, false, 0)); // the first pad's release is not the second's
     EXPECT_TRUE(pad.isHeld(PadButton::B));
-    pad.handle(moved(J::X, -90.f, 1));
+    pad.handle(padMoveEvent(J::X, -90.f, 1));
 
     // Pulling out another pad changes nothing; pulling out the pad in use lets everything go.
-    EXPECT_FALSE(pad.handle(pulledOut(0)).lost);
+    EXPECT_FALSE(pad.handle(padPluggedEvent(false, 0)).lost);
     EXPECT_EQ(pad.walk(), (PadDirection{-1, 0}));
-    EXPECT_TRUE(pad.handle(pulledOut(1)).lost);
+    EXPECT_TRUE(pad.handle(padPluggedEvent(false, 1)).lost);
     EXPECT_TRUE(pad.lastChange().lost);
     EXPECT_FALSE(pad.isHeld(PadButton::B) || pad.firing());
     EXPECT_EQ(pad.walk(), PadDirection{});
@@ -102,21 +89,21 @@ TEST(Gamepad, NudgesOnAPushAndButtonsStandingForKeys) {
         {J::U, 100.f, {}},          {J::R, 100.f, {}},    // the right stick and the trigger
     };
     for (const auto& step : steps) {
-        EXPECT_EQ(pad.handle(moved(step.axis, step.position)).nudge, step.nudge)
+        EXPECT_EQ(pad.handle(padMoveEvent(step.axis, step.position)).nudge, step.nudge)
             << step.axis << " to " << step.position;
     }
 
     const sf::Event back =
-        padAsKey(button(PadButton::B, true, 3),
+        padAsKey(padButtonEvent(PadButton::B, true, 3),
                  {{PadButton::A, sf::Keyboard::Return}, {PadButton::B, sf::Keyboard::Escape}});
     EXPECT_EQ(back.type, sf::Event::KeyPressed);
     EXPECT_EQ(back.key.code, sf::Keyboard::Escape);
     EXPECT_FALSE(back.key.alt || back.key.control || back.key.shift || back.key.system);
-    for (const sf::Event& other :
-         {button(PadButton::B, false), button(PadButton::X), moved(J::X, 100.f)}) {
+    for (const sf::Event& other : {padButtonEvent(PadButton::B, false),
+                                   padButtonEvent(PadButton::X), padMoveEvent(J::X, 100.f)}) {
         const sf::Event same = padAsKey(other, {{PadButton::B, sf::Keyboard::Escape}});
         EXPECT_EQ(same.type, other.type);
     }
-    EXPECT_TRUE(padPressed(button(PadButton::Start, true, 7), PadButton::Start));
-    EXPECT_FALSE(padPressed(button(PadButton::Start, false), PadButton::Start));
+    EXPECT_TRUE(padPressed(padButtonEvent(PadButton::Start, true, 7), PadButton::Start));
+    EXPECT_FALSE(padPressed(padButtonEvent(PadButton::Start, false), PadButton::Start));
 }
