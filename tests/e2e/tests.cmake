@@ -8,7 +8,7 @@ if(VELMARCH_SANITIZE)
     list(APPEND VELMARCH_E2E_ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0:detect_stack_use_after_return=1")
 else()
     # Behaviour more than memory; the sanitized game is soaked with random input instead.
-    list(APPEND VELMARCH_E2E_TESTS screens letterbox hostile_folder many_games attacks)
+    list(APPEND VELMARCH_E2E_TESTS screens letterbox hostile_folder many_games display_modes attacks)
 endif()
 # Rough seconds each takes: ctest starts the longest first, so that on a fresh machine, which has
 # no timings of earlier runs, the short unit tests fill the gaps at the end.

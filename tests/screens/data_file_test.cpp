@@ -316,8 +316,8 @@ TEST(DataFile, ALinkRepointedWhileSavingLeadsNowhereElse) {
         if (::setresgid(attacker.gid, attacker.gid, attacker.gid) == 0 &&
             ::setresuid(attacker.uid, attacker.uid, attacker.uid) == 0)
             for (int i = 0;; ++i) {
-                ::symlink(i % 2 ? "../home/sync" : "../box", "shared/next");
-                ::rename("shared/next", "shared/current");
+                if (::symlink(i % 2 ? "../home/sync" : "../box", "shared/next") == 0)
+                    ::rename("shared/next", "shared/current");
             }
         ::_exit(1);
     }
