@@ -12,7 +12,8 @@ else()
 endif()
 # Rough seconds each takes: ctest starts the longest first, so that on a fresh machine, which has
 # no timings of earlier runs, the short unit tests fill the gaps at the end.
-set(VELMARCH_E2E_COST_many_games 250)
+set(VELMARCH_E2E_COST_many_games 160)
+set(VELMARCH_E2E_COST_display_modes 80)
 set(VELMARCH_E2E_COST_screens 150)
 set(VELMARCH_E2E_COST_damaged_sources 110)
 set(VELMARCH_E2E_COST_attacks 100)
