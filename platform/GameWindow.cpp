@@ -142,8 +142,11 @@ bool GameWindow::nextEvent(sf::Event& event) {
         }
         // A window made anew, and a grab of the keyboard, report losing a focus that the window
         // holds or gets back at once: only a focus gone away counts.
-    } while (event.type == sf::Event::LostFocus &&
-             (window_->hasFocus() || madeAt_.getElapsedTime() < sf::seconds(1.f)));
+        // A pad is read whichever window has the focus; its buttons count only for ours, or Start
+        // could end a pause the player cannot see.
+    } while ((event.type == sf::Event::LostFocus &&
+              (window_->hasFocus() || madeAt_.getElapsedTime() < sf::seconds(1.f))) ||
+             (event.type == sf::Event::JoystickButtonPressed && !window_->hasFocus()));
     if (event.type == sf::Event::Resized) {
         viewport_ = letterbox(event.size.width, event.size.height);
         target_->setView(boxed(view_));
