@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -35,12 +36,16 @@ struct MenuTest : ::testing::Test {
         window.display();
     }
 
-    // Pages that note their name and paint the screen white, as a page would leave it.
-    MenuPages recordingPages() {
-        auto page = [this](const char* name) {
-            return [this, name](GameWindow&) {
+    // Pages that note their name and paint the screen white, as a page would leave it; `first`
+    // runs as each page opens.
+    MenuPages recordingPages(std::function<void(const char*, GameWindow&)> first = {}) {
+        auto page = [this, first](const char* name) {
+            return [this, first, name](GameWindow& shown) {
+                if (first)
+                    first(name, shown);
                 opened += name + std::string(" ");
-                whiteFrame();
+                shown.target().clear(sf::Color::White);
+                shown.display();
                 return acceptName;
             };
         };
@@ -250,27 +255,19 @@ TEST_F(MenuTest, TheWindowsCloseButtonQuitsFromTheMenuAndFromEveryScreenNeverToR
         GameWindow closing(GameWindow::Mode::Offscreen);
         closing.setFixedFrameTime(1.25f);
         opened.clear();
-        // Each screen reads the request as an Escape and leaves; the last picture it shows is
-        // white.
+        acceptName = c.acceptName;
+        // Each screen reads the request as an Escape and leaves.
         std::string escapes;
-        const auto screen = [&](const char* name) {
-            return [&, name](GameWindow& window) {
-                if (std::string(name) == c.where)
-                    window.queueEvent(keyEvent(sf::Keyboard::Unknown, sf::Event::Closed));
-                sf::Event event;
-                while (window.pollEvent(event))
-                    escapes += event.type == sf::Event::KeyPressed &&
-                                       event.key.code == sf::Keyboard::Escape
-                                   ? name
-                                   : "?";
-                opened += name + std::string(" ");
-                window.target().clear(sf::Color::White);
-                window.display();
-                return c.acceptName;
-            };
-        };
-        MainMenu menu(closing, {screen("name"), screen("game"), screen("story"),
-                                screen("howToPlay"), screen("credits"), screen("highscores")});
+        MainMenu menu(closing, recordingPages([&](const char* name, GameWindow& shown) {
+                          if (std::string(name) == c.where)
+                              shown.queueEvent(keyEvent(sf::Keyboard::Unknown, sf::Event::Closed));
+                          sf::Event event;
+                          while (shown.pollEvent(event))
+                              escapes += event.type == sf::Event::KeyPressed &&
+                                                 event.key.code == sf::Keyboard::Escape
+                                             ? name
+                                             : "?";
+                      }));
         menu.load();
         menu.openPanels();
         const int open = menu.slide();

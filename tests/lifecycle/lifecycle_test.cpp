@@ -9,7 +9,6 @@
 
 using rendertest::columnsWith;
 using rendertest::dt;
-using rendertest::TempDir;
 
 namespace {
 
@@ -20,7 +19,7 @@ struct BareGame {
         game.loadResources();
     }
 
-    TempDir dir;
+    ScratchFolder dir;
     GameWindow window{GameWindow::Mode::Offscreen};
     Game game;
 };
@@ -98,7 +97,7 @@ TEST(GameLifecycle, LookingAwayPausesUntilPAndTheWindowsCloseButtonGivesUp) {
 }
 
 TEST(GameLifecycle, TheNameIsTheFirstLineOfInfoDataAWholeLostGameIsRecordedAGivenUpOneIsNot) {
-    TempDir dir;
+    ScratchFolder dir;
     writeBytes("sources/Data/Info.data", "Tester\r\nignored\r\n");
     // A lane over the start: while a tank stands there, every frame costs 10 life.
     writeBytes("sources/Levels/Level_1.txt", "track\ntrue\n860\n");
@@ -135,7 +134,7 @@ TEST(GameLifecycle, TheNameIsTheFirstLineOfInfoDataAWholeLostGameIsRecordedAGive
 }
 
 TEST(GameLifecycle, APadWalksAimsFiresPausesAndGivesUpThroughTheWindowsEvents) {
-    TempDir dir;
+    ScratchFolder dir;
     GameWindow window(GameWindow::Mode::Offscreen);
     window.setFixedFrameTime(dt);
     // The A that accepted the name, still held when the game starts, does not fire.
