@@ -1,6 +1,7 @@
 #include "app/Application.hpp"
 
 #include "app/AudioCheck.hpp"
+#include "app/DesktopControls.hpp"
 #include "app/MainMenu.hpp"
 #include "app/MenuPages.hpp"
 #include "platform/ContentPaths.hpp"
@@ -51,9 +52,11 @@ void fadeMusicOut(sf::Music& music, const std::function<void(float)>& onStep) {
     fadeMusic(music, musicVolume + 1, 1, onStep);
 }
 
-bool runVelmarch(GameWindow::Mode mode) {
+RunOutcome runVelmarch(bool fullscreen, const Settings& settings) {
     useSilentAudioWithoutDevice();
-    GameWindow window(mode);
+    DesktopControls controls(settings);
+    GameWindow window(fullscreen ? GameWindow::Mode::Fullscreen : GameWindow::Mode::Windowed);
+    window.setControls(&controls);
     window.setMouseCursorVisible(false);
     // The loading screen's thread takes the drawing context while this thread loads.
     window.setActive(false);
@@ -75,7 +78,7 @@ bool runVelmarch(GameWindow::Mode mode) {
     fadeMusicOut(music);
     music.stop();
     window.close();
-    return restart;
+    return {restart, window.isFullscreen()};
 }
 
 void startAnew(const std::vector<std::string>& arguments) {

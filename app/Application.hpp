@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/GameWindow.hpp"
+#include "app/Settings.hpp"
 
 #include <SFML/Audio/Music.hpp>
 #include <functional>
@@ -15,10 +15,14 @@
 void fadeMusicIn(sf::Music& music, const std::function<void(float)>& onStep = {});
 void fadeMusicOut(sf::Music& music, const std::function<void(float)>& onStep = {});
 
-// One run of the program: window, music, the menu and everything opened from it, shut-down.
-// Returns true when a game was played and the program should start anew. Everything it made,
-// audio included, is gone when it returns.
-bool runVelmarch(GameWindow::Mode mode = GameWindow::Mode::Fullscreen);
+// One run of the program: window, music, the menu and everything opened from it, shut-down, on
+// the full screen or in a window as `fullscreen` says; the other settings apply, and changes to
+// them are saved. Everything it made, audio included, is gone when it returns.
+struct RunOutcome {
+    bool restart = false;   // a game was played: the program starts anew
+    bool fullscreen = true; // the screen it ended on
+};
+RunOutcome runVelmarch(bool fullscreen, const Settings& settings);
 
 // The program to start anew, given the text of the link /proc/self/exe as read into a buffer of
 // PATH_MAX bytes: nothing when that text may be cut off, or names a program deleted or replaced

@@ -44,14 +44,18 @@ bool MainMenu::run() {
         drawFrame();
         handleEvents([this](sf::Event& event) { return window_.pollEvent(event); });
     }
-    if (!restart_) {
-        closePanels();
-        sf::Texture shut;
-        window_.capture(shut);
-        window_.display();
-        fadeOver(shut);
-    }
+    playClosing();
     return restart_;
+}
+
+void MainMenu::playClosing() {
+    if (restart_ || leftInBlack_)
+        return;
+    closePanels();
+    sf::Texture shut;
+    window_.capture(shut);
+    window_.display();
+    fadeOver(shut);
 }
 
 void MainMenu::load() {
@@ -107,8 +111,11 @@ void MainMenu::compose() {
     if (slide_ != 0 || !panelsShown) {
         if (titleImage_.getSize().x > 0)
             window_.draw(titleSprite_, opaque);
-        for (const sf::Text& entry : entries_)
-            window_.draw(entry);
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            const bool lit = highlighted() == static_cast<int>(i);
+            entries_[i].setFillColor(lit ? sf::Color::White : sf::Color::Red);
+            window_.draw(entries_[i]);
+        }
     }
 
     const float upper = static_cast<float>(layout::height / 2 - slide_);
@@ -203,9 +210,18 @@ void MainMenu::closePanels() {
 void MainMenu::handleEvents(const std::function<bool(sf::Event&)>& next) {
     sf::Event event;
     while (next(event)) {
-        if (event.type == sf::Event::KeyPressed && !handleKey(event.key.code))
+        if (event.type == sf::Event::KeyPressed && (!handleKey(event.key.code) || leftInBlack_))
+            return;
+        if (!handlePad(event))
             return;
     }
+    // The window's close button quits as key 6 does.
+    if (window_.closeRequested())
+        running_ = false;
+}
+
+std::optional<int> MainMenu::highlighted() const {
+    return highlightShown_ ? std::optional(highlight_) : std::nullopt;
 }
 
 bool MainMenu::handleKey(sf::Keyboard::Key key) {
@@ -233,20 +249,44 @@ bool MainMenu::handleKey(sf::Keyboard::Key key) {
     return true;
 }
 
+bool MainMenu::handlePad(const sf::Event& event) {
+    // The first touch of a pad only shows the highlight; from then on the pad moves and chooses.
+    const bool shown = highlightShown_;
+    highlightShown_ = window_.pad().used();
+    if (!shown)
+        return true;
+    if (padPressed(event, PadButton::A))
+        return handleKey(static_cast<sf::Keyboard::Key>(sf::Keyboard::Num1 + highlight_)) &&
+               !leftInBlack_;
+    const int count = static_cast<int>(entries_.size());
+    highlight_ = (highlight_ + window_.pad().lastChange().nudge.y + count) % count;
+    return true;
+}
+
 bool MainMenu::playGame() {
     if (!pages_.nameEntry)
         return true;
     const bool accepted = pages_.nameEntry(window_);
     window_.setScreenView();
     if (!accepted) {
-        fadeIn();
+        if (!leaveAfterClose())
+            fadeIn();
         return true;
     }
     if (pages_.game)
         pages_.game(window_);
-    restart_ = true;
+    restart_ = !leaveAfterClose();
     running_ = false;
     return false;
+}
+
+bool MainMenu::leaveAfterClose() {
+    // A screen left for a close request has faded to black: the menu ends there, as it is.
+    if (window_.closeRequested()) {
+        running_ = false;
+        leftInBlack_ = true;
+    }
+    return leftInBlack_;
 }
 
 void MainMenu::openPage(const std::function<void(GameWindow&)>& page) {
@@ -254,5 +294,6 @@ void MainMenu::openPage(const std::function<void(GameWindow&)>& page) {
         return;
     page(window_);
     window_.setScreenView();
-    fadeIn();
+    if (!leaveAfterClose())
+        fadeIn();
 }

@@ -27,7 +27,8 @@ class MainMenu {
     MainMenu& operator=(const MainMenu&) = delete;
 
     // Loads behind the loading screen, plays the intro and runs until the player quits (false)
-    // or a game has been played (true: the program starts anew, so no closing animation).
+    // or a game has been played (true: the program starts anew, so no closing animation). A
+    // close request quits; made while another screen was open, without the closing animation.
     bool run();
 
     // The steps of run(), open to tests and the benchmark.
@@ -39,8 +40,14 @@ class MainMenu {
     void typeFooter();
     // Ends with the frame of the shut panels drawn but not yet displayed, so that it can be copied.
     void closePanels();
-    // Handles the events of one frame in order. `next` fills in the next pending event.
+    // Handles the events of one frame in order. `next` fills in the next pending event; a pad's
+    // events count as the window's pad has taken them.
     void handleEvents(const std::function<bool(sf::Event&)>& next);
+    // The entry the pad's A chooses (0 to 5), once a pad has been used.
+    std::optional<int> highlighted() const;
+    // The panels close and the screen fades to black, unless a game was played or the window was
+    // closed while another screen was open (the screen is black already).
+    void playClosing();
 
     int slide() const { return slide_; }
     float fade() const { return fade_; }
@@ -52,8 +59,11 @@ class MainMenu {
     void compose();
     // False when the events still pending must be left unread.
     bool handleKey(sf::Keyboard::Key key);
+    bool handlePad(const sf::Event& event);
     bool playGame();
     void openPage(const std::function<void(GameWindow&)>& page);
+    // After a screen the menu opened: true when the window was asked to close meanwhile.
+    bool leaveAfterClose();
 
     GameWindow& window_;
     MenuPages pages_;
@@ -71,4 +81,7 @@ class MainMenu {
     int slide_ = 0;
     bool running_ = true;
     bool restart_ = false;
+    int highlight_ = 0;
+    bool highlightShown_ = false;
+    bool leftInBlack_ = false;
 };

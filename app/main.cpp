@@ -3,10 +3,13 @@
 #include "app/GameFolder.hpp"
 #include "platform/Version.hpp"
 
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 
 int main(int argc, char** argv) {
+    // A reader of standard output that has gone (`velmarch | head -1`) must not end the game.
+    std::signal(SIGPIPE, SIG_IGN);
     const CommandLine line = readCommandLine(argc, argv);
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -31,9 +34,11 @@ int main(int argc, char** argv) {
 
     if (const std::optional<std::string> problem = enterGameFolder(program))
         std::cerr << *problem << '\n';
+    const Settings settings = readSettings();
     // The window and the music are gone by now; a played game is followed by a fresh title screen
     // in this same process.
-    if (runVelmarch(line.windowed ? GameWindow::Mode::Windowed : GameWindow::Mode::Fullscreen))
-        startAnew(line.restartArguments());
+    const RunOutcome outcome = runVelmarch(line.fullscreen.value_or(settings.fullscreen), settings);
+    if (outcome.restart)
+        startAnew(restartArguments(outcome.fullscreen));
     return 0;
 }

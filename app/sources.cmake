@@ -2,8 +2,10 @@ set(VELMARCH_APP_SOURCES
     app/Application.cpp
     app/AudioCheck.cpp
     app/CommandLine.cpp
+    app/DesktopControls.cpp
     app/GameFolder.cpp
     app/LoadingWindow.cpp
     app/MainMenu.cpp
     app/MenuPages.cpp
+    app/Settings.cpp
 )

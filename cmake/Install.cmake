@@ -61,13 +61,13 @@ configure_file(packaging/velmarch.desktop.in ${VELMARCH_PACKAGE_FILES}/${VELMARC
 configure_file(packaging/velmarch.metainfo.xml.in ${VELMARCH_PACKAGE_FILES}/${VELMARCH_APP_ID}.metainfo.xml @ONLY)
 
 # The copyright file: the game's own, and the licence of the font built into the program.
-file(READ ${CMAKE_SOURCE_DIR}/docs/licenses/fonts-dejavu-core.copyright VELMARCH_DEJAVU_COPYRIGHT)
-string(REGEX MATCH "License: bitstream-vera\n[^\n]*(\n [^\n]*)*" VELMARCH_DEJAVU_LICENSE "${VELMARCH_DEJAVU_COPYRIGHT}")
+file(READ ${CMAKE_SOURCE_DIR}/docs/licenses/fonts-liberation2.copyright VELMARCH_FONT_COPYRIGHT)
+string(REGEX MATCH "License: SIL-OFL-1.1\n[^\n]*(\n [^\n]*)*" VELMARCH_FONT_LICENSE "${VELMARCH_FONT_COPYRIGHT}")
 configure_file(packaging/copyright.in ${VELMARCH_PACKAGE_FILES}/copyright.head @ONLY)
 file(READ ${VELMARCH_PACKAGE_FILES}/copyright.head VELMARCH_COPYRIGHT)
-file(WRITE ${VELMARCH_PACKAGE_FILES}/copyright "${VELMARCH_COPYRIGHT}${VELMARCH_DEJAVU_LICENSE}\n")
+file(WRITE ${VELMARCH_PACKAGE_FILES}/copyright "${VELMARCH_COPYRIGHT}${VELMARCH_FONT_LICENSE}\n")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             packaging/copyright.in docs/licenses/fonts-dejavu-core.copyright)
+             packaging/copyright.in docs/licenses/fonts-liberation2.copyright)
 
 # The display font is Debian's own, by link (fonts-bebas-neue is a dependency); the link is
 # absolute so that a moved tree still finds it.

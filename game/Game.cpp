@@ -24,13 +24,17 @@ int stepped(int value, float perSecond, float dt) {
 } // namespace
 
 HeldInput HeldInput::read(const GameWindow& window) {
+    const Gamepad& pad = window.pad();
+    const PadDirection walk = pad.walk();
     HeldInput input;
-    input.space = window.isKeyHeld(sf::Keyboard::Space);
+    input.space = window.isKeyHeld(sf::Keyboard::Space) || pad.firing();
     input.leftButton = window.isButtonHeld(sf::Mouse::Left);
-    input.left = window.isKeyHeld(sf::Keyboard::Left);
-    input.right = window.isKeyHeld(sf::Keyboard::Right);
-    input.up = window.isKeyHeld(sf::Keyboard::Up);
-    input.down = window.isKeyHeld(sf::Keyboard::Down);
+    input.left = window.isKeyHeld(sf::Keyboard::Left) || walk.x < 0;
+    input.right = window.isKeyHeld(sf::Keyboard::Right) || walk.x > 0;
+    input.up = window.isKeyHeld(sf::Keyboard::Up) || walk.y < 0;
+    input.down = window.isKeyHeld(sf::Keyboard::Down) || walk.y > 0;
+    if (pad.stickOwnsSight())
+        input.stickAim = pad.aim();
     return input;
 }
 
@@ -65,6 +69,9 @@ void Game::loadResources() {
     running = true;
     paused = false;
     aborted = false;
+    // The pad's A that accepted the name is read as let go only after the opening: until then
+    // it must not count as held, or it would fire.
+    window.pad().releaseButtons();
 
     assets = std::make_unique<AssetStore>();
     assets->loadAll();
@@ -170,7 +177,9 @@ void Game::handleInput() {
         handleEvent(event);
 }
 
-void Game::handleEvent(const sf::Event& event) {
+void Game::handleEvent(const sf::Event& received) {
+    const sf::Event event = padAsKey(
+        received, {{PadButton::Start, sf::Keyboard::P}, {PadButton::Back, sf::Keyboard::Escape}});
     if (event.type == sf::Event::KeyPressed) {
         if (event.key.code == sf::Keyboard::P) {
             paused = !paused;
@@ -180,6 +189,10 @@ void Game::handleEvent(const sf::Event& event) {
         }
     } else if (event.type == sf::Event::MouseMoved) {
         mouse = Point(event.mouseMove.x, event.mouseMove.y);
+    } else if (event.type == sf::Event::JoystickDisconnected && window.pad().lastChange().lost) {
+        paused = true;
+    } else if (event.type == sf::Event::LostFocus) {
+        paused = true; // the player looked away; only P goes on
     }
 }
 

@@ -12,13 +12,15 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 struct DrawingCache;
 class GameWindow;
 
-// The keys and buttons the player holds, read once per frame.
+// The keys and buttons the player holds, read once per frame. The pad's A and right trigger count
+// as Space, its left stick and d-pad as the arrow keys.
 struct HeldInput {
     bool space = false;
     bool leftButton = false;
@@ -26,6 +28,8 @@ struct HeldInput {
     bool right = false;
     bool up = false;
     bool down = false;
+    // Where the right stick points while it owns the sight (of length 1).
+    std::optional<sf::Vector2f> stickAim = std::nullopt;
 
     static HeldInput read(const GameWindow& window);
 };
@@ -58,7 +62,9 @@ class Game {
     void teardown();
     void recordScore();
     void handleInput();
-    // One window event: P toggles the pause, Escape ends the game, mouse moves are kept.
+    // One window event: P toggles the pause, Escape ends the game, mouse moves are kept; the
+    // pad's Start and Back do as P and Escape; pulling out the pad in use or the window losing
+    // the focus pauses.
     void handleEvent(const sf::Event& event);
     // The frame time of the current frame, in seconds.
     float frameTime() const;

@@ -64,7 +64,9 @@ void Game::loadLevel(std::size_t byteBudget) {
     LevelLines reader(file, path, byteBudget);
     while (reader.more()) {
         const std::string keyword = reader.next();
-        std::cout << keyword << '\n' << std::flush;
+        // Once a write has failed (its reader gone), the stream stays failed and writes no more.
+        if (std::cout)
+            std::cout << keyword << '\n' << std::flush;
 
         if (keyword == "tower") {
             const int x = reader.nextCoordinate();

@@ -50,5 +50,6 @@ inline constexpr const char* creditNames = "sources/Text/Credits/Names.txt";
 // --- The player's own files ---
 inline constexpr const char* highscoresFile = "sources/Data/Highscores.data";
 inline constexpr const char* playerNameFile = "sources/Data/Info.data";
+inline constexpr const char* settingsFile = "sources/Data/Settings.data";
 
 } // namespace content

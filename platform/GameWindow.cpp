@@ -2,6 +2,8 @@
 
 #include "platform/Version.hpp"
 
+#include <utility>
+
 namespace {
 
 sf::VideoMode chooseFullscreenMode() {
@@ -29,22 +31,41 @@ sf::FloatRect letterbox(unsigned physicalWidth, unsigned physicalHeight) {
 
 } // namespace
 
-GameWindow::GameWindow(Mode mode) {
-    const sf::ContextSettings settings(24, 8, 0);
+GameWindow::GameWindow(Mode mode) : fullscreen_(mode == Mode::Fullscreen) {
     if (mode == Mode::Offscreen) {
         texture_ = std::make_unique<sf::RenderTexture>();
-        texture_->create(width, height, settings);
+        texture_->create(width, height, sf::ContextSettings(24, 8, 0));
         target_ = texture_.get();
     } else {
-        const bool full = mode == Mode::Fullscreen;
-        window_ = std::make_unique<sf::RenderWindow>(
-            full ? chooseFullscreenMode() : sf::VideoMode(width, height), version::title,
-            full ? sf::Style::Fullscreen : sf::Style::Default, settings);
-        const sf::Vector2u size = window_->getSize();
-        viewport_ = letterbox(size.x, size.y);
-        target_ = window_.get();
+        window_ = std::make_unique<sf::RenderWindow>();
+        openWindow();
     }
     setScreenView();
+    frameClock_.restart();
+}
+
+void GameWindow::openWindow() {
+    // An open window is closed first; textures live in a context of their own and survive it.
+    window_->create(fullscreen_ ? chooseFullscreenMode() : sf::VideoMode(width, height),
+                    version::title, fullscreen_ ? sf::Style::Fullscreen : sf::Style::Default,
+                    sf::ContextSettings(24, 8, 0));
+    const sf::Vector2u size = window_->getSize();
+    viewport_ = letterbox(size.x, size.y);
+    target_ = window_.get();
+    madeAt_.restart();
+}
+
+void GameWindow::setFullscreen(bool fullscreen) {
+    if (fullscreen == fullscreen_)
+        return;
+    fullscreen_ = fullscreen;
+    if (!window_)
+        return;
+    openWindow();
+    window_->setFramerateLimit(framerateLimit_);
+    window_->setMouseCursorVisible(cursorVisible_);
+    setView(view_);
+    // Making the window took time that no frame should count.
     frameClock_.restart();
 }
 
@@ -56,6 +77,12 @@ void GameWindow::draw(const sf::Drawable& drawable, const sf::RenderStates& stat
 }
 
 void GameWindow::display() {
+    if (controls_) {
+        const sf::View current = target_->getView();
+        target_->setView(boxed(sf::View(sf::FloatRect(0.f, 0.f, width, height))));
+        controls_->drawOverlay(*this);
+        target_->setView(current);
+    }
     if (window_) {
         window_->display();
     } else {
@@ -64,9 +91,11 @@ void GameWindow::display() {
             sf::sleep(offscreenFrameLimit_ - frameClock_.getElapsedTime());
     }
     frameTime_ = frameClock_.restart().asSeconds();
+    escapeDue_ = closeRequested_;
 }
 
 void GameWindow::setFramerateLimit(unsigned perSecond) {
+    framerateLimit_ = perSecond;
     if (window_)
         window_->setFramerateLimit(perSecond);
     else
@@ -75,25 +104,58 @@ void GameWindow::setFramerateLimit(unsigned perSecond) {
 }
 
 bool GameWindow::pollEvent(sf::Event& event) {
+    for (;;) {
+        if (escapeDue_) {
+            escapeDue_ = false;
+            event = sf::Event{};
+            event.type = sf::Event::KeyPressed;
+            event.key.code = sf::Keyboard::Escape;
+            return true;
+        }
+        if (!nextEvent(event))
+            return false;
+        const bool dropText = std::exchange(dropText_, false);
+        if (event.type == sf::Event::TextEntered && dropText)
+            continue;
+        if (event.type == sf::Event::Closed && !fullscreen_) {
+            closeRequested_ = true;
+            escapeDue_ = true;
+            continue;
+        }
+        if (controls_ && controls_->handle(*this, event)) {
+            dropText_ = event.type == sf::Event::KeyPressed;
+            continue;
+        }
+        return true;
+    }
+}
+
+bool GameWindow::nextEvent(sf::Event& event) {
     if (!queued_.empty()) {
         event = queued_.front();
         queued_.pop_front();
+        pad_.handle(event);
         return true;
     }
-    if (!window_ || !window_->pollEvent(event))
-        return false;
+    do {
+        if (!window_ || !window_->pollEvent(event)) {
+            pad_.settle();
+            return false;
+        }
+        // A window made anew, and a grab of the keyboard, report losing a focus that the window
+        // holds or gets back at once: only a focus gone away counts.
+        // A pad is read whichever window has the focus; its buttons count only for ours, or Start
+        // could end a pause the player cannot see.
+    } while ((event.type == sf::Event::LostFocus &&
+              (window_->hasFocus() || madeAt_.getElapsedTime() < sf::seconds(1.f))) ||
+             (event.type == sf::Event::JoystickButtonPressed && !window_->hasFocus()));
     if (event.type == sf::Event::Resized) {
         viewport_ = letterbox(event.size.width, event.size.height);
-        sf::View view = target_->getView();
-        view.setViewport(viewport_);
-        target_->setView(view);
+        target_->setView(boxed(view_));
     }
     auto map = [this](int& x, int& y) {
-        const sf::Vector2f p = window_->mapPixelToCoords({x, y}, [this] {
-            sf::View layout(sf::FloatRect(0.f, 0.f, width, height));
-            layout.setViewport(viewport_);
-            return layout;
-        }());
+        const sf::Vector2f p = window_->mapPixelToCoords(
+            {x, y}, boxed(sf::View(sf::FloatRect(0.f, 0.f, width, height))));
         x = static_cast<int>(p.x);
         y = static_cast<int>(p.y);
     };
@@ -102,6 +164,7 @@ bool GameWindow::pollEvent(sf::Event& event) {
     else if (event.type == sf::Event::MouseButtonPressed ||
              event.type == sf::Event::MouseButtonReleased)
         map(event.mouseButton.x, event.mouseButton.y);
+    pad_.handle(event);
     return true;
 }
 
@@ -119,10 +182,14 @@ bool GameWindow::isButtonHeld(sf::Mouse::Button button) const {
     return window_ && window_->hasFocus() && sf::Mouse::isButtonPressed(button);
 }
 
+sf::View GameWindow::boxed(sf::View view) const {
+    view.setViewport(viewport_);
+    return view;
+}
+
 void GameWindow::setView(const sf::View& view) {
-    sf::View boxed = view;
-    boxed.setViewport(viewport_);
-    target_->setView(boxed);
+    view_ = view;
+    target_->setView(boxed(view));
 }
 
 void GameWindow::setScreenView() {
@@ -168,6 +235,7 @@ void GameWindow::setActive(bool active) {
 }
 
 void GameWindow::setMouseCursorVisible(bool visible) {
+    cursorVisible_ = visible;
     if (window_)
         window_->setMouseCursorVisible(visible);
 }

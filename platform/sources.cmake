@@ -2,6 +2,7 @@ set(VELMARCH_PLATFORM_SOURCES
     platform/BoundedLineReader.cpp
     platform/ClickPool.cpp
     platform/Draw.cpp
+    platform/Gamepad.cpp
     platform/GameWindow.cpp
     platform/ReadFile.cpp
     platform/SoundFiles.cpp

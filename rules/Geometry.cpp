@@ -93,6 +93,11 @@ double turnTowards(double rotation, double turnRate, Point centre, Point target)
     return r;
 }
 
+Point sightAround(Point centre, float dx, float dy) {
+    return Point(centre.x + static_cast<int>(std::lround(dx * stickSightDistance)),
+                 centre.y + static_cast<int>(std::lround(dy * stickSightDistance)));
+}
+
 void Soldier::aimAt(Point target) {
     setRotation(static_cast<float>(turnTowards(getRotation(), turnRate, centre(), target)));
 }

@@ -23,3 +23,8 @@ bool boxesTouch(const Box& a, const Box& b);
 // Turns `rotation` one step of `turnRate` towards facing `target` from `centre`; the result is the
 // new rotation before the sprite reduces it into [0, 360).
 double turnTowards(double rotation, double turnRate, Point centre, Point target);
+
+// The right stick aims at a point this far from the soldier's centre, in the stick's direction
+// (dx, dy of length 1).
+constexpr int stickSightDistance = 150;
+Point sightAround(Point centre, float dx, float dy);

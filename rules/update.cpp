@@ -60,6 +60,9 @@ void Game::controlPlayer(const HeldInput& input) {
         if (isBlocked(*player))
             player->reapplyPosition();
     }
+    // The stick's sight keeps its place around the soldier as it walks.
+    if (input.stickAim)
+        mouse = sightAround(player->centre(), input.stickAim->x, input.stickAim->y);
 }
 
 bool Game::isBlocked(const Soldier& soldier) const {

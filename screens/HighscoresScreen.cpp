@@ -81,7 +81,8 @@ HighscoresScreen::Row HighscoresScreen::rowFor(std::size_t index,
                fitted(record.points, 720.f), fitted(record.seconds, 1080.f)};
 }
 
-void HighscoresScreen::handleEvent(const sf::Event& event) {
+void HighscoresScreen::handleEvent(const sf::Event& received) {
+    const sf::Event event = padAsKey(received, {{PadButton::B, sf::Keyboard::Escape}});
     if (event.type != sf::Event::KeyPressed)
         return;
     if (event.key.code == sf::Keyboard::C) {

@@ -17,8 +17,8 @@ constexpr int highscoreRowStep = 30;
 // How many of `recordCount` rows are revealed (with a click each) and drawn.
 std::size_t revealedRowCount(std::size_t recordCount);
 
-// The stored list, revealed row by row; C empties it, Escape leaves, and the list is written
-// back when the screen closes.
+// The stored list, revealed row by row; C empties it, Escape (or a pad's B) leaves, and the list
+// is written back when the screen closes.
 class HighscoresScreen {
   public:
     explicit HighscoresScreen(GameWindow& window);

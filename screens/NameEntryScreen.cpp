@@ -43,6 +43,11 @@ NameEntryScreen::NameEntryScreen(GameWindow& window, bool* accepted)
     table_ = std::make_unique<HighscoreTable>();
     // The key that opened this screen also queued its character: it must not start the name.
     window_.dropPendingEvents();
+    window_.setTyping(true);
+}
+
+NameEntryScreen::~NameEntryScreen() {
+    window_.setTyping(false);
 }
 
 void NameEntryScreen::run() {
@@ -74,7 +79,10 @@ void NameEntryScreen::play(NameSound sound) {
     played_.push_back(sound);
 }
 
-void NameEntryScreen::handleEvent(const sf::Event& event) {
+void NameEntryScreen::handleEvent(const sf::Event& received) {
+    const sf::Event event = padAsKey(received, {{PadButton::A, sf::Keyboard::Return},
+                                                {PadButton::Start, sf::Keyboard::Return},
+                                                {PadButton::B, sf::Keyboard::Escape}});
     // Whatever the event, the name may have changed.
     canvas_.invalidate();
     if (event.type == sf::Event::TextEntered) {

@@ -30,11 +30,13 @@ bool eraseNameCharacter(std::string& name);
 
 enum class NameSound { Accept, Error };
 
-// Asks for the player's name before a game. Enter with a name stores it and reports true to the
-// caller; Escape reports false.
+// Asks for the player's name before a game. Enter (or a pad's A or Start) with a name stores it
+// and reports true to the caller; Escape (or B) reports false.
 class NameEntryScreen {
   public:
+    // Letter keys type here, whatever they do on other screens.
     NameEntryScreen(GameWindow& window, bool* accepted);
+    ~NameEntryScreen();
     NameEntryScreen(const NameEntryScreen&) = delete;
     NameEntryScreen& operator=(const NameEntryScreen&) = delete;
 

@@ -91,7 +91,8 @@ void TextPage::run() {
 }
 
 void TextPage::handleEvent(const sf::Event& event) {
-    if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape)
+    if ((event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape) ||
+        padPressed(event, PadButton::B))
         running_ = false;
 }
 

@@ -51,7 +51,8 @@ int printRowStep(float frameTime);
 sf::Vector2f missionPlatePosition(sf::Vector2u pictureSize);
 
 // What the three pages share: the fonts, the title, the backdrop, the hint, the fades and the
-// loop. `run()` plays the opening animation, shows the page until Escape, plays the closing one.
+// loop. `run()` plays the opening animation, shows the page until Escape (or a pad's B), plays
+// the closing one.
 class TextPage {
   public:
     virtual ~TextPage() = default;

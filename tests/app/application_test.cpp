@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <numeric>
+#include <optional>
 #include <vector>
 
 // First of this file: once a sound object has opened the device in this process, a child's
@@ -30,18 +31,21 @@ TEST(AudioCheck, TellsWhetherTheDeviceOpensAndKeepsAChoiceMadeOutside) {
 TEST(CommandLine, OptionsInOrderAndTheFirstUnknownOneRefuses) {
     using A = CommandLine::Action;
     using Args = std::vector<const char*>;
-    for (const auto& [argv, action, windowed, bad] :
-         {std::tuple{Args{"velmarch"}, A::Play, false, ""},
-          {Args{"velmarch", "--windowed"}, A::Play, true, ""},
-          {Args{"velmarch", "--version", "--windowed"}, A::Version, false, ""},
-          {Args{"velmarch", "--windowed", "-x", "--help"}, A::Refuse, true, "-x"}}) {
+    const std::optional<bool> saved;
+    for (const auto& [argv, action, fullscreen, bad] :
+         {std::tuple{Args{"velmarch"}, A::Play, saved, ""},
+          {Args{"velmarch", "--windowed"}, A::Play, std::optional(false), ""},
+          {Args{"velmarch", "--windowed", "--fullscreen"}, A::Play, std::optional(true), ""},
+          {Args{"velmarch", "--version", "--windowed"}, A::Version, saved, ""},
+          {Args{"velmarch", "--windowed", "-x", "--help"}, A::Refuse, std::optional(false),
+           "-x"}}) {
         const CommandLine line = readCommandLine(static_cast<int>(argv.size()), argv.data());
         EXPECT_EQ(line.action, action) << argv.size();
-        EXPECT_EQ(line.windowed, windowed) << argv.size();
+        EXPECT_EQ(line.fullscreen, fullscreen) << argv.size();
         EXPECT_EQ(line.badOption, bad) << argv.size();
-        EXPECT_EQ(line.restartArguments(),
-                  windowed ? std::vector<std::string>{"--windowed"} : std::vector<std::string>{});
     }
+    EXPECT_EQ(restartArguments(true), std::vector<std::string>{"--fullscreen"});
+    EXPECT_EQ(restartArguments(false), std::vector<std::string>{"--windowed"});
     const std::string help = helpText("/usr/share/games/velmarch", "/home/p/.local/share/velmarch");
     EXPECT_EQ(help.rfind(usageText(), 0), 0u);
     EXPECT_NE(help.find("Installed content:  /usr/share/games/velmarch\n"), std::string::npos);

@@ -53,7 +53,7 @@ TEST(ShippedLevels, WellFormedAndGrowingInDifficulty) {
     for (int n = 1; n <= 5; ++n) {
         SCOPED_TRACE("level " + std::to_string(n));
         game.level = n;
-        testworld::CoutCapture out;
+        testworld::OutputCapture out;
         game.loadLevel();
         EXPECT_TRUE(onlyKeywords(out.text())) << out.text();
         const int player = game.player->box.width;

@@ -94,6 +94,6 @@ TEST(Pages, EachPageFitsTheScreen) {
         EXPECT_LE(f.width(t, 30), screenW / 2 - 10 - 10) << t; // right-aligned to x 710
     for (const auto& n : nameLines)
         EXPECT_LE(screenW / 2 + 10 + f.width(n, 30), screenW - 10) << n; // from x 730
-    for (const char* credit : {"SFML", "DejaVu", "Bebas Neue", "OpenAL", "libvorbis"})
+    for (const char* credit : {"SFML", "Liberation Sans", "Bebas Neue", "OpenAL", "libvorbis"})
         EXPECT_NE(names.find(credit), std::string::npos) << credit;
 }

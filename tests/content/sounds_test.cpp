@@ -1,3 +1,4 @@
+#include "platform/Text.hpp"
 #include "tests/content/ContentFiles.hpp"
 
 #include <SFML/Audio.hpp>
@@ -97,18 +98,21 @@ TEST(Sounds, EffectsShortNormalisedShotsDistinctMusicLoopsWithoutAClick) {
         EXPECT_GT(rms(at, quarter), 100.0) << "near " << at / 44100.0 << " s";
 }
 
-TEST(Fonts, DisplayFontHoldsGermanLettersAndDigits) {
-    sf::Font font;
-    ASSERT_TRUE(font.loadFromFile(contentRoot + "Fonts/TSalvacion.ttf"));
-    // A character the font lacks shows its "missing" glyph; compare against that.
-    const sf::Glyph missing = font.getGlyph(0xE000, 30, false);
-    for (char32_t c :
-         std::u32string(U"\u00E4\u00F6\u00FC\u00C4\u00D6\u00DC\u00DF\u00B00123456789VelmarchLP")) {
-        const sf::Glyph g = font.getGlyph(c, 30, false);
-        EXPECT_TRUE(g.advance > 0 && g.bounds.width > 0) << int(c);
-        EXPECT_FALSE(g.advance == missing.advance && g.bounds == missing.bounds &&
-                     g.textureRect == missing.textureRect)
-            << "glyph " << int(c) << " is missing";
+TEST(Fonts, DisplayAndBuiltInFontsHoldGermanLettersAndDigits) {
+    sf::Font display, builtIn;
+    ASSERT_TRUE(display.loadFromFile(contentRoot + "Fonts/TSalvacion.ttf"));
+    loadDefaultFont(builtIn);
+    for (const sf::Font* font : {&display, &builtIn}) {
+        // A character the font lacks shows its "missing" glyph; compare against that.
+        const sf::Glyph missing = font->getGlyph(0xE000, 30, false);
+        for (char32_t c : std::u32string(
+                 U"\u00E4\u00F6\u00FC\u00C4\u00D6\u00DC\u00DF\u00B00123456789VelmarchLP")) {
+            const sf::Glyph g = font->getGlyph(c, 30, false);
+            EXPECT_TRUE(g.advance > 0 && g.bounds.width > 0) << int(c);
+            EXPECT_FALSE(g.advance == missing.advance && g.bounds == missing.bounds &&
+                         g.textureRect == missing.textureRect)
+                << font->getInfo().family << ": glyph " << int(c) << " is missing";
+        }
     }
     EXPECT_NE(fileBytes(contentRoot + "Fonts/TSalvacion-LICENSE.txt").find("Open Font License"),
               std::string::npos);

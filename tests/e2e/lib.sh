@@ -183,6 +183,15 @@ field_shown() {
         e2e_area "$1" 100 20 160 60 "rgb(255,255,255)" 8% 50
 }
 
+# The pause overlay: black but for its two lines at y 400 and 500.
+pause_shown() {
+    local s=$E2E_SCALE_NUM d=$E2E_SCALE_DEN
+    e2e_area "$1" 0 0 1440 390 "rgb(0,0,0)" 2% $((1440 * 390 * s * s / d / d - 10)) &&
+        e2e_area "$1" 300 395 840 70 "rgb(255,255,255)" 8% 200 &&
+        e2e_area "$1" 300 495 840 60 "rgb(255,255,255)" 8% 100 &&
+        e2e_area "$1" 0 600 1440 300 "rgb(0,0,0)" 2% $((1440 * 300 * s * s / d / d - 10))
+}
+
 # The name entry, faded in: the text field's black outline at both ends and the red prompt.
 name_entry_shown() {
     e2e_area "$1" 478 253 4 24 "rgb(0,0,0)" 3% 90 && e2e_area "$1" 958 253 4 24 "rgb(0,0,0)" 3% 90 &&

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Game after game, each followed by the fresh title: no processes, zombies, open files or memory
 # (within 10%) piled up, and aborted games record no highscore.
-#   many_games.sh GAME_DIR [GAMES]   (default 5)
+#   many_games.sh GAME_DIR [GAMES]   (default 3)
 source "$(dirname "$0")/lib.sh"
-games=${2:-5}
+games=${2:-3}
 # Memory is compared with that after a game past the warm-up.
 reference=$((games >= 10 ? 5 : games >= 3 ? 2 : 1))
 resident_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$E2E_GAME_PID/status"; }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The command line: --help and --version answer and exit 0, anything else is refused with exit
-# code 2 and nothing starts. (--windowed is played in installed.sh.)
+# code 2 and nothing starts. (--windowed is played in installed.sh, --fullscreen in
+# display_modes.sh.)
 #   options.sh GAME_DIR
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" --without-sources
@@ -22,10 +23,10 @@ expect() {
         fi
     done
 }
-expect 0 '^Usage: velmarch .*--windowed' '' --help
-expect 0 'Info\.data' '' --windowed --help
+expect 0 '^Usage: velmarch .*--fullscreen \| --windowed' '' --help
+expect 0 'Settings\.data' '' --windowed --fullscreen --help
 expect 0 '^Velmarch 1\.0$' '' --version
-expect 2 '' "^velmarch: unknown option '--fullscreen'\$" --fullscreen
+expect 2 '' "^velmarch: unknown option '--full'\$" --full
 expect 2 '' "unknown option '-h'" -h
 expect 2 '' "^Usage: velmarch" play
 expect 2 '' "unknown option '--nope'" --windowed --nope --help

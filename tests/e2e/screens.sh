@@ -40,13 +40,6 @@ opening_shown() { curtain_shown "$1" || door_shown "$1" || field_shown "$1"; }
 closed() { all_black "$1" || loading_shown "$1" || menu_shown "$1"; }
 closing_shown() { door_shown "$1" || curtain_shown "$1" || closed "$1"; }
 game_loading() { loading_shown "$1" || opening_shown "$1"; }
-# The pause overlay: black but for its two lines at y 400 and 500.
-pause_shown() {
-    e2e_area "$1" 0 0 1440 390 "rgb(0,0,0)" 2% $((1440 * 390 - 10)) &&
-        e2e_area "$1" 300 395 840 70 "rgb(255,255,255)" 8% 200 &&
-        e2e_area "$1" 300 495 840 60 "rgb(255,255,255)" 8% 100 &&
-        e2e_area "$1" 0 600 1440 300 "rgb(0,0,0)" 2% $((1440 * 300 - 10))
-}
 
 e2e_start
 e2e_wait_screen 20 "the loading screen" loading_shown

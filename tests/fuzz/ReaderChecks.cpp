@@ -1,5 +1,6 @@
 #include "tests/fuzz/ReaderChecks.hpp"
 
+#include "app/Settings.hpp"
 #include "screens/HighscoreTable.hpp"
 #include "screens/PageFile.hpp"
 #include "screens/PlayerName.hpp"
@@ -106,4 +107,20 @@ std::string checkNameFile(const std::string& bytes) {
     if (again != name)
         return "stored as " + printable(name) + "\\n the name reads back as " + printable(again);
     return "";
+}
+
+std::string checkSettingsFile(const std::string& bytes) {
+    writeCheckedFile(settingsFile.string(), bytes);
+    const Settings read = readSettings();
+    if (read.volume < 0 || read.volume > Settings::maxVolume)
+        return "a volume of " + std::to_string(read.volume) + " tenths";
+    saveSettings(read);
+    if (!(readSettings() == read))
+        return "saved as " + printable(formatSettings(read)) + " the settings read back otherwise";
+    return "";
+}
+
+std::string checkDataFile(const std::string& bytes) {
+    const std::string name = checkNameFile(bytes);
+    return name.empty() ? checkSettingsFile(bytes) : name;
 }

@@ -19,3 +19,7 @@ std::string checkHighscoreFile(const std::string& bytes);
 std::string checkPageFile(const std::string& bytes);
 // The name read starts the first line, and stored by the name entry it reads back the same.
 std::string checkNameFile(const std::string& bytes);
+// The settings read are within their ranges and, saved, read back the same.
+std::string checkSettingsFile(const std::string& bytes);
+// The bytes as the name file and as the settings: the player's two small files, fuzzed as one.
+std::string checkDataFile(const std::string& bytes);

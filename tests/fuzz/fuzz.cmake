@@ -9,11 +9,11 @@ add_compile_options(${VELMARCH_FUZZ_SANITIZERS} -fsanitize=fuzzer-no-link -O1 -f
 add_link_options(${VELMARCH_FUZZ_SANITIZERS} -fsanitize=fuzzer)
 include_directories(${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 
-set(VELMARCH_DEFAULT_FONT /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf)
 configure_file(${CMAKE_SOURCE_DIR}/cmake/default_font.cpp.in
                ${CMAKE_BINARY_DIR}/generated/default_font.cpp @ONLY)
 
 set(VELMARCH_READER_SOURCES
+    app/Settings.cpp
     platform/BoundedLineReader.cpp
     platform/ReadFile.cpp
     platform/Text.cpp

@@ -1,4 +1,4 @@
 #include "tests/fuzz/FuzzSupport.hpp"
 #include "tests/fuzz/ReaderChecks.hpp"
 
-VELMARCH_FUZZ_TARGET(checkNameFile)
+VELMARCH_FUZZ_TARGET(checkDataFile)

@@ -1,3 +1,4 @@
+#include "app/Settings.hpp"
 #include "platform/BoundedLineReader.hpp"
 #include "platform/ReadFile.hpp"
 #include "screens/HighscoreTable.hpp"
@@ -37,7 +38,7 @@ TEST(FuzzInputs, KeptInputsPassTheirChecks) {
         {"level", [&](const std::string& bytes) { return checkLevelFile(world.game, bytes); }},
         {"highscores", checkHighscoreFile},
         {"pages", checkPageFile},
-        {"name", checkNameFile},
+        {"name", checkDataFile},
     };
     for (const auto& [reader, check] : readers) {
         std::size_t replayed = 0;
@@ -71,6 +72,7 @@ TEST(FuzzInputs, OnlyPlainFilesAreReadAndOnlyToTheirBounds) {
         {"sources/Data/Highscores.data", maxHighscoreBytes},
         {"page.txt", maxPageFileBytes},
         {"sources/Levels/Level_1.txt", Game::maxLevelFileBytes},
+        {"sources/Data/Settings.data", maxSettingsFileBytes},
     };
     // What each reader read, and the notes they gave.
     const auto readEach = [&] {
@@ -82,6 +84,7 @@ TEST(FuzzInputs, OnlyPlainFilesAreReadAndOnlyToTheirBounds) {
             sizes.push_back(readPageLines("page.txt").size());
             world.game.loadLevel();
             sizes.push_back(world.game.soldiers.size());
+            sizes.push_back(readSettings() == Settings{} ? 0 : 1);
         });
         sizes.push_back(notes);
         return sizes;
@@ -91,7 +94,7 @@ TEST(FuzzInputs, OnlyPlainFilesAreReadAndOnlyToTheirBounds) {
     rusage before{}, after{};
     getrusage(RUSAGE_SELF, &before);
     // The list's line is cut to a field's length and then stands for the count.
-    EXPECT_EQ(readEach(), (std::vector<std::size_t>{maxReadNameLength, 0, 1, 0, 4}));
+    EXPECT_EQ(readEach(), (std::vector<std::size_t>{maxReadNameLength, 0, 1, 0, 0, 5}));
     getrusage(RUSAGE_SELF, &after);
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024);
 
@@ -106,9 +109,11 @@ TEST(FuzzInputs, OnlyPlainFilesAreReadAndOnlyToTheirBounds) {
                 fs::create_symlink(standIn, file);
         }
         world.out.clear();
-        EXPECT_EQ(readEach(), (std::vector<std::size_t>{0, 0, 0, 0, 0})) << standIn;
+        EXPECT_EQ(readEach(), (std::vector<std::size_t>{0, 0, 0, 0, 0, 0})) << standIn;
         EXPECT_EQ(world.out.text(), "") << standIn;
-        {
+        // A list that could not be read is never saved over; a save is tried only where it
+        // could do no harm if it were.
+        if (standIn[0] != '/') {
             HighscoreTable table;
             table.add("Alpha", 100, 1);
             EXPECT_FALSE(table.save()) << standIn;

@@ -85,7 +85,6 @@ struct OutputCapture {
     std::ostringstream buffer;
     std::streambuf* old = stream.rdbuf(buffer.rdbuf());
 };
-using CoutCapture = OutputCapture;
 
 inline void fillAssets(AssetStore& assets) {
     const auto makeTexture = [](sf::Texture& texture, unsigned w, unsigned h) {

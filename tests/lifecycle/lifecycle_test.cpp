@@ -1,13 +1,14 @@
 #include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
+#include "rules/Geometry.hpp"
 #include "tests/game/TestWorld.hpp"
 #include "tests/screens/ScreenTestSupport.hpp"
 
+#include <cmath>
 #include <cstring>
 
 using rendertest::columnsWith;
 using rendertest::dt;
-using rendertest::TempDir;
 
 namespace {
 
@@ -18,7 +19,7 @@ struct BareGame {
         game.loadResources();
     }
 
-    TempDir dir;
+    ScratchFolder dir;
     GameWindow window{GameWindow::Mode::Offscreen};
     Game game;
 };
@@ -90,8 +91,29 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
                 !game.drawing && !game.drawingSource && !game.assets);
 }
 
+TEST(GameLifecycle, LookingAwayPausesUntilPAndTheWindowsCloseButtonGivesUp) {
+    BareGame bare;
+    Game& game = bare.game;
+    game.fade = 0.f;
+    const sf::Event lost = keyEvent(sf::Keyboard::Unknown, sf::Event::LostFocus);
+    const sf::Event back = keyEvent(sf::Keyboard::Unknown, sf::Event::GainedFocus);
+    for (const auto& [events, paused] :
+         {std::pair{std::vector{lost}, true},
+          {std::vector{back}, true},
+          {std::vector{keyEvent(sf::Keyboard::P)}, false},
+          {std::vector{keyEvent(sf::Keyboard::P), lost}, true}}) { // paused already: stays
+        for (const sf::Event& event : events)
+            bare.window.queueEvent(event);
+        game.frame();
+        EXPECT_EQ(game.paused, paused) << events.back().type;
+    }
+    bare.window.queueEvent(keyEvent(sf::Keyboard::Unknown, sf::Event::Closed));
+    game.frame();
+    EXPECT_EQ(std::tuple(game.running, game.aborted), std::tuple(false, true));
+}
+
 TEST(GameLifecycle, TheNameIsTheFirstLineOfInfoDataAWholeLostGameIsRecordedAGivenUpOneIsNot) {
-    TempDir dir;
+    ScratchFolder dir;
     writeBytes("sources/Data/Info.data", "Tester\r\nignored\r\n");
     // A lane over the start: while a tank stands there, every frame costs 10 life.
     writeBytes("sources/Levels/Level_1.txt", "track\ntrue\n860\n");
@@ -157,4 +179,82 @@ TEST(GameLifecycle, TheTeardownLeavesNothingPointingAtThePicturesAndTheGameLoads
         world.step(testworld::holding(true));
     game.drawFrame();
     EXPECT_TRUE(game.running);
+}
+
+TEST(GameLifecycle, APadWalksAimsFiresPausesAndGivesUpThroughTheWindowsEvents) {
+    ScratchFolder dir;
+    GameWindow window(GameWindow::Mode::Offscreen);
+    window.setFixedFrameTime(dt);
+    // The A that accepted the name, still held when the game starts, does not fire.
+    window.queueEvent(padButtonEvent(PadButton::A));
+    window.dropPendingEvents();
+    Game game(window, 11u);
+    game.loadResources();
+    game.fade = 0.f;
+    game.clock.restart();
+    const Point start = game.player->centre();
+    const auto frames = [&](std::initializer_list<sf::Event> events, int count = 2) {
+        for (const sf::Event& event : events)
+            window.queueEvent(event);
+        // Events are read after the player is moved: the second frame acts on them.
+        for (int i = 0; i < count; ++i)
+            game.frame();
+    };
+    frames({}, 40); // time enough to fire again
+    EXPECT_EQ(game.player->ammo, 100);
+    EXPECT_EQ(game.player->centre(), start);
+
+    // The left stick walks up and to the left at once, the d-pad right, then down.
+    const auto walked = [&](std::initializer_list<sf::Event> events) {
+        frames(events, 1);
+        const Point from = game.player->centre();
+        frames({}, 2);
+        return std::pair(game.player->centre().x - from.x, game.player->centre().y - from.y);
+    };
+    const auto upLeft =
+        walked({padMoveEvent(sf::Joystick::X, -80.f), padMoveEvent(sf::Joystick::Y, -80.f)});
+    EXPECT_TRUE(upLeft.first < 0 && upLeft.second < 0);
+    const auto right =
+        walked({padMoveEvent(sf::Joystick::X, 0.f), padMoveEvent(sf::Joystick::Y, 0.f),
+                padMoveEvent(sf::Joystick::PovX, 100.f)});
+    EXPECT_TRUE(right.first > 0 && right.second == 0);
+    const auto down =
+        walked({padMoveEvent(sf::Joystick::PovX, 0.f), padMoveEvent(sf::Joystick::PovY, 100.f)});
+    EXPECT_TRUE(down.first == 0 && down.second > 0);
+    EXPECT_EQ(walked({padMoveEvent(sf::Joystick::PovY, 0.f)}), std::pair(0, 0));
+
+    // The right stick puts the sight to the soldier's right and below, where it stays while the
+    // soldier walks and the stick is let go; the soldier turns towards it.
+    frames({padMoveEvent(sf::Joystick::U, 60.f), padMoveEvent(sf::Joystick::V, 80.f),
+            padMoveEvent(sf::Joystick::Y, -80.f)},
+           1);
+    frames({padMoveEvent(sf::Joystick::U, 6.f), padMoveEvent(sf::Joystick::V, 8.f)}, 4);
+    const float rotation = game.player->getRotation();
+    const Point before = game.player->centre();
+    frames({}, 1);
+    EXPECT_NEAR(std::abs(std::remainder(game.player->getRotation() - rotation, 360.0)), 1.0, 1e-3)
+        << "turning at the soldier's rate, as towards the mouse";
+    const Point centre = game.player->centre();
+    EXPECT_NE(centre, before);
+    EXPECT_EQ(game.mouse,
+              Point(centre.x + stickSightDistance * 3 / 5, centre.y + stickSightDistance * 4 / 5));
+    sf::Event mouse{};
+    mouse.type = sf::Event::MouseMoved;
+    mouse.mouseMove = {412, 77};
+    frames({mouse, padMoveEvent(sf::Joystick::Y, 0.f)});
+    EXPECT_EQ(game.mouse, Point(412, 77)) << "the mouse owns the sight again";
+
+    frames({padButtonEvent(PadButton::A)});
+    EXPECT_EQ(game.player->ammo, 99);
+    // Start pauses and resumes; pulling out the pad pauses; Back gives up.
+    frames({padButtonEvent(PadButton::A, false), padButtonEvent(PadButton::Start)}, 1);
+    EXPECT_TRUE(game.paused);
+    frames({padButtonEvent(PadButton::Start)}, 1);
+    EXPECT_FALSE(game.paused);
+    frames({padPluggedEvent(false, 3)}, 1);
+    EXPECT_FALSE(game.paused) << "another pad pulled out";
+    frames({padPluggedEvent(false)}, 1);
+    EXPECT_TRUE(game.paused);
+    frames({padButtonEvent(PadButton::Back)}, 1);
+    EXPECT_TRUE(game.aborted && !game.running);
 }

@@ -1,4 +1,5 @@
 set(VELMARCH_PLATFORM_TESTS
+    tests/platform/gamepad_test.cpp
     tests/platform/read_file_test.cpp
     tests/platform/text_test.cpp
     tests/platform/window_test.cpp

@@ -1,5 +1,6 @@
 #include "platform/Draw.hpp"
 #include "platform/GameWindow.hpp"
+#include "tests/screens/ScreenTestSupport.hpp"
 
 #include <gtest/gtest.h>
 
@@ -75,4 +76,75 @@ TEST(GameWindow, FrameTimesCapturesAndFades) {
     window.display();
     EXPECT_EQ(window.drawCalls(), 1u);
     EXPECT_EQ(window.screenshot().getPixel(150, 650), sf::Color::Black);
+}
+
+TEST(GameWindow, ACloseRequestInAWindowIsAnEscapeEveryFrameAFullScreenPassesItOn) {
+    GameWindow window(GameWindow::Mode::Offscreen);
+    sf::Event closed{}, event{};
+    closed.type = sf::Event::Closed;
+    window.setFullscreen(true);
+    window.queueEvent(closed);
+    ASSERT_TRUE(window.pollEvent(event));
+    EXPECT_EQ(event.type, sf::Event::Closed) << "which the screens ignore";
+    EXPECT_FALSE(window.closeRequested());
+
+    window.setFullscreen(false);
+    window.queueEvent(closed);
+    window.queueEvent(keyEvent(sf::Keyboard::P));
+    for (int frame = 0; frame < 3; ++frame) {
+        std::vector<int> keys;
+        while (window.pollEvent(event)) {
+            ASSERT_EQ(event.type, sf::Event::KeyPressed);
+            keys.push_back(event.key.code);
+        }
+        const std::vector<int> expected =
+            frame == 0 ? std::vector<int>{sf::Keyboard::Escape, sf::Keyboard::P}
+                       : std::vector<int>{sf::Keyboard::Escape};
+        EXPECT_EQ(keys, expected);
+        EXPECT_TRUE(window.closeRequested());
+        window.display();
+    }
+}
+
+// A real window on the test's X server, made anew twice.
+TEST(GameWindow, SwitchingScreensKeepsTheViewFrameLimitAndEveryPicture) {
+    GameWindow window(GameWindow::Mode::Windowed);
+    window.setFramerateLimit(30);
+    sf::Image green;
+    green.create(8, 8, sf::Color::Green);
+    sf::Texture picture;
+    picture.loadFromImage(green);
+    sf::RenderTexture canvas;
+    ASSERT_TRUE(canvas.create(50, 50));
+    canvas.clear(sf::Color::Blue);
+    canvas.display();
+    // Half the layout fills the screen.
+    window.setView(sf::View(sf::FloatRect(0.f, 0.f, 720.f, 450.f)));
+    for (const bool fullscreen : {true, false}) {
+        window.display();
+        sf::sleep(sf::seconds(0.6f)); // as if making the window took that long
+        window.setFullscreen(fullscreen);
+        ASSERT_EQ(window.isFullscreen(), fullscreen);
+        window.display();
+        EXPECT_LT(window.frameTime(), 0.4f) << "making the window is no frame's time";
+        window.target().clear(sf::Color::Black);
+        sf::Sprite still(picture), drawn(canvas.getTexture());
+        still.setScale(10.f, 10.f);
+        still.setPosition(100.f, 100.f);
+        drawn.setPosition(400.f, 100.f);
+        window.draw(still);
+        window.draw(drawn);
+        sf::Texture copy;
+        window.capture(copy);
+        const sf::Image shot = copy.copyToImage();
+        EXPECT_EQ(shot.getPixel(300, 300), sf::Color::Green) << fullscreen;
+        EXPECT_EQ(shot.getPixel(850, 250), sf::Color::Blue) << fullscreen;
+        EXPECT_EQ(shot.getPixel(150, 150), sf::Color::Black) << fullscreen;
+        window.display();
+        window.display();
+        EXPECT_GE(window.frameTime(), 0.03f) << "the frame limit holds after switching";
+        sf::Event event;
+        while (window.pollEvent(event))
+            EXPECT_NE(event.type, sf::Event::LostFocus) << "switching is no looking away";
+    }
 }

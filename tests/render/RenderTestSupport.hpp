@@ -16,7 +16,6 @@
 namespace rendertest {
 
 inline constexpr float dt = 1.f / 30.f;
-using TempDir = ScratchFolder;
 
 inline void solid(sf::Texture& texture, unsigned w, unsigned h, sf::Color colour) {
     sf::Image image;

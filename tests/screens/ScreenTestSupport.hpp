@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Gamepad.hpp"
 #include "tests/support/ScratchFolder.hpp"
 
 #include <SFML/Graphics.hpp>
@@ -14,6 +15,24 @@ inline sf::Event keyEvent(sf::Keyboard::Key key,
     sf::Event event{};
     event.type = type;
     event.key.code = key;
+    return event;
+}
+inline sf::Event padButtonEvent(PadButton button, bool pressed = true, unsigned pad = 0) {
+    sf::Event event{};
+    event.type = pressed ? sf::Event::JoystickButtonPressed : sf::Event::JoystickButtonReleased;
+    event.joystickButton = {pad, static_cast<unsigned>(button)};
+    return event;
+}
+inline sf::Event padMoveEvent(sf::Joystick::Axis axis, float position, unsigned pad = 0) {
+    sf::Event event{};
+    event.type = sf::Event::JoystickMoved;
+    event.joystickMove = {pad, axis, position};
+    return event;
+}
+inline sf::Event padPluggedEvent(bool in, unsigned pad = 0) {
+    sf::Event event{};
+    event.type = in ? sf::Event::JoystickConnected : sf::Event::JoystickDisconnected;
+    event.joystickConnect.joystickId = pad;
     return event;
 }
 inline sf::Event textEvent(sf::Uint32 c) {

@@ -4,6 +4,7 @@
 #include "tests/game/TestWorld.hpp"
 #include "tests/support/ScopedEnvironment.hpp"
 
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <functional>
@@ -353,15 +354,33 @@ TEST(DataFile, AKilledOrFailedSaveLeavesAWholeList) {
     const unsigned seed = std::random_device{}();
     std::mt19937 random(seed);
     SCOPED_TRACE("seed " + std::to_string(seed));
+    // Kills land anywhere within a few saves, however slow a save is on this machine and build;
+    // the writer says when it starts, so that the fork's own cost does not eat the wait.
+    const auto start = std::chrono::steady_clock::now();
+    for (int n = 0; n < 10; ++n)
+        replaceFile(dataFile, listOf(0));
+    const auto save = std::chrono::duration_cast<std::chrono::microseconds>(
+                          std::chrono::steady_clock::now() - start) /
+                      10;
+    const auto longest = static_cast<useconds_t>(std::max<long>(4000, 3 * save.count()));
+    fs::remove(dataFile);
     int saved = 0;
     for (int kill = 0; kill < 200; ++kill) {
+        int started[2];
+        ASSERT_EQ(::pipe(started), 0);
         const pid_t writer = ::fork();
         ASSERT_GE(writer, 0);
         if (writer == 0) {
+            ::close(started[0]);
+            (void)!::write(started[1], "", 1);
             for (int n = saved + 1;; ++n)
                 replaceFile(dataFile, listOf(n));
         }
-        ::usleep(std::uniform_int_distribution<useconds_t>(0, 4000)(random));
+        ::close(started[1]);
+        char byte = 0;
+        (void)!::read(started[0], &byte, 1);
+        ::close(started[0]);
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, longest)(random));
         ::kill(writer, SIGKILL);
         ::waitpid(writer, nullptr, 0);
         if (!fs::exists(dataFile)) {

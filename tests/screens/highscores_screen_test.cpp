@@ -85,4 +85,6 @@ TEST(HighscoresScreen, RevealsRowsOneByOneAndCEmptiesTheListAndTheFileOnClose) {
     EXPECT_EQ(screen.shownRows(), 26u);
     screen.draw();
     EXPECT_GT(rowInk(window.screenshot(), 25, 100, 40), 20) << "the last row, faded in";
+    screen.handleEvent(padButtonEvent(PadButton::B)); // a pad's B as Escape
+    EXPECT_FALSE(screen.isRunning());
 }

@@ -80,6 +80,17 @@ TEST(NameEntryScreen, LettersDigitsAndBlanksEachKeySoundsEnterStoresEscapeLeaves
     EXPECT_EQ(readBytes(playerNameFile), "Ace7" + std::string(16, 'W') + "\n");
     EXPECT_EQ(readBytes("sources/Data/Highscores.data"), "1\nAlpha\n5300\n812");
 
+    // A pad's A or Start takes the name shown, B goes back.
+    for (const auto& [button, takes] :
+         {std::pair{PadButton::A, true}, {PadButton::Start, true}, {PadButton::B, false}}) {
+        NameEntryScreen screen(window, &accepted);
+        type(screen, "P");
+        screen.handleEvent(padButtonEvent(button));
+        EXPECT_FALSE(screen.isRunning());
+        EXPECT_EQ(accepted, takes);
+    }
+    EXPECT_EQ(readBytes(playerNameFile), "P\n");
+
     // Every key sounds as accepted or refused.
     using S = NameSound;
     const sf::Event backspace[] = {keyEvent(sf::Keyboard::BackSpace), textEvent('\b')};

@@ -160,7 +160,7 @@ TEST(TextPages, TypedLinesThePrintedStoryPictureAndTheSlidingCredits) {
         story.draw();
         shot = window.screenshot();
         EXPECT_GT(countPixels(shot, {50, 100, 120, 36}, isRed), 100) << "first line";
-        EXPECT_NEAR(rendertest::columnsWith(shot, 100, 136, sf::Color::Red, 100).second, 408, 3)
+        EXPECT_NEAR(rendertest::columnsWith(shot, 100, 136, sf::Color::Red, 100).second, 385, 3)
             << "twelve characters of size 30";
         EXPECT_GT(countPixels(shot, {50, 140, 120, 36}, isRed), 100) << "second line, 40 below";
         EXPECT_EQ(countPixels(shot, {50, 180, 600, 40}, isRed), 0) << "the final empty line";
@@ -188,6 +188,10 @@ TEST(TextPages, TypedLinesThePrintedStoryPictureAndTheSlidingCredits) {
         EXPECT_EQ(countPixels(shot, {50, 130, 400, 30}, isRed), 0);
         EXPECT_GT(countPixels(shot, {50, 160, 80, 30}, isRed), 50) << "rows 30 apart";
         EXPECT_GT(countPixels(shot, {1200, 195, 230, 30}, isWhite), 50) << "Escape hint";
+        page.handleEvent(padButtonEvent(PadButton::A));
+        EXPECT_TRUE(page.isRunning());
+        page.handleEvent(padButtonEvent(PadButton::B)); // a pad's B as Escape
+        EXPECT_FALSE(page.isRunning());
     }
     // Without text the intro fades in and prints the picture only.
     std::filesystem::remove_all("sources/Text");
@@ -227,7 +231,7 @@ TEST(TextPages, TypedLinesThePrintedStoryPictureAndTheSlidingCredits) {
         EXPECT_EQ(countPixels(shot, {712, 225 + 40 * i, 16, 36}, isRed), 0) << "topic ends at 710";
         EXPECT_GT(countPixels(shot, {730, 225 + 40 * i, 150, 36}, isCyan), 50) << "name " << i;
     }
-    EXPECT_NEAR(rendertest::columnsWith(shot, 225, 261, sf::Color::Cyan, 100, 720).second, 853, 1)
+    EXPECT_NEAR(rendertest::columnsWith(shot, 225, 261, sf::Color::Cyan, 100, 720).second, 836, 1)
         << "the first name at size 30";
     EXPECT_GT(countPixels(shot, {560, 345, 150, 36}, isRed), 50) << "the surplus topic";
     EXPECT_EQ(countPixels(shot, {730, 345, 300, 36}, isCyan), 0);

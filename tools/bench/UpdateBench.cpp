@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,9 @@ std::size_t objectCount(const Game& game) {
 struct StandInContent {
     StandInContent() : previous(fs::current_path()) {
         std::string pattern = (fs::temp_directory_path() / "velmarch-bench-XXXXXX").string();
-        root = mkdtemp(pattern.data());
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("no scratch folder for the update benchmark");
+        root = pattern;
         fs::create_directories(root / "sources/Levels");
         for (const char* shared : {"Images", "Sounds", "Fonts"})
             if (fs::exists(previous / "sources" / shared))
