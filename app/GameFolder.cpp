@@ -1,7 +1,7 @@
 #include "app/GameFolder.hpp"
 
 #include "platform/ContentPaths.hpp"
-#include "screens/DataFile.hpp"
+#include "platform/DataFile.hpp"
 
 #include <cerrno>
 #include <climits>

@@ -1,6 +1,6 @@
 #include "app/MainMenu.hpp"
 
-#include "app/LoadingWindow.hpp"
+#include "screens/LoadingWindow.hpp"
 #include "platform/ContentPaths.hpp"
 #include "platform/Draw.hpp"
 #include "platform/GameWindow.hpp"

@@ -1,6 +1,6 @@
 #include "app/MenuPages.hpp"
 
-#include "game/Game.hpp"
+#include "screens/Game.hpp"
 #include "platform/GameWindow.hpp"
 #include "screens/HighscoresScreen.hpp"
 #include "screens/NameEntryScreen.hpp"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Random.hpp"
+#include "platform/Random.hpp"
 
 #include <SFML/Audio.hpp>
 #include <cstddef>

@@ -1,5 +1,5 @@
-#include "game/Game.hpp"
-#include "game/LevelTables.hpp"
+#include "screens/Game.hpp"
+#include "world/LevelTables.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"

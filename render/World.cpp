@@ -1,5 +1,5 @@
-#include "game/Game.hpp"
-#include "game/LevelTables.hpp"
+#include "screens/Game.hpp"
+#include "world/LevelTables.hpp"
 #include "platform/GameWindow.hpp"
 #include "render/DrawingCache.hpp"
 #include "render/Layout.hpp"

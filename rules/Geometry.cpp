@@ -1,6 +1,6 @@
 #include "rules/Geometry.hpp"
 
-#include "game/Entities.hpp"
+#include "world/Entities.hpp"
 #include "rules/Rulebook.hpp"
 
 #include <cmath>

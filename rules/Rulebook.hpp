@@ -3,8 +3,8 @@
 // The pure steps of the gameplay rules, on plain values. The game's update and entities run them,
 // and the autoplayer forecasts with the very same functions, so a rule lives in one place.
 
-#include "game/LevelTables.hpp"
-#include "game/Types.hpp"
+#include "world/LevelTables.hpp"
+#include "world/Types.hpp"
 
 namespace rules {
 

@@ -2,7 +2,7 @@
 
 // Patterns the gameplay steps share: the hit pass and the destruction pass.
 
-#include "game/Game.hpp"
+#include "screens/Game.hpp"
 #include "rules/Geometry.hpp"
 
 #include <algorithm>

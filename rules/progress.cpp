@@ -1,4 +1,4 @@
-#include "game/LevelTables.hpp"
+#include "world/LevelTables.hpp"
 #include "rules/Rulebook.hpp"
 #include "rules/RulesCommon.hpp"
 

@@ -3,7 +3,7 @@
 #include "platform/BoundedLineReader.hpp"
 #include "platform/ParseNumber.hpp"
 #include "platform/ReadFile.hpp"
-#include "screens/DataFile.hpp"
+#include "platform/DataFile.hpp"
 
 #include <iostream>
 

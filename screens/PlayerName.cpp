@@ -2,7 +2,7 @@
 
 #include "platform/BoundedLineReader.hpp"
 #include "platform/ReadFile.hpp"
-#include "screens/DataFile.hpp"
+#include "platform/DataFile.hpp"
 
 std::string readPlayerName(const std::filesystem::path& file) {
     ReadFileStream in(file);

@@ -1,4 +1,4 @@
-#include "game/Game.hpp"
+#include "screens/Game.hpp"
 #include "platform/GameWindow.hpp"
 #include "tests/fuzz/FuzzSupport.hpp"
 #include "tests/fuzz/ReaderChecks.hpp"

@@ -8,7 +8,7 @@
 
 #include "assets/AssetStore.hpp"
 #include "assets/SoundBoard.hpp"
-#include "game/Game.hpp"
+#include "screens/Game.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/Text.hpp"
 

@@ -1,4 +1,4 @@
-#include "game/LevelTables.hpp"
+#include "world/LevelTables.hpp"
 #include "tests/game/TestWorld.hpp"
 
 #include <gtest/gtest.h>

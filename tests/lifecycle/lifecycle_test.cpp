@@ -1,4 +1,4 @@
-#include "game/Game.hpp"
+#include "screens/Game.hpp"
 #include "platform/GameWindow.hpp"
 #include "rules/Geometry.hpp"
 #include "tests/game/TestWorld.hpp"

@@ -3,7 +3,7 @@
 // A game ready to draw offscreen: fonts loaded, the curtain and door open and no fade.
 
 #include "assets/AssetStore.hpp"
-#include "game/Game.hpp"
+#include "screens/Game.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"

@@ -1,5 +1,5 @@
 #include "ScreenTestSupport.hpp"
-#include "screens/DataFile.hpp"
+#include "platform/DataFile.hpp"
 #include "screens/HighscoreTable.hpp"
 #include "tests/game/TestWorld.hpp"
 #include "tests/support/ScopedEnvironment.hpp"

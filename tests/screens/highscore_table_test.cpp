@@ -1,5 +1,5 @@
 #include "ScreenTestSupport.hpp"
-#include "screens/DataFile.hpp"
+#include "platform/DataFile.hpp"
 #include "screens/HighscoreTable.hpp"
 
 #include <climits>

@@ -1,6 +1,6 @@
 #include "tools/autoplay/Bot.hpp"
 
-#include "game/Entities.hpp"
+#include "world/Entities.hpp"
 #include "rules/Geometry.hpp"
 #include "rules/Rulebook.hpp"
 

@@ -1,6 +1,6 @@
 #include "tools/autoplay/Planner.hpp"
 
-#include "game/LevelTables.hpp"
+#include "world/LevelTables.hpp"
 #include "rules/Geometry.hpp"
 #include "rules/Rulebook.hpp"
 

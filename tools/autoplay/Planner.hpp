@@ -4,8 +4,8 @@
 // rules are the game's own (rules/Rulebook.hpp), so that a plan made on a copy plays out the same
 // in the game.
 
-#include "game/Random.hpp"
-#include "game/Types.hpp"
+#include "platform/Random.hpp"
+#include "world/Types.hpp"
 #include "platform/ScreenLayout.hpp"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "tools/bench/GameBench.hpp"
 
-#include "game/Game.hpp"
+#include "screens/Game.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/ScreenLayout.hpp"
 #include "render/Layout.hpp"

@@ -1,4 +1,4 @@
-#include "app/LoadingWindow.hpp"
+#include "screens/LoadingWindow.hpp"
 #include "platform/GameWindow.hpp"
 #include "tools/bench/Bench.hpp"
 

@@ -1,6 +1,6 @@
 #include "tools/bench/UpdateBench.hpp"
 
-#include "game/Game.hpp"
+#include "screens/Game.hpp"
 #include "platform/ContentPaths.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/ScreenLayout.hpp"

@@ -2,10 +2,10 @@
 
 #include "assets/AssetStore.hpp"
 #include "assets/SoundBoard.hpp"
-#include "game/Entities.hpp"
-#include "game/GameClock.hpp"
-#include "game/Random.hpp"
-#include "game/Types.hpp"
+#include "world/Entities.hpp"
+#include "platform/GameClock.hpp"
+#include "platform/Random.hpp"
+#include "world/Types.hpp"
 #include "platform/Text.hpp"
 
 #include <SFML/Graphics.hpp>

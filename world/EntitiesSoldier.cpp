@@ -1,5 +1,5 @@
-#include "game/Entities.hpp"
-#include "game/LevelTables.hpp"
+#include "world/Entities.hpp"
+#include "world/LevelTables.hpp"
 #include "platform/ContentPaths.hpp"
 #include "platform/Draw.hpp"
 #include "platform/ParseNumber.hpp"

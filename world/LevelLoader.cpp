@@ -1,4 +1,4 @@
-#include "game/Game.hpp"
+#include "screens/Game.hpp"
 #include "platform/BoundedLineReader.hpp"
 #include "platform/ContentPaths.hpp"
 #include "platform/ParseNumber.hpp"

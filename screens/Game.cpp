@@ -1,6 +1,6 @@
-#include "game/Game.hpp"
+#include "screens/Game.hpp"
 
-#include "app/LoadingWindow.hpp"
+#include "screens/LoadingWindow.hpp"
 #include "platform/ContentPaths.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/ScreenLayout.hpp"

@@ -1,4 +1,4 @@
-#include "app/LoadingWindow.hpp"
+#include "screens/LoadingWindow.hpp"
 
 #include "platform/ContentPaths.hpp"
 #include "platform/Draw.hpp"

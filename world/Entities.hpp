@@ -1,8 +1,8 @@
 #pragma once
 
-#include "game/GameClock.hpp"
-#include "game/Random.hpp"
-#include "game/Types.hpp"
+#include "platform/GameClock.hpp"
+#include "platform/Random.hpp"
+#include "world/Types.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <string>
