@@ -1,11 +1,11 @@
 #include "app/MainMenu.hpp"
 
-#include "screens/LoadingWindow.hpp"
 #include "platform/ContentPaths.hpp"
 #include "platform/Draw.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/SoundFiles.hpp"
 #include "platform/Text.hpp"
+#include "screens/LoadingWindow.hpp"
 
 #include <utility>
 

@@ -1,11 +1,11 @@
-#include "screens/Game.hpp"
-#include "world/LevelTables.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"
 #include "render/DrawingCache.hpp"
 #include "render/Layout.hpp"
 #include "render/Painter.hpp"
+#include "screens/Game.hpp"
+#include "world/LevelTables.hpp"
 
 #include <algorithm>
 

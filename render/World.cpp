@@ -1,9 +1,9 @@
-#include "screens/Game.hpp"
-#include "world/LevelTables.hpp"
 #include "platform/GameWindow.hpp"
 #include "render/DrawingCache.hpp"
 #include "render/Layout.hpp"
 #include "render/Painter.hpp"
+#include "screens/Game.hpp"
+#include "world/LevelTables.hpp"
 
 #include <optional>
 

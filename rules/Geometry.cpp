@@ -1,7 +1,7 @@
 #include "rules/Geometry.hpp"
 
-#include "world/Entities.hpp"
 #include "rules/Rulebook.hpp"
+#include "world/Entities.hpp"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "world/LevelTables.hpp"
 #include "rules/Rulebook.hpp"
 #include "rules/RulesCommon.hpp"
+#include "world/LevelTables.hpp"
 
 #include <string>
 

@@ -1,12 +1,12 @@
 #include "screens/Game.hpp"
 
-#include "screens/LoadingWindow.hpp"
 #include "platform/ContentPaths.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"
 #include "render/DrawingCache.hpp"
 #include "screens/HighscoreTable.hpp"
+#include "screens/LoadingWindow.hpp"
 #include "screens/PlayerName.hpp"
 
 namespace {

@@ -2,11 +2,11 @@
 
 #include "assets/AssetStore.hpp"
 #include "assets/SoundBoard.hpp"
-#include "world/Entities.hpp"
 #include "platform/GameClock.hpp"
 #include "platform/Random.hpp"
-#include "world/Types.hpp"
 #include "platform/Text.hpp"
+#include "world/Entities.hpp"
+#include "world/Types.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <array>

@@ -1,9 +1,9 @@
 #include "screens/HighscoreTable.hpp"
 
 #include "platform/BoundedLineReader.hpp"
+#include "platform/DataFile.hpp"
 #include "platform/ParseNumber.hpp"
 #include "platform/ReadFile.hpp"
-#include "platform/DataFile.hpp"
 
 #include <iostream>
 

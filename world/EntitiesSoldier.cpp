@@ -1,8 +1,8 @@
-#include "world/Entities.hpp"
-#include "world/LevelTables.hpp"
 #include "platform/ContentPaths.hpp"
 #include "platform/Draw.hpp"
 #include "platform/ParseNumber.hpp"
+#include "world/Entities.hpp"
+#include "world/LevelTables.hpp"
 
 Soldier::Soldier(const std::string& levelText, const GameClock& clock) : fireClock(clock) {
     // Each soldier reads its own picture; a missing one leaves an empty, zero-sized soldier.

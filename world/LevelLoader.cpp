@@ -1,8 +1,8 @@
-#include "screens/Game.hpp"
 #include "platform/BoundedLineReader.hpp"
 #include "platform/ContentPaths.hpp"
 #include "platform/ParseNumber.hpp"
 #include "platform/ReadFile.hpp"
+#include "screens/Game.hpp"
 
 #include <algorithm>
 #include <climits>

@@ -1,6 +1,6 @@
-#include "screens/Game.hpp"
 #include "platform/GameWindow.hpp"
 #include "rules/Geometry.hpp"
+#include "screens/Game.hpp"
 #include "tests/game/TestWorld.hpp"
 #include "tests/screens/ScreenTestSupport.hpp"
 

@@ -3,10 +3,10 @@
 // A game ready to draw offscreen: fonts loaded, the curtain and door open and no fade.
 
 #include "assets/AssetStore.hpp"
-#include "screens/Game.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"
+#include "screens/Game.hpp"
 #include "tests/support/ScratchFolder.hpp"
 
 #include <cstdlib>

@@ -1,8 +1,8 @@
 #include "tools/autoplay/Bot.hpp"
 
-#include "world/Entities.hpp"
 #include "rules/Geometry.hpp"
 #include "rules/Rulebook.hpp"
+#include "world/Entities.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "tools/autoplay/Planner.hpp"
 
-#include "world/LevelTables.hpp"
 #include "rules/Geometry.hpp"
 #include "rules/Rulebook.hpp"
+#include "world/LevelTables.hpp"
 
 #include <algorithm>
 #include <cmath>

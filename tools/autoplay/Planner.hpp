@@ -5,8 +5,8 @@
 // in the game.
 
 #include "platform/Random.hpp"
-#include "world/Types.hpp"
 #include "platform/ScreenLayout.hpp"
+#include "world/Types.hpp"
 
 #include <array>
 #include <optional>

@@ -1,12 +1,12 @@
 #include "tools/autoplay/Run.hpp"
 
-#include "screens/Game.hpp"
 #include "platform/ContentPaths.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"
 #include "rules/Geometry.hpp"
 #include "rules/Rulebook.hpp"
+#include "screens/Game.hpp"
 #include "tools/autoplay/Bot.hpp"
 
 #include <cstdio>

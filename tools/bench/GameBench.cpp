@@ -1,9 +1,9 @@
 #include "tools/bench/GameBench.hpp"
 
-#include "screens/Game.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/ScreenLayout.hpp"
 #include "render/Layout.hpp"
+#include "screens/Game.hpp"
 
 #include <SFML/OpenGL.hpp>
 #include <algorithm>

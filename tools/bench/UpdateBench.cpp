@@ -1,10 +1,10 @@
 #include "tools/bench/UpdateBench.hpp"
 
-#include "screens/Game.hpp"
 #include "platform/ContentPaths.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"
+#include "screens/Game.hpp"
 
 #include <algorithm>
 #include <chrono>
