@@ -4,6 +4,7 @@
 #include "app/DesktopControls.hpp"
 #include "app/MainMenu.hpp"
 #include "app/MenuPages.hpp"
+#include "platform/ContentPaths.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/SoundFiles.hpp"
 
@@ -18,7 +19,6 @@
 #include <unistd.h>
 
 namespace {
-constexpr const char* musicPath = "sources/Music/Taldrin - Skyforge.ogg";
 constexpr int musicVolume = 24;
 
 void fadeMusic(sf::Music& music, int first, int last, const std::function<void(float)>& onStep) {
@@ -63,7 +63,7 @@ RunOutcome runVelmarch(bool fullscreen, const Settings& settings) {
     window.setFramerateLimit(30);
 
     MusicFile music;
-    if (music.open(musicPath)) {
+    if (music.open(content::menuMusic)) {
         music.setLoop(true);
         music.play();
     }

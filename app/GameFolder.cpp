@@ -1,6 +1,7 @@
 #include "app/GameFolder.hpp"
 
-#include "screens/DataFile.hpp"
+#include "platform/ContentPaths.hpp"
+#include "platform/DataFile.hpp"
 
 #include <cerrno>
 #include <climits>
@@ -180,7 +181,7 @@ std::optional<std::string> enterGameFolder(const fs::path& executable) {
     std::error_code error;
     const fs::path content = installedContent(executable);
     // Any other sources/ here (the player's own notes, say) is not the game's and stays untouched.
-    if (fs::is_regular_file("sources/Levels/Level_1.txt", error)) {
+    if (fs::is_regular_file(content::firstLevelFile, error)) {
         if (const fs::path here = fs::current_path(error);
             isPlayFolder(here, fs::canonical(content, error)))
             removeAtExit(here);

@@ -1,10 +1,11 @@
 #include "app/MainMenu.hpp"
 
-#include "app/LoadingWindow.hpp"
+#include "platform/ContentPaths.hpp"
 #include "platform/Draw.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/SoundFiles.hpp"
 #include "platform/Text.hpp"
+#include "screens/LoadingWindow.hpp"
 
 #include <utility>
 
@@ -58,33 +59,33 @@ void MainMenu::playClosing() {
 }
 
 void MainMenu::load() {
-    loadSoundFile(clickBuffer_, "sources/Sounds/Print.wav");
+    loadSoundFile(clickBuffer_, content::clickSound);
     fade_ = 255.f;
     slide_ = 0;
     running_ = true;
     restart_ = false;
 
-    loadPicture(titleImage_, "sources/Images/Images/Title Image.jpg");
+    loadPicture(titleImage_, content::titlePicture);
     titleSprite_.setTexture(titleImage_, true);
     titleSprite_.setScale(2.88f, 2.88f);
-    titleSprite_.setPosition(0.f, screenHeight / 2 - 581.76f);
+    titleSprite_.setPosition(0.f, layout::height / 2 - 581.76f);
 
-    loadPicture(panelImage_, "sources/Images/Images/Metall.jpg");
+    loadPicture(panelImage_, content::metalPicture);
 
-    font_.loadOrDefault("sources/Fonts/TSalvacion.ttf");
+    font_.loadOrDefault(content::displayFont);
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         sf::Text& entry = entries_[i];
         entry.setFont(font_);
         entry.setCharacterSize(40);
         entry.setFillColor(sf::Color::Red);
         entry.setString(entryNames[i]);
-        entry.setPosition(screenWidth / 4, 200.f + 50.f * static_cast<float>(i));
+        entry.setPosition(layout::width / 4, 200.f + 50.f * static_cast<float>(i));
     }
     heading_.setFont(font_);
     heading_.setCharacterSize(50);
     heading_.setFillColor(sf::Color::White);
     heading_.setString("- Velmarch -");
-    heading_.setPosition(static_cast<float>(screenWidth / 2) - textWidth(heading_) / 2.f, 10.f);
+    heading_.setPosition(static_cast<float>(layout::width / 2) - textWidth(heading_) / 2.f, 10.f);
     footerText_.setFont(font_);
     footerText_.setCharacterSize(20);
     footerText_.setFillColor(sf::Color::White);
@@ -99,8 +100,8 @@ void MainMenu::compose() {
     const bool panelsShown = panelImage_.getSize().x > 0;
     const sf::FloatRect title = titleSprite_.getGlobalBounds();
     const bool titleCovers = titleImage_.getSize().x > 0 && title.left <= 0.f && title.top <= 0.f &&
-                             title.left + title.width >= screenWidth &&
-                             title.top + title.height >= screenHeight;
+                             title.left + title.width >= layout::width &&
+                             title.top + title.height >= layout::height;
     if (!titleCovers || window_.viewport() != sf::FloatRect(0.f, 0.f, 1.f, 1.f))
         window_.target().clear(sf::Color::Black);
 
@@ -117,11 +118,11 @@ void MainMenu::compose() {
         }
     }
 
-    const float upper = static_cast<float>(screenHeight / 2 - slide_);
-    const float lower = static_cast<float>(screenHeight / 2 + slide_);
+    const float upper = static_cast<float>(layout::height / 2 - slide_);
+    const float lower = static_cast<float>(layout::height / 2 + slide_);
     if (panelsShown) {
         Batch panels;
-        const sf::Vector2f size(screenWidth, screenHeight / 2);
+        const sf::Vector2f size(layout::width, layout::height / 2);
         const sf::Vector2u tex = panelImage_.getSize();
         const sf::FloatRect whole(0.f, 0.f, static_cast<float>(tex.x), static_cast<float>(tex.y));
         panels.image({0.f, upper - size.y}, size, whole);
@@ -133,15 +134,15 @@ void MainMenu::compose() {
     // Drawing both lines after both panels shows the same picture as interleaving them: where
     // the upper line reaches into the lower panel, the lower line covers it.
     Batch lines;
-    lines.line({0.f, upper}, {screenWidth, upper}, 5.f, sf::Color::White);
-    lines.line({0.f, lower}, {screenWidth, lower}, 5.f, sf::Color::White);
+    lines.line({0.f, upper}, {layout::width, upper}, 5.f, sf::Color::White);
+    lines.line({0.f, lower}, {layout::width, lower}, 5.f, sf::Color::White);
     lines.flush(window_);
 
     window_.draw(heading_);
     if (!footer_.empty()) {
         footerText_.setString(footer_);
-        footerText_.setPosition(static_cast<float>(screenWidth - 10) - textWidth(footerText_),
-                                static_cast<float>(screenHeight - 30));
+        footerText_.setPosition(static_cast<float>(layout::width - 10) - textWidth(footerText_),
+                                static_cast<float>(layout::height - 30));
         window_.draw(footerText_);
     }
     drawFade(window_, static_cast<int>(fade_));

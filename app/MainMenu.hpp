@@ -2,7 +2,9 @@
 
 #include "app/MenuPages.hpp"
 #include "platform/ClickPool.hpp"
+#include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"
+#include "platform/Version.hpp"
 
 #include <SFML/Audio.hpp>
 #include <SFML/Graphics.hpp>
@@ -16,11 +18,9 @@ class GameWindow;
 // The title screen: six numbered entries behind two metal panels that slide open.
 class MainMenu {
   public:
-    static constexpr int screenWidth = 1440;
-    static constexpr int screenHeight = 900;
     // The panels open until they are this far from the middle line (or a few pixels more).
-    static constexpr int openSlide = screenHeight / 2 - 100;
-    static constexpr const char* footerLine = "Velmarch v1.0";
+    static constexpr int openSlide = layout::height / 2 - 100;
+    static constexpr const char* footerLine = version::title;
 
     MainMenu(GameWindow& window, MenuPages pages);
     MainMenu(const MainMenu&) = delete;

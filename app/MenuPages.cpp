@@ -1,7 +1,7 @@
 #include "app/MenuPages.hpp"
 
-#include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
+#include "screens/Game.hpp"
 #include "screens/HighscoresScreen.hpp"
 #include "screens/NameEntryScreen.hpp"
 #include "screens/TextPages.hpp"

@@ -1,8 +1,8 @@
 #include "app/Settings.hpp"
 
 #include "platform/BoundedLineReader.hpp"
+#include "platform/DataFile.hpp"
 #include "platform/ReadFile.hpp"
-#include "screens/DataFile.hpp"
 
 #include <optional>
 #include <string_view>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ContentPaths.hpp"
+
 #include <cstddef>
 #include <filesystem>
 #include <istream>
@@ -20,7 +22,7 @@ struct Settings {
     bool operator==(const Settings&) const = default;
 };
 
-inline const std::filesystem::path settingsFile = "sources/Data/Settings.data";
+inline const std::filesystem::path settingsFile = content::settingsFile;
 
 // Of the file at most 4 KiB are read, and of a line 256 characters.
 inline constexpr std::size_t maxSettingsFileBytes = 4096;

@@ -1,6 +1,7 @@
 #include "app/Application.hpp"
 #include "app/CommandLine.hpp"
 #include "app/GameFolder.hpp"
+#include "platform/Version.hpp"
 
 #include <csignal>
 #include <filesystem>
@@ -22,7 +23,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     case CommandLine::Action::Version:
-        std::cout << "Velmarch 1.0\n";
+        std::cout << "Velmarch " << version::number << "\n";
         return 0;
     case CommandLine::Action::Refuse:
         std::cerr << "velmarch: unknown option '" << line.badOption << "'\n" << usageText();

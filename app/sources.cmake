@@ -4,7 +4,6 @@ set(VELMARCH_APP_SOURCES
     app/CommandLine.cpp
     app/DesktopControls.cpp
     app/GameFolder.cpp
-    app/LoadingWindow.cpp
     app/MainMenu.cpp
     app/MenuPages.cpp
     app/Settings.cpp

@@ -1,5 +1,6 @@
 #include "assets/AssetStore.hpp"
 
+#include "platform/ContentPaths.hpp"
 #include "platform/Draw.hpp"
 
 #include <string>
@@ -8,7 +9,7 @@ namespace {
 
 void load(sf::Texture& texture, const std::string& file) {
     // A missing picture stays empty; the library reports it and whatever shows it draws nothing.
-    loadPicture(texture, "sources/Images/" + file);
+    loadPicture(texture, content::pictures + file);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <SFML/Graphics.hpp>
-
 #include <array>
 
 // Every picture the game screen shares, loaded once per game. Entities and drawing refer to these
@@ -12,7 +11,7 @@ class AssetStore {
     AssetStore(const AssetStore&) = delete;
     AssetStore& operator=(const AssetStore&) = delete;
 
-    // Loads every picture from "sources/Images/..."; a missing file leaves an empty texture.
+    // Loads every picture of the content's pictures; a missing file leaves an empty texture.
     void loadAll();
 
     sf::Texture armee;

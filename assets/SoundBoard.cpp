@@ -1,16 +1,11 @@
 #include "assets/SoundBoard.hpp"
 
+#include "platform/ContentPaths.hpp"
 #include "platform/SoundFiles.hpp"
 
 #include <algorithm>
 
 namespace {
-
-constexpr const char* files[] = {
-    "sources/Sounds/Shoot1.ogg",   "sources/Sounds/Shoot2.ogg",    "sources/Sounds/Blaster1.wav",
-    "sources/Sounds/Blaster2.wav", "sources/Sounds/damage.ogg",    "sources/Sounds/Collect.wav",
-    "sources/Sounds/Refill.wav",   "sources/Sounds/NextLevel.wav",
-};
 
 bool finished(const std::unique_ptr<sf::Sound>& sound) {
     return sound->getStatus() == sf::Sound::Stopped;
@@ -19,7 +14,7 @@ bool finished(const std::unique_ptr<sf::Sound>& sound) {
 } // namespace
 
 SoundBoard::SoundBoard(RandomEngine& random) : random_(random) {
-    for (const char* file : files) {
+    for (const char* file : content::gameSounds) {
         auto buffer = std::make_unique<sf::SoundBuffer>();
         loadSoundFile(*buffer, file); // a missing or unreadable file plays silence
         buffers.push_back(std::move(buffer));

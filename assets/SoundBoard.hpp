@@ -1,9 +1,8 @@
 #pragma once
 
-#include "game/Random.hpp"
+#include "platform/Random.hpp"
 
 #include <SFML/Audio.hpp>
-
 #include <cstddef>
 #include <memory>
 #include <string>

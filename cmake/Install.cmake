@@ -9,7 +9,7 @@
 include(GNUInstallDirs)
 
 set(VELMARCH_APP_ID org.velmarch.Velmarch)
-set(VELMARCH_PACKAGE_VERSION 1.0.0)
+set(VELMARCH_PACKAGE_VERSION ${PROJECT_VERSION})
 set(VELMARCH_RELEASE_DATE 2026-12-07)
 set(VELMARCH_RELEASE_TIME "Mon, 07 Dec 2026 12:00:00 +0000")
 set(VELMARCH_HOMEPAGE "https://velmarch.org" CACHE STRING "The game's web page, named in the package")

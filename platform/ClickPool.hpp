@@ -1,7 +1,6 @@
 #pragma once
 
 #include <SFML/Audio.hpp>
-
 #include <array>
 
 // A few voices that take turns playing one short sound, so that typing clicks can overlap without

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ScreenLayout.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <string>
 
@@ -62,21 +64,20 @@ void drawFade(GameWindow& window, int alpha);
 
 // Calls visit(position, size) for each tile of a texture at its natural size over
 // [x0, x1) x [y0, y1) starting at (x0 + dx, y0 + dy); tiles wholly outside the screen
-// (0, 0, 1440, 900) are skipped.
+// are skipped.
 template <class Visit>
 void forEachVisibleTile(sf::Vector2u textureSize, float x0, float y0, float x1, float y1, float dx,
                         float dy, Visit&& visit) {
     if (textureSize.x == 0 || textureSize.y == 0)
         return;
     const float w = static_cast<float>(textureSize.x), h = static_cast<float>(textureSize.y);
-    constexpr float screenWidth = 1440.f, screenHeight = 900.f;
     for (float x = x0; x < x1; x += w) {
         const float px = x + dx;
-        if (px + w <= 0.f || px >= screenWidth)
+        if (px + w <= 0.f || px >= layout::width)
             continue;
         for (float y = y0; y < y1; y += h) {
             const float py = y + dy;
-            if (py + h <= 0.f || py >= screenHeight)
+            if (py + h <= 0.f || py >= layout::height)
                 continue;
             visit(sf::Vector2f(px, py), sf::Vector2f(w, h));
         }

@@ -1,5 +1,7 @@
 #include "platform/GameWindow.hpp"
 
+#include "platform/Version.hpp"
+
 #include <utility>
 
 namespace {
@@ -45,7 +47,7 @@ GameWindow::GameWindow(Mode mode) : fullscreen_(mode == Mode::Fullscreen) {
 void GameWindow::openWindow() {
     // An open window is closed first; textures live in a context of their own and survive it.
     window_->create(fullscreen_ ? chooseFullscreenMode() : sf::VideoMode(width, height),
-                    "Velmarch v1.0", fullscreen_ ? sf::Style::Fullscreen : sf::Style::Default,
+                    version::title, fullscreen_ ? sf::Style::Fullscreen : sf::Style::Default,
                     sf::ContextSettings(24, 8, 0));
     const sf::Vector2u size = window_->getSize();
     viewport_ = letterbox(size.x, size.y);

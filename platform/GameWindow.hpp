@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Gamepad.hpp"
+#include "platform/ScreenLayout.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <deque>
@@ -26,8 +27,8 @@ class WindowControls {
 // to fit with letterbox bars, and mouse positions are mapped back into layout pixels.
 class GameWindow {
   public:
-    static constexpr int width = 1440;
-    static constexpr int height = 900;
+    static constexpr int width = layout::width;
+    static constexpr int height = layout::height;
 
     // Windowed: a resizable 1440 x 900 window, letterboxed like a full screen of another size.
     enum class Mode { Fullscreen, Windowed, Offscreen };

@@ -38,7 +38,9 @@ float textHeight(const sf::Text& text) {
     return (bounds.top + bounds.height) * text.getScale().y;
 }
 
-std::string formatNumber(int value) { return std::to_string(value); }
+std::string formatNumber(int value) {
+    return std::to_string(value);
+}
 
 std::string formatNumber(double value) {
     std::ostringstream out;
@@ -47,8 +49,8 @@ std::string formatNumber(double value) {
 }
 
 void loadDefaultFont(sf::Font& font) {
-    font.loadFromMemory(velmarch_default_font,
-                        static_cast<std::size_t>(velmarch_default_font_end - velmarch_default_font));
+    font.loadFromMemory(velmarch_default_font, static_cast<std::size_t>(velmarch_default_font_end -
+                                                                        velmarch_default_font));
 }
 
 void FontFile::loadOrDefault(const std::string& path) {

@@ -1,9 +1,11 @@
 set(VELMARCH_PLATFORM_SOURCES
     platform/BoundedLineReader.cpp
     platform/ClickPool.cpp
+    platform/DataFile.cpp
     platform/Draw.cpp
     platform/Gamepad.cpp
     platform/GameWindow.cpp
+    platform/Random.cpp
     platform/ReadFile.cpp
     platform/SoundFiles.cpp
     platform/Text.cpp

@@ -1,6 +1,7 @@
 #include "render/DrawingCache.hpp"
 
 #include "platform/GameWindow.hpp"
+#include "platform/ScreenLayout.hpp"
 
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -64,7 +65,7 @@ const FramebufferCopy& framebufferCopy() {
 sf::RenderTarget& LayerCache::start(const std::vector<int>& key, sf::Color background) {
     if (!texture_) {
         texture_ = std::make_unique<sf::RenderTexture>();
-        texture_->create(GameWindow::width, GameWindow::height);
+        texture_->create(layout::width, layout::height);
     }
     key_ = key;
     texture_->setView(texture_->getDefaultView());

@@ -1,9 +1,11 @@
-#include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
+#include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"
 #include "render/DrawingCache.hpp"
 #include "render/Layout.hpp"
 #include "render/Painter.hpp"
+#include "screens/Game.hpp"
+#include "world/LevelTables.hpp"
 
 #include <algorithm>
 
@@ -16,7 +18,7 @@ V at(int x, int y) {
 }
 
 bool onScreenX(float left, float right) {
-    return right > 0.f && left < GameWindow::width;
+    return right > 0.f && left < layout::width;
 }
 
 void setText(sf::Text& label, const std::string& bytes, unsigned size) {
@@ -33,21 +35,17 @@ void setText(sf::Text& label, const std::string& bytes, unsigned size, float sca
 // opaque colour, so one layer instead of two.
 const sf::Color panelScreen(0, 100, 0);
 
-int rightPanelLeft(const Game& game) {
-    return game.screenWidth + 50 - game.screenWidth / 4;
-}
-
-void drawPanelScreens(const Game& game, Batch& shapes) {
-    const int W = game.screenWidth, H = game.screenHeight;
-    shapes.rect(at(0, 0), at(W / 4, H), panelScreen, 5.f, sf::Color::Green);
-    shapes.rect(at(rightPanelLeft(game), 0), at(W, H), panelScreen, 5.f, sf::Color::Green);
+void drawPanelScreens(Batch& shapes) {
+    const int W = layout::width, H = layout::height;
+    shapes.rect(at(0, 0), at(layout::leftPanelRight, H), panelScreen, 5.f, sf::Color::Green);
+    shapes.rect(at(layout::rightPanelLeft, 0), at(W, H), panelScreen, 5.f, sf::Color::Green);
 }
 
 void drawScanLines(const Game& game, Batch& shapes) {
-    const int W = game.screenWidth, H = game.screenHeight;
-    const int rightLeft = rightPanelLeft(game);
+    const int W = layout::width, H = layout::height;
+    const int rightLeft = layout::rightPanelLeft;
     const sf::Color green = sf::Color::Green;
-    const int spans[2][2] = {{0, W / 4}, {rightLeft, W}};
+    const int spans[2][2] = {{0, layout::leftPanelRight}, {rightLeft, W}};
     // The faint trail lies above the bright line, strongest nine pixels away.
     for (int i = 0; i < 10; ++i) {
         const sf::Color trail(0, 255, 0, static_cast<sf::Uint8>(12 * i));
@@ -67,19 +65,17 @@ void drawScanLines(const Game& game, Batch& shapes) {
     shapes.line(at(game.scanX + rightLeft, 0), at(game.scanX + rightLeft, H), 1.f, green);
 }
 
-void drawPanelGrids(const Game& game, Batch& shapes) {
-    const int W = game.screenWidth, H = game.screenHeight;
-    const int rightLeft = rightPanelLeft(game);
-    if (W / 4 <= 0)
-        return;
+void drawPanelGrids(Batch& shapes) {
+    const int W = layout::width, H = layout::height;
+    const int rightLeft = layout::rightPanelLeft;
     const sf::Color grid(0, 255, 0, 100);
     const int across = std::max(1, W / 80), down = std::max(1, H / 40);
-    for (int x = 0; x < W / 4; x += across) {
+    for (int x = 0; x < layout::leftPanelRight; x += across) {
         shapes.line(at(x, 0), at(x, H), 1.f, grid);
         shapes.line(at(x + rightLeft, 0), at(x + rightLeft, H), 1.f, grid);
     }
     for (int y = 0; y < H; y += down) {
-        shapes.line(at(0, y), at(W / 4, y), 1.f, grid);
+        shapes.line(at(0, y), at(layout::leftPanelRight, y), 1.f, grid);
         shapes.line(at(rightLeft, y), at(W, y), 1.f, grid);
     }
 }
@@ -114,9 +110,9 @@ void drawPanels(Game& game, Painter& painter, const HudPass& pass) {
         return;
     }
     Batch& shapes = painter.shapes();
-    drawPanelScreens(game, shapes);
+    drawPanelScreens(shapes);
     drawScanLines(game, shapes);
-    drawPanelGrids(game, shapes);
+    drawPanelGrids(shapes);
 }
 
 // A text or icon of the HUD reaching under a frame border already in place means that the
@@ -135,7 +131,7 @@ void drawHudText(Painter& painter, HudPass& pass, const sf::Text& text) {
 }
 
 void drawHudTexts(Game& game, Painter& painter, HudPass& pass) {
-    const int W = game.screenWidth, H = game.screenHeight;
+    const int W = layout::width, H = layout::height;
     const float p = game.pulse;
     sf::Text& text = game.text;
     sf::Text& text2 = game.text2;
@@ -151,7 +147,7 @@ void drawHudTexts(Game& game, Painter& painter, HudPass& pass) {
         text2.setPosition(25.f, row.y);
         drawHudText(painter, pass, text2);
         if (row.icon) {
-            const sf::Vector2f at(static_cast<float>(W / 4 - 50), row.y);
+            const sf::Vector2f at(static_cast<float>(layout::leftPanelRight - 50), row.y);
             painter.image(*row.icon, at, row.iconSize);
             keepClearOfBorder(pass, {at, row.iconSize});
         }
@@ -173,13 +169,14 @@ void drawHudTexts(Game& game, Painter& painter, HudPass& pass) {
     // Half a row below the current level's title, across the right panel.
     const int markerY = (game.level + 1) * step - 75;
     insideBorder(game, painter, pass, [&] {
-        painter.shapes().line(at(W + 50 - W / 4, markerY), at(W, markerY), 5.f, sf::Color::White);
+        painter.shapes().line(at(layout::rightPanelLeft, markerY), at(W, markerY), 5.f,
+                              sf::Color::White);
     });
 }
 
 void drawDoor(const Game& game, Painter& painter) {
-    const float W = static_cast<float>(game.screenWidth);
-    const float half = static_cast<float>(game.screenHeight / 2);
+    const float W = static_cast<float>(layout::width);
+    const float half = static_cast<float>(layout::height / 2);
     const float open = static_cast<float>(game.curtainY);
     // Tiles pushed wholly off the screen are skipped, so an open door costs nothing.
     painter.tile(pictures(game).door, 0.f, 0.f, W, half, 0.f, -open);
@@ -187,7 +184,7 @@ void drawDoor(const Game& game, Painter& painter) {
 }
 
 void drawCurtain(Game& game, Painter& painter) {
-    const int W = game.screenWidth, H = game.screenHeight;
+    const int W = layout::width, H = layout::height;
     const int rightEdge = W / 2 + game.curtainX;
     const int leftEdge = W / 2 - game.curtainX;
 
@@ -219,19 +216,18 @@ void drawCurtain(Game& game, Painter& painter) {
 
 void drawFadeLayer(const Game& game, Painter& painter) {
     const auto alpha = static_cast<sf::Uint8>(static_cast<int>(game.fade) & 0xFF);
-    painter.shapes().rect(at(0, 0), at(game.screenWidth, game.screenHeight),
-                          sf::Color(0, 0, 0, alpha));
+    painter.shapes().rect(at(0, 0), at(layout::width, layout::height), sf::Color(0, 0, 0, alpha));
 }
 
 } // namespace
 
-sf::IntRect insideFrameBorder(const Game& game) {
-    return {frameBorderWidth, frameBorderWidth, game.screenWidth - 2 * frameBorderWidth,
-            game.screenHeight - 2 * frameBorderWidth};
+sf::IntRect insideFrameBorder() {
+    return {frameBorderWidth, frameBorderWidth, layout::width - 2 * frameBorderWidth,
+            layout::height - 2 * frameBorderWidth};
 }
 
 void drawFrameBorder(const Game& game, Painter& painter) {
-    const int W = game.screenWidth, H = game.screenHeight;
+    const int W = layout::width, H = layout::height;
     const sf::Texture& lines = pictures(game).frameLines;
     const int b = frameBorderWidth;
     const sf::Vector2f tile(static_cast<float>(b), static_cast<float>(b));
@@ -248,13 +244,13 @@ void drawFrameBorder(const Game& game, Painter& painter) {
         painter.image(corners, corner, {50.f, 50.f});
 }
 
-void drawPanelBase(const Game& game, Batch& shapes) {
-    drawPanelScreens(game, shapes);
-    drawPanelGrids(game, shapes);
+void drawPanelBase(Batch& shapes) {
+    drawPanelScreens(shapes);
+    drawPanelGrids(shapes);
 }
 
 std::string levelCounterText(int level, int progress) {
-    return formatNumber(progress) + (level == 1 ? "/5" : "/10");
+    return formatNumber(progress) + "/" + formatNumber(levels::crossingsToWin(level));
 }
 
 std::vector<HudRow> hudRows(const Game& game) {
@@ -313,7 +309,7 @@ void Game::drawHud() {
     HudPass pass;
     pass.still = drawing->layerCaches && drawsThroughCache(window);
     pass.borderDone = pass.still && drawing->borderInStill;
-    pass.inside = insideFrameBorder(*this);
+    pass.inside = insideFrameBorder();
     drawPanels(*this, painter, pass);
     drawHudTexts(*this, painter, pass);
     if (!pass.borderDone)
@@ -324,7 +320,7 @@ void Game::drawHud() {
 }
 
 void Game::drawPauseOverlay() {
-    const int W = screenWidth, H = screenHeight;
+    const int W = layout::width, H = layout::height;
     window.setScreenView();
     window.target().clear(sf::Color::Black);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ScreenLayout.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <string>
 #include <vector>
@@ -15,19 +17,19 @@ const AssetStore& pictures(const Game& game);
 
 // The view the world is drawn through: the field with a margin, scaled non-uniformly to fill the
 // window (1540 x 1000 world units on 1440 x 900 pixels).
-sf::View worldView(int screenWidth, int screenHeight);
+sf::View worldView();
 
 // Whether unchanging layers are drawn once and copied: only where a copy is pixel for pixel
 // the same (an unscaled 1440 x 900 window) and the graphics library can copy and clip.
 bool drawsThroughCache(GameWindow& window);
 
 // The HUD panels' screens, outlines and grids: all of the panels but the moving scan lines.
-void drawPanelBase(const Game& game, Batch& shapes);
+void drawPanelBase(Batch& shapes);
 // The metal frame along the window's edges, 25 pixels wide.
 void drawFrameBorder(const Game& game, Painter& painter);
-constexpr int frameBorderWidth = 25;
+constexpr int frameBorderWidth = layout::frameBorder;
 // Window pixels inside the frame border.
-sf::IntRect insideFrameBorder(const Game& game);
+sf::IntRect insideFrameBorder();
 
 // One row of the left HUD panel: its text (Windows-1252 bytes), the text's scale and the icon
 // beside it, if any.

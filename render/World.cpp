@@ -1,8 +1,9 @@
-#include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
 #include "render/DrawingCache.hpp"
 #include "render/Layout.hpp"
 #include "render/Painter.hpp"
+#include "screens/Game.hpp"
+#include "world/LevelTables.hpp"
 
 #include <optional>
 
@@ -64,8 +65,8 @@ void drawRoads(const Game& game, Painter& painter) {
 void drawMarkerLines(const Game& game, Painter& painter) {
     const Box& m = game.mapArea;
     Batch& shapes = painter.shapes();
-    const std::pair<int, sf::Color> markers[] = {{m.top + 20, sf::Color::Yellow},
-                                                 {m.top + 300, sf::Color::Red},
+    const std::pair<int, sf::Color> markers[] = {{m.top + levels::topLine, sf::Color::Yellow},
+                                                 {m.top + levels::nearTopLine, sf::Color::Red},
                                                  {m.top + m.height / 2, sf::Color::Blue},
                                                  {m.top + m.height, sf::Color::Green}};
     for (const auto& [y, colour] : markers)
@@ -158,10 +159,9 @@ void drawCrosshair(const Game& game, Painter& painter) {
 }
 
 // Window pixels the world shows through: between the HUD's opaque side panels.
-sf::IntRect openMiddle(const Game& game) {
-    const int left = game.screenWidth / 4;
-    const int right = game.screenWidth + 50 - game.screenWidth / 4;
-    return {left, 0, right - left, game.screenHeight};
+sf::IntRect openMiddle() {
+    return {layout::leftPanelRight, 0, layout::rightPanelLeft - layout::leftPanelRight,
+            layout::height};
 }
 
 // The layers that stay the same until the level or the field changes.
@@ -174,7 +174,7 @@ void drawWorldBase(const Game& game, Painter& painter) {
 
 std::vector<int> worldBaseKey(const Game& game) {
     const Box& m = game.mapArea;
-    std::vector<int> key = {game.screenWidth, game.screenHeight, m.left, m.top, m.width, m.height};
+    std::vector<int> key = {m.left, m.top, m.width, m.height};
     for (const Track& track : game.tracks)
         key.push_back(track.origin.y);
     return key;
@@ -188,14 +188,14 @@ void prepareStillPicture(Game& game, const sf::View& view);
 bool drawsThroughCache(GameWindow& window) {
     // Cached pictures are copied pixel for pixel, which needs the window unscaled.
     return window.viewport() == sf::FloatRect(0.f, 0.f, 1.f, 1.f) &&
-           window.target().getSize() == sf::Vector2u(GameWindow::width, GameWindow::height) &&
+           window.target().getSize() == sf::Vector2u(layout::width, layout::height) &&
            framebufferCopyAvailable(window);
 }
 
-sf::View worldView(int screenWidth, int screenHeight) {
-    const float left = static_cast<float>(-(screenWidth / 4) - 50);
-    const float right = static_cast<float>(screenWidth) * 3.f * 0.25f + 50.f;
-    const float bottom = static_cast<float>(screenHeight + 50);
+sf::View worldView() {
+    const float left = static_cast<float>(-layout::leftPanelRight - 50);
+    const float right = static_cast<float>(layout::width) * 3.f * 0.25f + 50.f;
+    const float bottom = static_cast<float>(layout::height + 50);
     return sf::View(sf::FloatRect(left, -50.f, right - left, bottom + 50.f));
 }
 
@@ -222,7 +222,7 @@ void Game::drawFrame() {
         window.display();
         return;
     }
-    window.setView(worldView(screenWidth, screenHeight));
+    window.setView(worldView());
     drawWorld();
     window.setScreenView();
     drawHud();
@@ -232,21 +232,21 @@ void Game::drawFrame() {
 void Game::drawWorld() {
     if (!drawing || drawingSource != assets.get())
         prepareDrawing();
-    const sf::View view = worldView(screenWidth, screenHeight);
+    const sf::View view = worldView();
     const Atlas* atlas = &drawing->atlas;
     const bool still = drawing->layerCaches && drawsThroughCache(window);
-    sf::IntRect middle = openMiddle(*this);
+    sf::IntRect middle = openMiddle();
     std::optional<WindowClip> clip;
     if (still) {
         prepareStillPicture(*this, view);
         // The still picture covers the whole window; the world's moving parts then show only
         // between the panels, as they would under panels drawn over them.
-        drawing->still.copyTo(window, {0, 0, screenWidth, screenHeight});
+        drawing->still.copyTo(window, {0, 0, layout::width, layout::height});
         middle = {drawing->leftPanelEnd + 1, 0,
-                  drawing->rightPanelStart - drawing->leftPanelEnd - 1, screenHeight};
+                  drawing->rightPanelStart - drawing->leftPanelEnd - 1, layout::height};
         sf::IntRect shown = middle;
         if (drawing->borderInStill) { // nor under the frame border at the top and bottom
-            const sf::IntRect inside = insideFrameBorder(*this);
+            const sf::IntRect inside = insideFrameBorder();
             shown.top = inside.top;
             shown.height = inside.height;
         }
@@ -259,7 +259,7 @@ void Game::drawWorld() {
     Painter painter(window, atlas);
     // Whatever lies wholly under the HUD's side panels is covered by them: skip it.
     const sf::FloatRect world(view.getCenter() - view.getSize() / 2.f, view.getSize());
-    const float unitsPerPixel = world.width / static_cast<float>(screenWidth);
+    const float unitsPerPixel = world.width / static_cast<float>(layout::width);
     painter.setVisibleArea({world.left + static_cast<float>(middle.left) * unitsPerPixel, world.top,
                             static_cast<float>(middle.width) * unitsPerPixel, world.height});
     drawBlocks(*this, painter);
@@ -293,16 +293,16 @@ void prepareStillPicture(Game& game, const sf::View& view) {
     const std::vector<int> key = worldBaseKey(game);
     if (still.holds(key))
         return;
-    const sf::Vector2i screen(game.screenWidth, game.screenHeight);
+    const sf::Vector2i screen(layout::width, layout::height);
     if (drawing.panelsMeasuredFor != screen) {
         // The panels alone first, to find the columns they cover as the rasteriser draws them.
         Painter panels(still.start(key, sf::Color::Transparent), nullptr);
-        drawPanelBase(game, panels.shapes());
+        drawPanelBase(panels.shapes());
         panels.flush();
         still.finish();
         const sf::Image copy = still.copy();
-        const unsigned row = static_cast<unsigned>(game.screenHeight / 2);
-        int left = 0, right = game.screenWidth;
+        const unsigned row = static_cast<unsigned>(layout::height / 2);
+        int left = 0, right = layout::width;
         while (left + 1 < right && copy.getPixel(static_cast<unsigned>(left + 1), row).a == 255)
             ++left;
         while (right - 1 > left && copy.getPixel(static_cast<unsigned>(right - 1), row).a == 255)
@@ -325,7 +325,7 @@ void prepareStillPicture(Game& game, const sf::View& view) {
     drawing.borderInStill = opaque(a.frameLines) && opaque(a.frameCorners);
     {
         Painter panels(picture, &drawing.atlas);
-        drawPanelBase(game, panels.shapes());
+        drawPanelBase(panels.shapes());
         if (drawing.borderInStill)
             drawFrameBorder(game, panels);
     }

@@ -1,6 +1,7 @@
 #include "rules/Geometry.hpp"
 
-#include "game/Entities.hpp"
+#include "rules/Rulebook.hpp"
+#include "world/Entities.hpp"
 
 #include <cmath>
 
@@ -108,8 +109,8 @@ void Tower::aimAt(Point target) {
 void Soldier::move(float dt, int dx, int dy) {
     const sf::Vector2f now = getPosition();
     position = Point(static_cast<int>(now.x), static_cast<int>(now.y));
-    const int x = static_cast<int>(position.x + dt * (dx * moveRate));
-    const int y = static_cast<int>(position.y + dt * (dy * moveRate));
+    const int x = rules::stepAxis(position.x, dx, moveRate, dt);
+    const int y = rules::stepAxis(position.y, dy, moveRate, dt);
     sf::Sprite::setPosition(static_cast<float>(x), static_cast<float>(y));
     box.left = x - box.width / 2;
     box.top = y - box.height / 2;

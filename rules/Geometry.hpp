@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Types.hpp"
+#include "world/Types.hpp"
 
 // Shared geometry of the gameplay rules. Angles are degrees; a sprite rotation of 0 faces straight
 // up the screen. Every float-to-int conversion drops the fraction.

@@ -2,8 +2,8 @@
 
 // Patterns the gameplay steps share: the hit pass and the destruction pass.
 
-#include "game/Game.hpp"
 #include "rules/Geometry.hpp"
+#include "screens/Game.hpp"
 
 #include <algorithm>
 #include <memory>

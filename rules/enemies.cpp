@@ -1,3 +1,4 @@
+#include "rules/Rulebook.hpp"
 #include "rules/RulesCommon.hpp"
 
 #include <cstdlib>
@@ -11,7 +12,7 @@ void Game::updateTowers() {
         if (tower.canFire())
             fire(tower);
     }
-    rules::hitPass(*this, towers, 50);
+    rules::hitPass(*this, towers, rules::hitReach);
     rules::destroyFirst(*this, towers);
 }
 
@@ -27,11 +28,11 @@ int approachFactor(int from, int to) {
 } // namespace
 
 void Game::updateSoldiers() {
-    rules::hitPass(*this, soldiers, 50);
+    rules::hitPass(*this, soldiers, rules::hitReach);
 
     const Point target = player->centre();
     // Near the top line every soldier fires at any distance.
-    const bool playerNearTop = target.y < 300;
+    const bool playerNearTop = rules::nearTop(target);
     for (auto& soldier : soldiers) {
         soldier->aimAt(target);
         if (!soldier->canFire())
@@ -43,7 +44,7 @@ void Game::updateSoldiers() {
     const float dt = frameTime();
     for (auto& soldier : soldiers) {
         const Point c = soldier->centre();
-        if (distance(c, target) <= 100)
+        if (distance(c, target) <= rules::soldiersApart)
             continue;
         soldier->move(dt, approachFactor(c.x, target.x), 0);
         if (isBlocked(*soldier))

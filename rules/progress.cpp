@@ -1,5 +1,6 @@
-#include "game/LevelTables.hpp"
+#include "rules/Rulebook.hpp"
 #include "rules/RulesCommon.hpp"
+#include "world/LevelTables.hpp"
 
 #include <string>
 
@@ -36,13 +37,14 @@ PickUp pickUpOf(int kind) {
 
 void Game::updatePlayer() {
     // At most one enemy shot hits the player per frame.
-    rules::hitOnce(*this, *player, 50, rules::enemyShot);
+    rules::hitOnce(*this, *player, rules::hitReach, rules::enemyShot);
 
     rules::tankContact(*this);
 
     const Point c = player->centre();
-    const auto item = std::find_if(items.begin(), items.end(),
-                                   [c](const Item& i) { return distance(i.centre(), c) < 50; });
+    const auto item = std::find_if(items.begin(), items.end(), [c](const Item& i) {
+        return distance(i.centre(), c) < rules::pickUpReach;
+    });
     if (item != items.end()) {
         const PickUp gain = pickUpOf(item->kind);
         if (item->kind == ItemKind::Life && player->life < 100)
@@ -59,7 +61,7 @@ void Game::updatePlayer() {
 
     // Crossing: the level starts afresh with a new player, which also saves one hit to death in
     // this very update.
-    if (player->centre().y <= 20) {
+    if (rules::crossed(player->centre())) {
         if (isPlayableLevel(level))
             ++levelProgress[static_cast<std::size_t>(level)];
         loadLevel();

@@ -1,3 +1,4 @@
+#include "rules/Rulebook.hpp"
 #include "rules/RulesCommon.hpp"
 
 void Game::fire(Soldier& shooter) {
@@ -17,7 +18,7 @@ void Game::fire(Tower& shooter) {
 
 void Game::updateShots() {
     // A shot flies along the direction its shooter's picture points.
-    const int d = static_cast<int>(frameTime() * 1000);
+    const int d = rules::shotFlight(frameTime());
     for (Shot& shot : shots) {
         Point p(shot.x, shot.y);
         stepAlong(p, d, -shot.angle);
@@ -27,8 +28,7 @@ void Game::updateShots() {
 
     const Box& field = mapArea;
     const auto outside = std::find_if(shots.begin(), shots.end(), [&field](const Shot& s) {
-        return s.x < field.left || s.x > field.left + field.width || s.y < field.top ||
-               s.y > field.top + field.height;
+        return rules::shotOutside(field, Point(s.x, s.y));
     });
     if (outside != shots.end()) {
         explosions.emplace_back(Point(outside->x, outside->y), false, gameClock);
@@ -37,7 +37,7 @@ void Game::updateShots() {
 }
 
 void Game::updateBlocks() {
-    rules::hitPass(*this, blocks, 50);
+    rules::hitPass(*this, blocks, rules::hitReach);
     rules::destroyFirst(*this, blocks);
 }
 

@@ -1,5 +1,6 @@
 set(VELMARCH_RULES_SOURCES
     rules/Geometry.cpp
+    rules/Rulebook.cpp
     rules/effects.cpp
     rules/enemies.cpp
     rules/progress.cpp

@@ -1,15 +1,30 @@
+#include "rules/Rulebook.hpp"
 #include "rules/RulesCommon.hpp"
+
+void Tank::move(float dt) {
+    setPosition(rules::stepTank(box.left, movesRight, speed, dt), box.top);
+}
+
+void Track::update(float dt, const AssetStore& assets, RandomEngine& random) {
+    for (Tank& tank : tanks)
+        tank.move(dt);
+    const auto dropped = std::erase_if(tanks, [this](const Tank& t) {
+        return rules::tankLeftLane(t.box.left, movesRight, width);
+    });
+    for (int j = 0; j < static_cast<int>(dropped); ++j)
+        makeTank(rules::replacementLeft(movesRight, width, level, j), origin.y, assets, random);
+}
 
 void Game::updateTracks() {
     const float dt = frameTime();
     for (Track& track : tracks)
-        track.update(dt, random);
+        track.update(dt, *assets, random);
 
-    // Kind-3 tanks cannot be hit: the shot flies on.
+    // The harmless tanks cannot be hit: the shot flies on.
     for (Track& track : tracks)
         for (Tank& tank : track.tanks)
-            if (tank.kind != 3)
-                rules::hitOnce(*this, tank, 67, rules::playerShot);
+            if (rules::harmful(tank.kind))
+                rules::hitOnce(*this, tank, rules::tankHitReach, rules::playerShot);
 
     // A destroyed tank is not replaced and gives no points.
     for (Track& track : tracks) {
@@ -27,7 +42,7 @@ void rules::tankContact(Game& game) {
     const Point start = game.startPoint();
     for (Track& track : game.tracks) {
         for (const Tank& tank : track.tanks) {
-            if (tank.kind == 3 || !boxesTouch(game.player->box, tank.box))
+            if (!rules::harmful(tank.kind) || !boxesTouch(game.player->box, tank.box))
                 continue;
             game.player->takeHit();
             game.player->setPosition(start.x, start.y);

@@ -1,3 +1,5 @@
+#include "platform/ScreenLayout.hpp"
+#include "rules/Rulebook.hpp"
 #include "rules/RulesCommon.hpp"
 
 #include <cmath>
@@ -21,10 +23,10 @@ void Game::update() {
 void Game::advanceCounters() {
     const float dt = frameTime();
     scanX = static_cast<int>(scanX + dt * 100);
-    if (scanX > screenWidth / 4)
+    if (scanX > layout::leftPanelRight)
         scanX = 0;
     scanY = static_cast<int>(scanY + dt * 200);
-    if (scanY > screenHeight + 50)
+    if (scanY > layout::height + 50)
         scanY = 0;
     pulse = std::sin(5 * clock.elapsed());
     if (shownPoints < points)
@@ -43,17 +45,18 @@ void Game::controlPlayer(const HeldInput& input) {
 
     struct Step {
         bool held;
-        int dx;
-        int dy;
+        rules::KeyStep step;
     };
-    const Step steps[] = {
-        {input.left, -50, 0}, {input.right, 75, 0}, {input.up, 0, -50}, {input.down, 0, 75}};
+    const Step steps[] = {{input.left, rules::leftKey},
+                          {input.right, rules::rightKey},
+                          {input.up, rules::upKey},
+                          {input.down, rules::downKey}};
     const float dt = frameTime();
     // Each axis is tested on its own, so the player slides along blocks and the field's edge.
     for (const Step& step : steps) {
         if (!step.held)
             continue;
-        player->move(dt, step.dx, step.dy);
+        player->move(dt, step.step.dx, step.step.dy);
         if (isBlocked(*player))
             player->reapplyPosition();
     }
@@ -64,10 +67,10 @@ void Game::controlPlayer(const HeldInput& input) {
 
 bool Game::isBlocked(const Soldier& soldier) const {
     const Point c = soldier.centre();
-    if (!containsStrict(mapArea, c))
+    if (rules::outsideField(mapArea, c))
         return true;
     for (const Tower& tower : towers)
-        if (distance(tower.centre(), c) < 20)
+        if (rules::nearTower(tower.centre(), c))
             return true;
     for (const Block& block : blocks)
         if (boxesTouch(soldier.box, block.box))
@@ -76,7 +79,7 @@ bool Game::isBlocked(const Soldier& soldier) const {
         return false;
     // Enemy soldiers keep apart and stay in the upper half of the field.
     for (const auto& other : soldiers)
-        if (other.get() != &soldier && distance(other->centre(), c) < 100)
+        if (other.get() != &soldier && distance(other->centre(), c) < rules::soldiersApart)
             return true;
-    return c.y > mapArea.top + mapArea.height / 2;
+    return c.y > rules::soldiersLowest(mapArea);
 }

@@ -1,17 +1,13 @@
 #include "screens/HighscoreTable.hpp"
 
 #include "platform/BoundedLineReader.hpp"
+#include "platform/DataFile.hpp"
+#include "platform/ParseNumber.hpp"
 #include "platform/ReadFile.hpp"
-#include "screens/DataFile.hpp"
 
-#include <climits>
 #include <iostream>
 
 namespace {
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 bool allEmpty(const HighscoreRecord& record) {
     return record.name.empty() && record.points.empty() && record.seconds.empty();
@@ -27,32 +23,6 @@ std::size_t countWithoutEmptyTail(const std::vector<HighscoreRecord>& records) {
 }
 
 } // namespace
-
-long readNumber(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    // Accumulated towards the sign so that LONG_MIN itself is reachable.
-    long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        const int digit = text[i] - '0';
-        if (negative) {
-            if (value < (LONG_MIN + digit) / 10)
-                return LONG_MIN;
-            value = value * 10 - digit;
-        } else {
-            if (value > (LONG_MAX - digit) / 10)
-                return LONG_MAX;
-            value = value * 10 + digit;
-        }
-    }
-    return value;
-}
 
 std::string formatHighscores(const std::vector<HighscoreRecord>& records) {
     const std::size_t count = countWithoutEmptyTail(records);
@@ -98,7 +68,7 @@ std::vector<HighscoreRecord> parseHighscores(std::istream& in, const std::string
 
 std::size_t placementOf(const std::vector<HighscoreRecord>& records, long points) {
     for (std::size_t i = 0; i < records.size(); ++i) {
-        if (readNumber(records[i].points) < points)
+        if (parseNumber<long>(records[i].points) < points)
             return i;
     }
     return records.size();

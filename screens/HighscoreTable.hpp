@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ContentPaths.hpp"
+
 #include <filesystem>
 #include <istream>
 #include <string>
@@ -15,10 +17,6 @@ struct HighscoreRecord {
 
     bool operator==(const HighscoreRecord&) const = default;
 };
-
-// A number as atol reads it: leading blanks, an optional sign, the digits up to the first other
-// character, 0 when there are none. Values beyond the range of long are clamped to it.
-long readNumber(std::string_view text);
 
 // The file's layout: the count, then name, points and seconds on a line each, no line break after
 // the last field. Trailing records whose fields are all empty are left out.
@@ -48,7 +46,7 @@ std::size_t placementOf(const std::vector<HighscoreRecord>& records, long points
 class HighscoreTable {
   public:
     static constexpr std::size_t maxRecords = 20;
-    static inline const std::filesystem::path defaultFile = "sources/Data/Highscores.data";
+    static inline const std::filesystem::path defaultFile = content::highscoresFile;
 
     explicit HighscoreTable(std::filesystem::path file = defaultFile);
     ~HighscoreTable();

@@ -1,15 +1,14 @@
 #include "screens/HighscoresScreen.hpp"
 
+#include "platform/ContentPaths.hpp"
 #include "platform/Draw.hpp"
+#include "platform/ScreenLayout.hpp"
 #include "platform/SoundFiles.hpp"
 #include "platform/Text.hpp"
 
 #include <algorithm>
 
-namespace {
-constexpr int screenWidth = GameWindow::width;
-constexpr int screenHeight = GameWindow::height;
-} // namespace
+namespace {} // namespace
 
 std::size_t revealedRowCount(std::size_t recordCount) {
     // A hand-edited file may hold thousands of records: revealing rows nobody can see would keep
@@ -19,8 +18,8 @@ std::size_t revealedRowCount(std::size_t recordCount) {
 
 HighscoresScreen::HighscoresScreen(GameWindow& window)
     : window_(window), clicks_(clickBuffer_), canvas_(PageCanvas::Style::Hatched) {
-    loadSoundFile(clickBuffer_, "sources/Sounds/Print.wav");
-    font_.loadOrDefault("sources/Fonts/TSalvacion.ttf");
+    loadSoundFile(clickBuffer_, content::clickSound);
+    font_.loadOrDefault(content::displayFont);
     loadDefaultFont(builtinFont_);
     label_.setFont(font_);
     rowLabel_.setFont(builtinFont_);
@@ -76,7 +75,7 @@ HighscoresScreen::Row HighscoresScreen::rowFor(std::size_t index,
     // Fields are shown as text whatever they hold, cut where they leave the window.
     auto fitted = [this](const std::string& field, float x) {
         const sf::String text = fromCp1252(std::string_view(field).substr(0, maxDrawnCharacters));
-        return text.substring(0, fittingPrefixLength(builtinFont_, 20, text, screenWidth - x));
+        return text.substring(0, fittingPrefixLength(builtinFont_, 20, text, layout::width - x));
     };
     return Row{formatNumber(static_cast<int>(index) + 1) + ".", fitted(record.name, 360.f),
                fitted(record.points, 720.f), fitted(record.seconds, 1080.f)};
@@ -115,10 +114,10 @@ void HighscoresScreen::drawList(sf::RenderTarget& target) {
         label_.setString(empty);
         label_.setCharacterSize(30);
         drawTextCentred(target, label_, empty, 30, sf::Color::White,
-                        screenHeight / 2.f - textHeight(label_) / 2.f);
+                        layout::height / 2.f - textHeight(label_) / 2.f);
     } else {
-        const float columns[4] = {100.f, screenWidth / 4.f, screenWidth / 2.f,
-                                  screenWidth - screenWidth / 4.f};
+        const float columns[4] = {100.f, layout::width / 4.f, layout::width / 2.f,
+                                  layout::width - layout::width / 4.f};
         drawTextAt(target, label_, "Platz", 30, sf::Color::Cyan, columns[0], 100.f);
         drawTextAt(target, label_, "Name", 30, sf::Color::Cyan, columns[1], 100.f);
         drawTextAt(target, label_, "Punkte", 30, sf::Color::Cyan, columns[2], 100.f);
@@ -126,7 +125,7 @@ void HighscoresScreen::drawList(sf::RenderTarget& target) {
         for (std::size_t i = 0; i < shownRows_.size(); ++i) {
             const float y =
                 static_cast<float>(highscoreFirstRowY + highscoreRowStep * static_cast<int>(i));
-            if (y >= screenHeight)
+            if (y >= layout::height)
                 break;
             const Row& row = shownRows_[i];
             drawTextAt(target, rowLabel_, row.place, 20, sf::Color::White, columns[0], y);
@@ -137,5 +136,5 @@ void HighscoresScreen::drawList(sf::RenderTarget& target) {
     }
     drawEscapeHint(target, label_);
     drawTextRightAligned(target, label_, fromCp1252("C - L\xF6schen der Liste"), 20,
-                         sf::Color::White, screenWidth - 10.f, screenHeight / 4.f - 60.f);
+                         sf::Color::White, layout::width - 10.f, layout::height / 4.f - 60.f);
 }

@@ -1,13 +1,12 @@
 #include "screens/NameEntryScreen.hpp"
 
+#include "platform/ContentPaths.hpp"
 #include "platform/Draw.hpp"
+#include "platform/ScreenLayout.hpp"
 #include "platform/SoundFiles.hpp"
 #include "platform/Text.hpp"
 
-namespace {
-constexpr int screenWidth = GameWindow::width;
-constexpr int screenHeight = GameWindow::height;
-} // namespace
+namespace {} // namespace
 
 bool isNameCharacter(sf::Uint32 c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ';
@@ -31,12 +30,12 @@ bool eraseNameCharacter(std::string& name) {
 
 NameEntryScreen::NameEntryScreen(GameWindow& window, bool* accepted)
     : window_(window), canvas_(PageCanvas::Style::Hatched), accepted_(accepted) {
-    loadSoundFile(errorBuffer_, "sources/Sounds/Error.wav");
-    loadSoundFile(acceptBuffer_, "sources/Sounds/Accept.wav");
+    loadSoundFile(errorBuffer_, content::errorSound);
+    loadSoundFile(acceptBuffer_, content::acceptSound);
     errorSound_.setBuffer(errorBuffer_);
     acceptSound_.setBuffer(acceptBuffer_);
     errorSound_.setVolume(25.f);
-    font_.loadOrDefault("sources/Fonts/TSalvacion.ttf");
+    font_.loadOrDefault(content::displayFont);
     loadDefaultFont(builtinFont_);
     label_.setFont(font_);
     nameLabel_.setFont(builtinFont_);
@@ -138,11 +137,11 @@ void NameEntryScreen::drawStill(sf::RenderTarget& target) {
     drawTextCentred(target, label_, "Geben Sie in folgendes Textfeld ihren Namen ein", 30,
                     sf::Color::Red, 200.f);
     Batch field;
-    field.rect({screenWidth / 3.f, 250.f}, {2.f * screenWidth / 3.f, 280.f},
+    field.rect({layout::width / 3.f, 250.f}, {2.f * layout::width / 3.f, 280.f},
                sf::Color(0, 0, 100, 100), 5.f, sf::Color::Black);
     target.draw(field.vertices());
-    drawTextAt(target, nameLabel_, name_, 20, sf::Color::White, screenWidth / 3.f + 50.f, 250.f);
+    drawTextAt(target, nameLabel_, name_, 20, sf::Color::White, layout::width / 3.f + 50.f, 250.f);
     drawTextRightAligned(target, label_, fromCp1252("Enter - Hinzuf\xFCgen"), 20, sf::Color::White,
-                         screenWidth - 10.f, screenHeight - 30.f);
+                         layout::width - 10.f, layout::height - 30.f);
     drawEscapeHint(target, label_);
 }

@@ -1,8 +1,8 @@
 #include "screens/PlayerName.hpp"
 
 #include "platform/BoundedLineReader.hpp"
+#include "platform/DataFile.hpp"
 #include "platform/ReadFile.hpp"
-#include "screens/DataFile.hpp"
 
 std::string readPlayerName(const std::filesystem::path& file) {
     ReadFileStream in(file);

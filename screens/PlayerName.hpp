@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/ContentPaths.hpp"
+
 #include <cstddef>
 #include <filesystem>
 #include <string>
 
 // The name the player entered last, kept for the game, which records the score under it.
-inline const std::filesystem::path playerNameFile = "sources/Data/Info.data";
+inline const std::filesystem::path playerNameFile = content::playerNameFile;
 
 // Of the name file at most the first 4 KiB are read, and of its first line at most 256
 // characters: a name typed on the name entry has 20.

@@ -1,21 +1,20 @@
 #include "screens/ScreenParts.hpp"
 
+#include "platform/ContentPaths.hpp"
 #include "platform/Draw.hpp"
+#include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"
 
 #include <algorithm>
 #include <cmath>
 
-namespace {
-constexpr int screenWidth = GameWindow::width;
-constexpr int screenHeight = GameWindow::height;
-} // namespace
+namespace {} // namespace
 
 PageCanvas::PageCanvas(Style style) {
-    const float w = screenWidth, h = screenHeight;
+    const float w = layout::width, h = layout::height;
     Batch overlay;
     if (style == Style::Hatched) {
-        for (int x = -screenHeight; x < screenWidth; x += 20) {
+        for (int x = -layout::height; x < layout::width; x += 20) {
             const float fx = static_cast<float>(x);
             overlay.line({fx, 0.f}, {fx + h, h}, 5.f, sf::Color(255, 255, 255, 100));
         }
@@ -25,8 +24,9 @@ PageCanvas::PageCanvas(Style style) {
         overlay.rect({0.f, h * 3.f * 0.25f}, {w, h}, sf::Color(0, 0, 0, 150));
     }
     overlay_ = overlay.vertices();
-    loadPicture(picture_, "sources/Images/Images/Metall.jpg");
-    if (!backdrop_.create(screenWidth, screenHeight) || !canvas_.create(screenWidth, screenHeight))
+    loadPicture(picture_, content::metalPicture);
+    if (!backdrop_.create(layout::width, layout::height) ||
+        !canvas_.create(layout::width, layout::height))
         return;
     backdrop_.clear(sf::Color::Black);
     composeBackdrop(backdrop_);
@@ -40,8 +40,8 @@ void PageCanvas::composeBackdrop(sf::RenderTarget& target) const {
     const sf::Vector2u size = picture_.getSize();
     if (size.x > 0 && size.y > 0) {
         sf::Sprite background(picture_);
-        background.setScale(static_cast<float>(screenWidth) / static_cast<float>(size.x),
-                            static_cast<float>(screenHeight) / static_cast<float>(size.y));
+        background.setScale(static_cast<float>(layout::width) / static_cast<float>(size.x),
+                            static_cast<float>(layout::height) / static_cast<float>(size.y));
         target.draw(background);
     }
     target.draw(overlay_);
@@ -59,7 +59,7 @@ void placeTextCentred(sf::Text& text, const sf::String& string, unsigned size, s
                       float y) {
     text.setString(string);
     text.setCharacterSize(size);
-    placeText(text, string, size, colour, screenWidth / 2.f - textWidth(text) / 2.f, y);
+    placeText(text, string, size, colour, layout::width / 2.f - textWidth(text) / 2.f, y);
 }
 
 void placeTextRightAligned(sf::Text& text, const sf::String& string, unsigned size,
@@ -81,9 +81,9 @@ void waitAndRestart(sf::Clock& clock, float seconds) {
 }
 
 std::size_t visibleRowCount(int firstY, int step) {
-    if (firstY >= screenHeight)
+    if (firstY >= layout::height)
         return 0;
-    return static_cast<std::size_t>((screenHeight - firstY + step - 1) / step);
+    return static_cast<std::size_t>((layout::height - firstY + step - 1) / step);
 }
 
 namespace {

@@ -1,6 +1,8 @@
 #include "screens/TextPages.hpp"
 
+#include "platform/ContentPaths.hpp"
 #include "platform/Draw.hpp"
+#include "platform/ScreenLayout.hpp"
 #include "platform/SoundFiles.hpp"
 #include "platform/Text.hpp"
 
@@ -8,8 +10,6 @@
 #include <cmath>
 
 namespace {
-constexpr int screenWidth = GameWindow::width;
-constexpr int screenHeight = GameWindow::height;
 
 constexpr double pi = 3.14159265358979323846;
 
@@ -49,7 +49,7 @@ void Typewriter::finish() {
 }
 
 int slideOffset(int angleDegrees) {
-    return static_cast<int>(std::sin(angleDegrees * pi / 180.0) * (screenWidth / 2));
+    return static_cast<int>(std::sin(angleDegrees * pi / 180.0) * (layout::width / 2));
 }
 
 int slideInNextAngle(int angle, float frameTime) {
@@ -66,8 +66,8 @@ int printRowStep(float frameTime) {
 }
 
 sf::Vector2f missionPlatePosition(sf::Vector2u pictureSize) {
-    const int x = std::max(0, screenWidth - static_cast<int>(pictureSize.x));
-    const int y = std::max(0, screenHeight - static_cast<int>(pictureSize.y));
+    const int x = std::max(0, layout::width - static_cast<int>(pictureSize.x));
+    const int y = std::max(0, layout::height - static_cast<int>(pictureSize.y));
     return {static_cast<float>(x), static_cast<float>(y)};
 }
 
@@ -75,7 +75,7 @@ sf::Vector2f missionPlatePosition(sf::Vector2u pictureSize) {
 
 TextPage::TextPage(GameWindow& window, sf::String title, PageCanvas::Style style)
     : window_(window), canvas_(style), title_(std::move(title)) {
-    font_.loadOrDefault("sources/Fonts/TSalvacion.ttf");
+    font_.loadOrDefault(content::displayFont);
     loadDefaultFont(builtinFont_);
     titleText_.setFont(font_);
     bodyText_.setFont(builtinFont_);
@@ -125,7 +125,7 @@ std::vector<sf::String> fittingLines(const std::vector<std::string>& lines, cons
     for (std::size_t i = 0; i < count; ++i) {
         const sf::String line = decodedStart(lines[i]);
         fitted.push_back(
-            line.substring(0, fittingPrefixLength(font, size, line, screenWidth - 50.f)));
+            line.substring(0, fittingPrefixLength(font, size, line, layout::width - 50.f)));
     }
     return fitted;
 }
@@ -146,7 +146,7 @@ TypedPage::TypedPage(GameWindow& window, sf::String title, const std::filesystem
       lines_(fittingLines(readPageLines(file), builtinFont_, bodySize, rowStep)),
       typewriter_(lengthsOf(lines_)) {
     // The voices follow the buffer when it is filled.
-    loadSoundFile(clickBuffer_, "sources/Sounds/Print.wav");
+    loadSoundFile(clickBuffer_, content::clickSound);
 }
 
 std::size_t TypedPage::completeLines() const {
@@ -214,8 +214,8 @@ void TypedPage::playOutro() {
 // --- StoryScreen ---
 
 StoryScreen::StoryScreen(GameWindow& window)
-    : TypedPage(window, "Die Geschichte", "sources/Text/Story/Story.txt", 30, 40) {
-    if (!loadImage(missionImage_, "sources/Images/Images/Mission-Image.jpg"))
+    : TypedPage(window, "Die Geschichte", content::storyPage, 30, 40) {
+    if (!loadImage(missionImage_, content::missionPicture))
         return;
     const sf::Vector2u size = missionImage_.getSize();
     // The plate starts as a translucent dark rectangle of the picture's size.
@@ -228,7 +228,7 @@ StoryScreen::StoryScreen(GameWindow& window)
     const sf::Vector2f position = missionPlatePosition(size);
     missionSprite_.setPosition(position);
     printableRows_ =
-        std::min(size.y, static_cast<unsigned>(screenHeight - static_cast<int>(position.y)));
+        std::min(size.y, static_cast<unsigned>(layout::height - static_cast<int>(position.y)));
 }
 
 void StoryScreen::printRow(unsigned row) {
@@ -261,18 +261,18 @@ void StoryScreen::drawPicture(sf::RenderTarget& target) {
 // --- HowToPlayScreen ---
 
 HowToPlayScreen::HowToPlayScreen(GameWindow& window)
-    : TypedPage(window, "- Instruktionen -", "sources/Text/HowToPlay/How To Play.txt", 25, 30) {}
+    : TypedPage(window, "- Instruktionen -", content::howToPlayPage, 25, 30) {}
 
 // --- CreditsScreen ---
 
 CreditsScreen::CreditsScreen(GameWindow& window)
     : TextPage(window, "Credits", PageCanvas::Style::Banded) {
-    const std::vector<std::string> topics = readPageLines("sources/Text/Credits/Topics.txt");
-    const std::vector<std::string> names = readPageLines("sources/Text/Credits/Names.txt");
-    const float room = screenWidth / 2.f - 10.f;
+    const std::vector<std::string> topics = readPageLines(content::creditTopics);
+    const std::vector<std::string> names = readPageLines(content::creditNames);
+    const float room = layout::width / 2.f - 10.f;
     // Pairs below the window are neither drawn nor slid.
     const std::size_t pairs =
-        std::min(std::max(topics.size(), names.size()), visibleRowCount(screenHeight / 4, 40));
+        std::min(std::max(topics.size(), names.size()), visibleRowCount(layout::height / 4, 40));
     for (std::size_t i = 0; i < pairs && i < topics.size(); ++i) {
         const sf::String topic = decodedEnd(topics[i]);
         topics_.push_back(topic.substring(fittingSuffixStart(builtinFont_, 30, topic, room)));
@@ -281,7 +281,7 @@ CreditsScreen::CreditsScreen(GameWindow& window)
         const sf::String name = decodedStart(names[i]);
         names_.push_back(name.substring(0, fittingPrefixLength(builtinFont_, 30, name, room)));
     }
-    offsets_.assign(pairs, screenWidth / 2);
+    offsets_.assign(pairs, layout::width / 2);
 }
 
 void CreditsScreen::draw() {
@@ -291,12 +291,12 @@ void CreditsScreen::draw() {
     }
     canvas_.draw(window_, [this](sf::RenderTarget& target) {
         drawTitle(target);
-        const float middle = screenWidth / 2.f;
+        const float middle = layout::width / 2.f;
         for (std::size_t i = 0; i < offsets_.size(); ++i) {
             const int offset = offsets_[i];
-            if (offset >= screenWidth / 2)
+            if (offset >= layout::width / 2)
                 continue; // both texts of the pair lie outside the window
-            const float y = screenHeight / 4.f + 40.f * static_cast<float>(i);
+            const float y = layout::height / 4.f + 40.f * static_cast<float>(i);
             if (i < topics_.size())
                 drawTextRightAligned(target, bodyText_, topics_[i], 30, sf::Color::Red,
                                      middle - 10.f - static_cast<float>(offset), y);
@@ -336,7 +336,7 @@ void CreditsScreen::playOutro() {
             if (angle > 89)
                 break;
         }
-        offset = screenWidth / 2;
+        offset = layout::width / 2;
     }
     runFadeOut(window_, fade_, [this] { draw(); });
 }

@@ -1,7 +1,8 @@
 set(VELMARCH_SCREENS_SOURCES
-    screens/DataFile.cpp
+    screens/Game.cpp
     screens/HighscoreTable.cpp
     screens/HighscoresScreen.cpp
+    screens/LoadingWindow.cpp
     screens/NameEntryScreen.cpp
     screens/PageFile.cpp
     screens/PlayerName.cpp

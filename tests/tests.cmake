@@ -26,7 +26,7 @@ add_executable(velmarch-tests
     ${VELMARCH_AUTOPLAY_TESTS}
 )
 target_compile_options(velmarch-tests PRIVATE -Wall -Wextra)
-target_link_libraries(velmarch-tests PRIVATE velmarch_core velmarch_autoplay GTest::gtest)
+target_link_libraries(velmarch-tests PRIVATE velmarch_app velmarch_autoplay GTest::gtest)
 add_dependencies(velmarch-tests velmarch-content-files)
 # Tests run where the game runs, reading the content the build assembled.
 gtest_discover_tests(velmarch-tests

@@ -1,5 +1,5 @@
 #include "app/GameFolder.hpp"
-#include "screens/DataFile.hpp"
+#include "platform/DataFile.hpp"
 #include "tests/screens/ScreenTestSupport.hpp"
 #include "tests/support/ScopedEnvironment.hpp"
 

@@ -1,4 +1,4 @@
-#include "app/LoadingWindow.hpp"
+#include "screens/LoadingWindow.hpp"
 #include "tests/render/RenderTestSupport.hpp"
 
 #include <chrono>

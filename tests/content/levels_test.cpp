@@ -1,5 +1,5 @@
-#include "game/LevelTables.hpp"
 #include "tests/game/TestWorld.hpp"
+#include "world/LevelTables.hpp"
 
 #include <algorithm>
 #include <cmath>

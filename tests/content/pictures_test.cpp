@@ -89,7 +89,11 @@ TEST(Pictures, SizesFitHowTheGameShowsThem) {
         {{"Symbols/Visier.png"}, 100, 400, 100, 400, true},
         // Pick-ups collide with their picture's box: about 40 x 60.
         {{"Symbols/Time.png", "Symbols/Points.png", "Symbols/Life.png", "Symbols/Munnition.png"},
-         34, 46, 51, 69, true},
+         34,
+         46,
+         51,
+         69,
+         true},
         {{"Soldiers/Soldier_01.png", "Soldiers/Soldier_05.png"}, 36, 42, 60, 140, true},
     };
     for (const auto& r : rules)

@@ -1,4 +1,4 @@
-#include "game/Game.hpp"
+#include "screens/Game.hpp"
 #include "tests/fuzz/ReaderChecks.hpp"
 
 #include <iostream>

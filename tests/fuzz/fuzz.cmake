@@ -7,7 +7,7 @@ set(VELMARCH_FUZZ_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=
 add_compile_options(${VELMARCH_FUZZ_SANITIZERS} -fsanitize=fuzzer-no-link -O1 -fno-omit-frame-pointer
                     -gline-tables-only -Wall -Wextra)
 add_link_options(${VELMARCH_FUZZ_SANITIZERS} -fsanitize=fuzzer)
-include_directories(${CMAKE_SOURCE_DIR})
+include_directories(${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 
 configure_file(${CMAKE_SOURCE_DIR}/cmake/default_font.cpp.in
                ${CMAKE_BINARY_DIR}/generated/default_font.cpp @ONLY)
@@ -17,7 +17,7 @@ set(VELMARCH_READER_SOURCES
     platform/BoundedLineReader.cpp
     platform/ReadFile.cpp
     platform/Text.cpp
-    screens/DataFile.cpp
+    platform/DataFile.cpp
     screens/HighscoreTable.cpp
     screens/PageFile.cpp
     screens/PlayerName.cpp
@@ -32,9 +32,10 @@ target_link_libraries(velmarch_fuzz_readers PUBLIC sfml-graphics sfml-system)
 # The level loader comes with the game's loading screen, rules and drawing, but no menu screens.
 set(VELMARCH_GAME_PART_SOURCES
     ${VELMARCH_PLATFORM_SOURCES}
-    app/LoadingWindow.cpp
+    screens/Game.cpp
+    screens/LoadingWindow.cpp
     ${VELMARCH_ASSETS_SOURCES}
-    ${VELMARCH_GAME_SOURCES}
+    ${VELMARCH_WORLD_SOURCES}
     ${VELMARCH_RULES_SOURCES}
     ${VELMARCH_RENDER_SOURCES}
 )

@@ -1,5 +1,5 @@
-#include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
+#include "screens/Game.hpp"
 #include "tests/fuzz/FuzzSupport.hpp"
 #include "tests/fuzz/ReaderChecks.hpp"
 

@@ -8,9 +8,9 @@
 
 #include "assets/AssetStore.hpp"
 #include "assets/SoundBoard.hpp"
-#include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
 #include "platform/Text.hpp"
+#include "screens/Game.hpp"
 
 #include <SFML/Audio.hpp>
 #include <filesystem>

@@ -1,5 +1,5 @@
-#include "game/LevelTables.hpp"
 #include "tests/game/TestWorld.hpp"
+#include "world/LevelTables.hpp"
 
 #include <gtest/gtest.h>
 
@@ -89,11 +89,10 @@ TEST(ShotExplosionPopupAndBlock, DamageTruncatedPicturesEveryTwentiethFadingAndR
     // Shown red where it was won; no step before more than 0.1 s has passed, and the clock
     // restarts with each step. Then it rises, dark red brightening; the colour keeps its low
     // 8 bits.
-    const std::tuple<double, float, int, float, int> steps[] = {{0.09, 0.5f, 0, 400, 255},
-                                                                {0.02, 0.5f, 50, 300, 100},
-                                                                {0, 0.5f, 50, 300, 100},
-                                                                {0.2, 0.6f, 110, 180, 220},
-                                                                {0.2, 0.3f, 140, 120, 280 - 256}};
+    const std::tuple<double, float, int, float, int> steps[] = {
+        {0.09, 0.5f, 0, 400, 255},        {0.02, 0.5f, 50, 300, 100},
+        {0, 0.5f, 50, 300, 100},          {0.2, 0.6f, 110, 180, 220},
+        {0.2, 0.3f, 140, 120, 280 - 256}, {0.2, 1.f, 240, -80, 480 - 256}};
     for (const auto& [wait, frame, age, y, red] : steps) {
         clock.advance(wait);
         popup.ageStep(frame);

@@ -1,6 +1,6 @@
-#include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
 #include "rules/Geometry.hpp"
+#include "screens/Game.hpp"
 #include "tests/game/TestWorld.hpp"
 #include "tests/screens/ScreenTestSupport.hpp"
 
@@ -36,10 +36,14 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     EXPECT_EQ(game.mapArea, Box(25, 0, 720, 900));
     EXPECT_EQ(game.levelProgress, (std::array<int, 6>{}));
     ASSERT_TRUE(game.player && game.sounds && game.text.getFont() && game.text2.getFont());
-    EXPECT_NE(game.font.getInfo().family, ""); // without its file, the built-in font
+    // Without its file, the display font is the built-in one too.
+    EXPECT_NE(game.font.getInfo().family, "");
+    EXPECT_EQ(game.builtinFont.getInfo().family, game.font.getInfo().family);
     EXPECT_EQ(game.player->position, Point(385, 900));
 
-    game.fade = 0.f;
+    // The opening fades in, then the curtain and the door stop wide open.
+    game.playOpening();
+    EXPECT_EQ(std::tuple(game.fade, game.curtainX, game.curtainY), std::tuple(0.f, 770, 500));
     game.clock.restart();
     game.frame();
     EXPECT_EQ(std::pair(game.scanX, game.scanY), std::pair(3, 6));
@@ -51,20 +55,24 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
          {keyEvent(sf::Keyboard::P), move, closed, keyEvent(sf::Keyboard::Q)})
         game.handleEvent(event);
     EXPECT_EQ(std::pair(game.paused, game.mouse), std::pair(true, Point(412, 77)));
+    const float facing = game.player->getRotation();
     for (int i = 0; i < 5; ++i)
         game.frame();
-    EXPECT_EQ(std::tuple(game.running, game.scanX, game.scanY), std::tuple(true, 3, 6));
+    EXPECT_EQ(std::tuple(game.running, game.scanX, game.scanY, game.player->getRotation()),
+              std::tuple(true, 3, 6, facing));
     // The played time runs on through a pause.
     EXPECT_NEAR(game.clock.elapsed(), 6 * dt, 1e-4);
     EXPECT_GE(columnsWith(bare.window.screenshot(), 400, 460, sf::Color::White).first, 0);
 
     bare.window.queueEvent(keyEvent(sf::Keyboard::P)); // read by the frame itself
     game.frame();
-    EXPECT_EQ(game.scanX, 6);
+    game.frame(); // the player turns to the mouse again
+    EXPECT_EQ(game.scanX, 9);
+    EXPECT_NE(game.player->getRotation(), facing);
     const sf::Image before = bare.window.screenshot();
     game.player->life = 0;
     game.frame();
-    EXPECT_EQ(std::pair(game.running, game.scanX), std::pair(false, 9)) << "updated";
+    EXPECT_EQ(std::pair(game.running, game.scanX), std::pair(false, 12)) << "updated";
     const sf::Image after = bare.window.screenshot();
     EXPECT_NE(std::memcmp(before.getPixelsPtr(), after.getPixelsPtr(), 1440 * 900 * 4), 0)
         << "drawn";
@@ -73,6 +81,14 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     game.handleEvent(keyEvent(sf::Keyboard::P));
     game.handleEvent(keyEvent(sf::Keyboard::Escape));
     EXPECT_EQ(std::tuple(game.running, game.aborted, game.paused), std::tuple(false, true, true));
+
+    // The teardown lets go of everything the game loaded or drew.
+    game.soldiers.push_back(std::make_unique<Soldier>("1", game.gameClock));
+    game.popups.push_back(std::make_unique<ScorePopup>("1", 0, 0, game.font, game.gameClock));
+    ASSERT_TRUE(game.drawing && game.drawingSource);
+    game.teardown();
+    EXPECT_TRUE(!game.player && game.soldiers.empty() && game.popups.empty() && !game.sounds &&
+                !game.drawing && !game.drawingSource && !game.assets);
 }
 
 TEST(GameLifecycle, LookingAwayPausesUntilPAndTheWindowsCloseButtonGivesUp) {
@@ -131,6 +147,38 @@ TEST(GameLifecycle, TheNameIsTheFirstLineOfInfoDataAWholeLostGameIsRecordedAGive
     game.aborted = true;
     game.recordScore();
     EXPECT_FALSE(std::filesystem::exists(highscores));
+}
+
+// Every object of the field goes before the pictures it shows: a frame drawn after the teardown
+// touches none of them (the sanitized build sees it), and the game loads and plays again.
+TEST(GameLifecycle, TheTeardownLeavesNothingPointingAtThePicturesAndTheGameLoadsAgain) {
+    testworld::World world(1);
+    const std::string level = "track\ntrue\n500\ntower\n300\n300\nblock\n100\n650\n"
+                              "soldier\n360\n200\nitem\n2\n500\n700\n";
+    world.load(level);
+    Game& game = world.game;
+    game.shots.push_back(testworld::playerShotAt(Point(385, 600)));
+    game.explosions.emplace_back(Point(300, 300), true, game.gameClock);
+    game.popups.push_back(std::make_unique<ScorePopup>("1", 0, 0, game.font, game.gameClock));
+    for (int f = 0; f < 10; ++f)
+        world.step(testworld::holding(true));
+    game.drawFrame();
+
+    game.teardown();
+    EXPECT_TRUE(!game.player && game.soldiers.empty() && game.popups.empty() &&
+                game.shots.empty() && game.towers.empty() && game.explosions.empty() &&
+                game.tracks.empty() && game.blocks.empty() && game.items.empty() && !game.sounds &&
+                !game.drawing && !game.drawingSource && !game.assets);
+    game.drawFrame();
+
+    testworld::ContentDir::writeLevel(1, level);
+    game.loadResources();
+    ASSERT_EQ(std::tuple(game.tracks.size(), game.towers.size(), game.soldiers.size()),
+              std::tuple(1u, 1u, 1u));
+    for (int f = 0; f < 10; ++f)
+        world.step(testworld::holding(true));
+    game.drawFrame();
+    EXPECT_TRUE(game.running);
 }
 
 TEST(GameLifecycle, APadWalksAimsFiresPausesAndGivesUpThroughTheWindowsEvents) {

@@ -1,5 +1,7 @@
+#include "platform/ParseNumber.hpp"
 #include "platform/Text.hpp"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 TEST(Text, DecodesEveryCp1252ByteOneCharacterEachAndWritesNumbersAsAStream) {
@@ -42,4 +44,32 @@ TEST(TextMeasure, WidthGrowsWithTextAndScaleAndAMissingFontFallsBackToBuiltIn) {
     EXPECT_GT(textWidth(text), 60.f); // the built-in font has these glyphs
     text.setString("");
     EXPECT_FLOAT_EQ(textWidth(text), 0.f);
+}
+
+// Numbers read as atoi and atol would, but clamped to the type's range: the level files' ints
+// and the highscores' longs.
+TEST(ParseNumber, ReadsLikeAtoiAndClampsOverflow) {
+    const std::pair<const char*, int> plain[] = {
+        {"120", 120},      {"  120abc", 120},
+        {"\t-5", -5},      {"+7", 7},
+        {"abc", 0},        {"", 0},
+        {"- 5", 0},        {"12 34", 12},
+        {"\v\f\r\n 9", 9}, {"0000000000000000000000042", 42}};
+    for (const auto& [text, value] : plain) {
+        EXPECT_EQ(parseNumber<int>(text), value) << '"' << text << '"';
+        EXPECT_EQ(parseNumber<long>(text), value) << '"' << text << '"';
+    }
+    const std::pair<const char*, int> ints[] = {{"2147483647", INT_MAX},
+                                                {"2147483648", INT_MAX},
+                                                {"99999999999999999999999999", INT_MAX},
+                                                {"-2147483648", INT_MIN},
+                                                {"-2147483649", INT_MIN}};
+    for (const auto& [text, value] : ints)
+        EXPECT_EQ(parseNumber<int>(text), value) << '"' << text << '"';
+    const std::pair<const char*, long> longs[] = {
+        {"9223372036854775807", LONG_MAX},      {"9223372036854775806", LONG_MAX - 1},
+        {"9223372036854775808", LONG_MAX},      {"-9223372036854775808", LONG_MIN},
+        {"-9223372036854775807", LONG_MIN + 1}, {"-9223372036854775809", LONG_MIN}};
+    for (const auto& [text, value] : longs)
+        EXPECT_EQ(parseNumber<long>(text), value) << '"' << text << '"';
 }

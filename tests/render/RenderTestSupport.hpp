@@ -3,9 +3,10 @@
 // A game ready to draw offscreen: fonts loaded, the curtain and door open and no fade.
 
 #include "assets/AssetStore.hpp"
-#include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
+#include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"
+#include "screens/Game.hpp"
 #include "tests/support/ScratchFolder.hpp"
 
 #include <cstdlib>
@@ -62,8 +63,8 @@ struct Scene {
         game.mapArea = Box(25, 0, 720, 900);
         game.level = 1;
         game.running = true;
-        game.curtainX = game.screenWidth / 2 + 50;
-        game.curtainY = game.screenHeight / 2 + 50;
+        game.curtainX = layout::curtainOpenX;
+        game.curtainY = layout::curtainOpenY;
         game.fade = 0.f;
         game.mouse = Point(-300, -300); // the crosshair out of the way, under the left panel
     }

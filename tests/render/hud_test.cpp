@@ -1,3 +1,4 @@
+#include "platform/ScreenLayout.hpp"
 #include "render/Layout.hpp"
 #include "tests/render/RenderTestSupport.hpp"
 
@@ -157,7 +158,7 @@ TEST(HudDrawing, ClosedCurtainWithTheLogoThenDoorLeavesFadeAndPause) {
     // The curtain open, the door shut.
     const sf::Color door(255, 128, 0);
     solid(scene.pictures().door, 100, 100, door);
-    scene.game.curtainX = scene.game.screenWidth / 2 + 50;
+    scene.game.curtainX = layout::curtainOpenX;
     shot = scene.frame();
     EXPECT_EQ(shot.getPixel(720, 100), door);
     EXPECT_EQ(shot.getPixel(720, 800), door);

@@ -19,24 +19,34 @@ TEST(Shots, FiringCopiesTheShooterAndShotsLeaveTheFieldOneAFrame) {
     EXPECT_TRUE(enemy.ammo == 99 && !game.towers[0].canFire());
     EXPECT_EQ(game.sounds->playing.size(), 2u);
 
-    // Heading -angle: 90 flies left, 270 flies right.
+    // Heading -angle: 90 flies left, 270 right, 180 down. Four reach a border of the field
+    // exactly and stay; of the two that leave it, the first goes in this frame.
     game.shots.clear();
-    game.shots.emplace_back(58, 450, 90.0, 1.0, 1, true);   // reaches the left border exactly
-    game.shots.emplace_back(740, 450, 270.0, 1.0, 1, true); // leaves to the right
-    game.shots.emplace_back(385, 20, 0.0, 1.0, 1, false);   // leaves at the top
+    const std::pair<Point, double> flights[] = {{{58, 450}, 90.0},   {{712, 300}, 270.0},
+                                                {{300, 33}, 0.0},    {{385, 867}, 180.0},
+                                                {{740, 450}, 270.0}, {{385, 20}, 0.0}};
+    for (const auto& [from, angle] : flights)
+        game.shots.emplace_back(from.x, from.y, angle, 1.0, 1, true);
+    const auto positions = [&game] {
+        std::vector<Point> at;
+        for (const Shot& shot : game.shots)
+            at.emplace_back(shot.x, shot.y);
+        return at;
+    };
     game.updateShots();
-    ASSERT_EQ(game.shots.size(), 2u);
-    EXPECT_EQ(Point(game.shots[0].x, game.shots[0].y), Point(25, 450)); // on the border: inside
-    EXPECT_EQ(Point(game.shots[1].x, game.shots[1].y), Point(385, -13));
+    EXPECT_EQ(positions(),
+              (std::vector<Point>{{25, 450}, {745, 300}, {300, 0}, {385, 900}, {385, -13}}));
     ASSERT_EQ(game.explosions.size(), 1u);
     EXPECT_EQ(fieldsOf(game.explosions[0]), std::pair(Point(773, 450), false));
-    // Both are outside now; the first goes in this frame, the other in the next.
-    game.updateShots();
-    ASSERT_EQ(game.shots.size(), 1u);
+    game.updateShots(); // all outside now
+    EXPECT_EQ(game.shots.size(), 4u);
     EXPECT_EQ(game.explosions.back().position, Point(-8, 450));
+
+    // A shot flies 1000 pixels a second.
+    world.window.setFixedFrameTime(1.f);
+    game.shots.assign(1, playerShotAt({385, 900}));
     game.updateShots();
-    EXPECT_TRUE(game.shots.empty());
-    EXPECT_EQ(game.explosions.back().position, Point(385, -79));
+    EXPECT_EQ(game.explosions.back().position, Point(385, -100));
 }
 
 TEST(Hits, OneShotOneTargetFirstInOrderDamagePointsAndTheDestructionBonus) {
@@ -61,10 +71,8 @@ TEST(Hits, OneShotOneTargetFirstInOrderDamagePointsAndTheDestructionBonus) {
     ASSERT_EQ(game.explosions.size(), 1u);
     EXPECT_EQ(fieldsOf(game.explosions[0]), std::pair(block, false));
 
-    // Enemy shots pass through everything but the player; the reach of 50 is strict.
+    // Enemy shots pass through everything but the player.
     game.shots.assign(1, enemyShotAt(block));
-    game.updateBlocks();
-    game.shots.assign(1, playerShotAt({block.x + 50, block.y}));
     game.updateBlocks();
     EXPECT_EQ(game.blocks[0].life, 90);
     EXPECT_EQ(game.shots.size(), 1u);
@@ -116,6 +124,37 @@ TEST(Hits, OneShotOneTargetFirstInOrderDamagePointsAndTheDestructionBonus) {
     EXPECT_EQ(game.popups.size(), 4u);
 }
 
+TEST(Hits, AShotReachesFiftyPixelsAndSixtySevenToATank) {
+    World world;
+    world.window.setFixedFrameTime(0.f); // nothing moves
+    world.load("block\n100\n100\ntower\n300\n100\nsoldier\n500\n100\ntrack\ntrue\n600\n");
+    Game& game = world.game;
+    world.player().setPosition(600, 880);
+    Tank& tank = game.tracks[0].tanks[2];
+    tank.kind = 1;
+    const struct {
+        const char* what;
+        int reach;
+        Point centre;
+        int& life;
+        void (Game::*update)();
+        bool fromPlayer;
+    } targets[] = {
+        {"block", 50, game.blocks[0].centre(), game.blocks[0].life, &Game::updateBlocks, true},
+        {"tower", 50, game.towers[0].centre(), game.towers[0].life, &Game::updateTowers, true},
+        {"soldier", 50, game.soldiers[0]->centre(), game.soldiers[0]->life, &Game::updateSoldiers,
+         true},
+        {"tank", 67, tank.centre(), tank.life, &Game::updateTracks, true},
+        {"player", 50, world.player().centre(), world.player().life, &Game::updatePlayer, false}};
+    for (const auto& t : targets)
+        for (const int gap : {t.reach, t.reach - 1}) {
+            const int before = t.life;
+            game.shots.assign(1, Shot(t.centre.x, t.centre.y - gap, 0.0, 1.0, 1, t.fromPlayer));
+            (game.*t.update)();
+            EXPECT_EQ(before - t.life, gap < t.reach ? 10 : 0) << t.what << " at " << gap;
+        }
+}
+
 TEST(Effects, CountersWrapExplosionsEndTogetherPopupsGoOneAFrame) {
     World world;
     world.load("");
@@ -132,6 +171,12 @@ TEST(Effects, CountersWrapExplosionsEndTogetherPopupsGoOneAFrame) {
     EXPECT_EQ(std::vector<int>(xs.begin() + 119, xs.begin() + 121), (std::vector<int>{360, 0}));
     EXPECT_EQ(std::vector<int>(ys.begin() + 157, ys.begin() + 159), (std::vector<int>{948, 0}));
     EXPECT_EQ(std::pair(shown[98], shown.back()), std::pair(99, 100));
+    // A one-second frame shows the whole speeds: 100 and 200 pixels a second.
+    game.scanX = game.scanY = 0;
+    world.window.setFixedFrameTime(1.f);
+    game.advanceCounters();
+    EXPECT_EQ(std::pair(game.scanX, game.scanY), std::pair(100, 200));
+    world.window.setFixedFrameTime(dt);
 
     world.advanceTime(0.3);
     game.advanceCounters();

@@ -1,7 +1,7 @@
 #include "tests/game/TestWorld.hpp"
 
 #include <gtest/gtest.h>
-#include <set>
+#include <map>
 
 using namespace testworld;
 
@@ -43,6 +43,15 @@ TEST(Enemies, TowersEngageWithinRangeSoldiersFireNearTheTopAndWalkUpToThePlayer)
         EXPECT_NE(world.game.soldiers[0]->centre(), far);
     }
 
+    // A soldier's range is strict: the player 100 straight below is out of it, 99 within.
+    for (const int gap : {100, 99}) {
+        world.load("soldier\n360\n250\n");
+        world.player().setPosition(385, 250 + gap);
+        world.advanceTime(1.01);
+        world.game.updateSoldiers();
+        EXPECT_EQ(world.game.shots.size(), gap < 100 ? 1u : 0u) << gap;
+    }
+
     // Soldiers 100 away stay, 101 away walk up; lined up within 10 the 0.2 step right is lost,
     // left costs a pixel; they stop at the middle line, and keep apart.
     world.load("soldier\n0\n0\n");
@@ -58,11 +67,23 @@ TEST(Enemies, TowersEngageWithinRangeSoldiersFireNearTheTopAndWalkUpToThePlayer)
         world.game.updateSoldiers();
         EXPECT_EQ(soldier.centre(), to) << from.x << "," << from.y;
     }
+    // A whole second shows the stride on each axis: two thirds of the distance, at most 33,
+    // times the kind's speed (3 at level 5).
+    world.window.setFixedFrameTime(1.f);
+    const std::tuple<int, Point, Point> strides[] = {
+        {1, {130, 400}, {120, 133}}, {1, {70, 400}, {80, 133}}, {5, {600, 800}, {199, 199}}};
+    for (const auto& [level, player, to] : strides) {
+        world.game.level = level;
+        world.load("soldier\n75\n100\n");
+        world.player().setPosition(player.x, player.y);
+        world.game.updateSoldiers();
+        EXPECT_EQ(world.game.soldiers[0]->centre(), to) << level << ": " << player.x;
+    }
 }
 
 TEST(Lanes, FirstRowsKindsAndDrivingFasterPastTheOriginAndByLevelLeaversComeBackBehind) {
     World world;
-    // The first row by level and direction; random kinds, at most one harmless kind 3.
+    // The first row by level and direction.
     const struct {
         int level;
         bool movesRight;
@@ -71,30 +92,32 @@ TEST(Lanes, FirstRowsKindsAndDrivingFasterPastTheOriginAndByLevelLeaversComeBack
                 {1, false, {988, 754, 520, 286, 52}},
                 {3, false, {988, 821, 654, 487, 320, 153}},
                 {5, true, {-268, -114, 40, 194, 348, 502, 656}}};
-    for (const auto& c : rows) {
-        Track track(c.level, 720, c.movesRight, *world.game.assets, world.game.random);
-        track.place(50, 310);
-        EXPECT_EQ(track.origin, Point(50, 310));
-        EXPECT_EQ(tankLefts(track), c.lefts);
-        for (const Tank& tank : track.tanks)
-            EXPECT_EQ(std::tuple(tank.box.top, tank.level, tank.movesRight),
-                      std::tuple(310, c.level, c.movesRight));
-    }
+    for (const auto& c : rows)
+        EXPECT_EQ(
+            tankLefts(Track(c.level, 720, c.movesRight, *world.game.assets, world.game.random)),
+            c.lefts);
 
-    std::set<int> seen;
-    for (std::uint32_t seed = 0; seed < 60; ++seed) {
-        RandomEngine random(seed);
-        Track track(3, 720, false, *world.game.assets, random);
-        int kind3 = 0;
-        for (const Tank& tank : track.tanks) {
-            seen.insert(tank.kind);
-            kind3 += tank.kind == 3;
-            EXPECT_EQ(tank.getTexture(),
-                      &world.game.assets->tankImages[static_cast<std::size_t>(tank.kind - 1)]);
-        }
-        EXPECT_LE(kind3, 1) << seed;
+    // A new tank's kind is drawn evenly from 1 to 3, from 1 and 2 while its lane has a kind 3.
+    Track lane(3, 720, false, *world.game.assets, world.game.random);
+    const auto draw = [&world, &lane] {
+        lane.makeTank(0, 0, *world.game.assets, world.game.random);
+        const Tank& tank = lane.tanks.back();
+        const auto& pictures = world.game.assets->tankImages;
+        EXPECT_EQ(tank.getTexture(), &pictures.at(static_cast<std::size_t>(tank.kind - 1)));
+        return tank.kind;
+    };
+    std::map<int, int> alone, besideKind3;
+    for (int i = 0; i < 600; ++i) {
+        lane.tanks.clear();
+        ++alone[draw()];
+        lane.tanks[0].kind = 3;
+        ++besideKind3[draw()];
     }
-    EXPECT_EQ(seen, (std::set<int>{1, 2, 3}));
+    ASSERT_EQ(std::pair(alone.size(), besideKind3.size()), std::pair(3ul, 2ul));
+    for (const auto& [kind, count] : alone)
+        EXPECT_TRUE(count > 150 && count < 250) << kind << ": " << count;
+    for (const auto& [kind, count] : besideKind3)
+        EXPECT_TRUE(kind < 3 && count > 240 && count < 360) << kind << ": " << count;
 
     // 50 x speed a second while a step would not pass the origin, 75 x speed past it; a step to
     // exactly 0 does not pass. At level 2 (speed 1.5) in 1/30 s: +3 to the right, three pass 928
@@ -113,15 +136,17 @@ TEST(Lanes, FirstRowsKindsAndDrivingFasterPastTheOriginAndByLevelLeaversComeBack
                  {3, true, 0.1f, {0}, {15}},
                  {4, true, 0.1f, {0}, {18}},
                  {5, true, 0.1f, {0}, {22}},
+                 {1, true, 1.f, {-100, 0}, {-50, 75}},
+                 {1, false, 1.f, {100, 0}, {50, -75}},
                  {2, true, dt, {929, 100, 930, 931}, {103, -184, -318, -452}},
                  {2, false, dt, {-206, 300, -300, -205}, {297, -208, 904, 1038}}};
     for (const auto& c : cases) {
         Track track(c.level, 720, c.movesRight, *world.game.assets, world.game.random);
         track.tanks.clear();
         for (int x : c.before)
-            track.makeTank(x, 0, world.game.random);
+            track.makeTank(x, 0, *world.game.assets, world.game.random);
         track.place(0, 410);
-        track.update(c.dt, world.game.random);
+        track.update(c.dt, *world.game.assets, world.game.random);
         EXPECT_EQ(tankLefts(track), c.after) << c.level << (c.movesRight ? " right" : " left");
         for (const Tank& tank : track.tanks) {
             EXPECT_EQ(std::tuple(tank.box.top, tank.movesRight, tank.level),

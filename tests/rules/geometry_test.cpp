@@ -13,16 +13,19 @@ TEST(Geometry, DistanceAnglesStepsAlongADiamondAndBoxesThatTouch) {
     for (const auto& [to, angle] : angles)
         EXPECT_NEAR(angleTo({100, 100}, to), angle, 1e-9) << to.x << "," << to.y;
 
-    // 90 pixels are a whole quarter turn's worth: no fraction hides a wrong share.
+    // 90 pixels are a whole quarter turn's worth, and 900 make every share a whole number of
+    // pixels: no fraction hides a wrong one.
     const struct {
         int d;
         double heading;
         Point to;
-    } steps[] = {
-        {33, 45, {116, 83}},   {33, 0, {100, 67}},    {33, -90, {67, 100}},  {33, 90, {133, 100}},
-        {33, 180, {100, 133}}, {33, 135, {116, 116}}, {33, 225, {83, 116}},  {33, 315, {83, 83}},
-        {33, 360, {100, 67}},  {33, -315, {116, 83}}, {33, 30, {111, 78}},   {0, 77, {100, 100}},
-        {90, 0, {100, 10}},    {90, 90, {190, 100}},  {90, 180, {100, 190}}, {90, 270, {10, 100}}};
+    } steps[] = {{33, 45, {116, 83}},     {33, 0, {100, 67}},      {33, -90, {67, 100}},
+                 {33, 90, {133, 100}},    {33, 180, {100, 133}},   {33, 135, {116, 116}},
+                 {33, 225, {83, 116}},    {33, 315, {83, 83}},     {33, 360, {100, 67}},
+                 {33, -315, {116, 83}},   {33, 30, {111, 78}},     {0, 77, {100, 100}},
+                 {90, 0, {100, 10}},      {90, 90, {190, 100}},    {90, 180, {100, 190}},
+                 {90, 270, {10, 100}},    {900, 30, {400, -500}},  {900, 120, {700, 400}},
+                 {900, 210, {-200, 700}}, {900, 300, {-500, -200}}};
     for (const auto& c : steps) {
         Point p(100, 100);
         stepAlong(p, c.d, c.heading);

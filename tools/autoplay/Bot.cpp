@@ -1,6 +1,8 @@
 #include "tools/autoplay/Bot.hpp"
 
 #include "rules/Geometry.hpp"
+#include "rules/Rulebook.hpp"
+#include "world/Entities.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -39,7 +41,8 @@ Keys walkUp(const Field& field) {
     Keys keys;
     const auto upFree = [&field](int x) {
         const Point here(x, field.player.y);
-        const Point up(x, stepPlayer(field.player.y, -50, field.moveRate, field.dt));
+        const Point up(x,
+                       rules::stepAxis(field.player.y, rules::upKey.dy, field.moveRate, field.dt));
         return !playerBlocked(field, here) && !playerBlocked(field, up);
     };
     if (upFree(field.player.x)) {
@@ -139,7 +142,8 @@ std::optional<Keys> Bot::fetchItem(const Field& now, int) const {
     const ItemView* best = nullptr;
     double bestDistance = 250;
     for (const ItemView& item : now.items) {
-        if (!((lowLife && item.kind == 1) || (lowAmmo && item.kind == 3)))
+        if (!((lowLife && item.kind == ItemKind::Life) ||
+              (lowAmmo && item.kind == ItemKind::Ammunition)))
             continue;
         const double d = distance(item.centre, now.player);
         if (d < bestDistance && !laneBetween(now, now.player.y, item.centre.y)) {
@@ -183,7 +187,7 @@ Decision Bot::fight(const Field& seen, const Forecast& forecast, int from, Point
         const LaneView& road = ahead[static_cast<std::size_t>(lane)];
         int bestGap = 1 << 30;
         for (const TankView& tank : road.tanks) {
-            if (tank.kind == 3)
+            if (!rules::harmful(tank.kind))
                 continue;
             const Box b = tankBox(seen, road, tank);
             const int cx = b.left + b.width / 2;
@@ -231,7 +235,7 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
 
     // Where the player will wait after the next lane: below the one after it, or at the top.
     const int line = waitLine(now, lane);
-    Point next(now.player.x, 20);
+    Point next(now.player.x, levels::topLine);
     if (lane >= 0) {
         const int laneTop = now.lanes[static_cast<std::size_t>(lane)].top;
         for (std::size_t i = 0; i < now.lanes.size(); ++i)
@@ -256,14 +260,16 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
     const bool crossing = plan_ && planElapsed_ >= plan_->wait;
     const int siegeLimit = human_ ? siegeHuman : siegeFull;
     const bool approaching = lane < 0 || now.player.y > line + approachSlack;
-    const Point ahead(now.player.x, stepPlayer(now.player.y, -50, now.moveRate, now.dt) - 4);
-    const Point landing(now.player.x, lane < 0 ? 20
+    const Point ahead(now.player.x,
+                      rules::stepAxis(now.player.y, rules::upKey.dy, now.moveRate, now.dt) - 4);
+    const Point landing(now.player.x, lane < 0 ? levels::topLine
                                                : now.lanes[static_cast<std::size_t>(lane)].top -
                                                      now.side / 2 - 2);
     if (!crossing) {
         // Under fire where it stands: back down the band if that gets out of it.
         if (threatened(seen, now.player) && siege_ < siegeLimit) {
-            const Point below(now.player.x, stepPlayer(now.player.y, 75, now.moveRate, now.dt));
+            const Point below(now.player.x, rules::stepAxis(now.player.y, rules::downKey.dy,
+                                                            now.moveRate, now.dt));
             ++siege_;
             plan_.reset();
             if (below.y + now.side / 2 < floorLine(now) && !playerBlocked(now, below)) {
@@ -290,7 +296,7 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
     if (approaching) {
         // Towers stand still: walk round their reach, or fight them when there is no way round.
         // Up to where the plan over the next lane takes over, and never into the lane below.
-        const int top = lane < 0 ? 20 : line + approachSlack / 2;
+        const int top = lane < 0 ? levels::topLine : line + approachSlack / 2;
         const int towers = static_cast<int>(seen.towerBases.size());
         if (!route_ || routeTop_ != top || routeTowers_ != towers || ++routeAge_ > 30) {
             route_.emplace(seen, top, floorLine(now) - now.side / 2 - 1);
@@ -310,7 +316,8 @@ void Bot::move(const Field& now, const Field& seen, const RandomEngine& random, 
             return;
         }
         out.keys = walkUp(now);
-        if (out.keys.up && lane >= 0 && stepPlayer(now.player.y, -50, now.moveRate, now.dt) < line)
+        if (out.keys.up && lane >= 0 &&
+            rules::stepAxis(now.player.y, rules::upKey.dy, now.moveRate, now.dt) < line)
             out.keys.up = false;
         return;
     }

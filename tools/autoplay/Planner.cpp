@@ -1,24 +1,14 @@
 #include "tools/autoplay/Planner.hpp"
 
-#include "game/LevelTables.hpp"
 #include "rules/Geometry.hpp"
+#include "rules/Rulebook.hpp"
+#include "world/LevelTables.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace autoplay {
-
-int stepPlayer(int pos, int factor, double moveRate, float dt) {
-    return static_cast<int>(pos + dt * (factor * moveRate));
-}
-
-int stepTank(int left, bool movesRight, double speed, float dt) {
-    const double sign = movesRight ? 1.0 : -1.0;
-    const double tentative = left + sign * 50.0 * speed * dt;
-    const bool pastOrigin = movesRight ? tentative > 0 : tentative < 0;
-    return static_cast<int>(left + sign * (pastOrigin ? 75.0 : 50.0) * speed * dt);
-}
 
 Box playerBox(Point centre, int side) {
     return Box(centre.x - side / 2, centre.y - side / 2, side, side);
@@ -30,10 +20,10 @@ Box tankBox(const Field& field, const LaneView& lane, const TankView& tank) {
 }
 
 bool playerBlocked(const Field& field, Point c) {
-    if (!containsStrict(field.area, c))
+    if (rules::outsideField(field.area, c))
         return true;
     for (Point tower : field.towerBases)
-        if (distance(tower, c) < 20)
+        if (rules::nearTower(tower, c))
             return true;
     const Box me = playerBox(c, field.side);
     for (const Box& block : field.blocks)
@@ -60,20 +50,18 @@ Box sizedBox(const Field& field, const LaneView& lane, const TankView& tank) {
 
 void advanceLane(LaneView& lane, float dt, RandomEngine* random) {
     for (TankView& tank : lane.tanks)
-        tank.left = stepTank(tank.left, lane.movesRight, lane.speed, dt);
+        tank.left = rules::stepTank(tank.left, lane.movesRight, lane.speed, dt);
     const auto dropped = std::erase_if(lane.tanks, [&lane](const TankView& t) {
-        return lane.movesRight ? t.left > lane.width + levels::laneExitMargin
-                               : t.left < -levels::laneExitMargin;
+        return rules::tankLeftLane(t.left, lane.movesRight, lane.width);
     });
     for (int j = 0; j < static_cast<int>(dropped); ++j) {
-        const int behind = levels::rowSpacingBase * (j + 1);
-        const int offset = levels::replacementOffset(lane.level);
         TankView tank;
-        tank.left = lane.movesRight ? -offset - behind : offset + lane.width + behind;
+        tank.left = rules::replacementLeft(lane.movesRight, lane.width, lane.level, j);
         if (random) {
-            const bool hasKind3 = std::any_of(lane.tanks.begin(), lane.tanks.end(),
-                                              [](const TankView& t) { return t.kind == 3; });
-            tank.kind = hasKind3 ? randomInt(*random, 1, 2) : randomInt(*random, 1, 3);
+            const bool hasHarmless =
+                std::any_of(lane.tanks.begin(), lane.tanks.end(),
+                            [](const TankView& t) { return !rules::harmful(t.kind); });
+            tank.kind = levels::drawTankKind(*random, hasHarmless);
         } else {
             tank.kind = unknownKind;
         }
@@ -113,7 +101,7 @@ bool tankTouches(const Field& field, const std::vector<LaneView>& lanes, const B
         if (box.top + box.height < lane.top || box.top > lane.top + tallest)
             continue;
         for (const TankView& tank : lane.tanks) {
-            if (tank.kind == 3)
+            if (!rules::harmful(tank.kind))
                 continue;
             Box b = sizedBox(field, lane, tank);
             b.left -= margin;
@@ -150,7 +138,7 @@ Keys planKeys(const Field& field, int lane, const Plan& plan, int elapsed) {
     if (elapsed >= plan.wait) {
         keys.up = true;
     } else {
-        const int upTo = stepPlayer(field.player.y, -50, field.moveRate, field.dt);
+        const int upTo = rules::stepAxis(field.player.y, rules::upKey.dy, field.moveRate, field.dt);
         keys.up = upTo >= waitLine(field, lane);
     }
     return keys;
@@ -160,15 +148,17 @@ Keys planKeys(const Field& field, int lane, const Plan& plan, int elapsed) {
 Point movePlayer(const Field& field, Point at, const Keys& keys) {
     struct Step {
         bool held;
-        int dx, dy;
+        rules::KeyStep step;
     };
-    const Step steps[] = {
-        {keys.left, -50, 0}, {keys.right, 75, 0}, {keys.up, 0, -50}, {keys.down, 0, 75}};
+    const Step steps[] = {{keys.left, rules::leftKey},
+                          {keys.right, rules::rightKey},
+                          {keys.up, rules::upKey},
+                          {keys.down, rules::downKey}};
     for (const Step& s : steps) {
         if (!s.held)
             continue;
-        const Point next(stepPlayer(at.x, s.dx, field.moveRate, field.dt),
-                         stepPlayer(at.y, s.dy, field.moveRate, field.dt));
+        const Point next(rules::stepAxis(at.x, s.step.dx, field.moveRate, field.dt),
+                         rules::stepAxis(at.y, s.step.dy, field.moveRate, field.dt));
         if (!playerBlocked(field, next))
             at = next;
     }
@@ -179,10 +169,11 @@ namespace {
 
 bool cleared(const Field& field, int lane, Point at) {
     if (lane < 0)
-        return at.y <= 20;
+        return rules::crossed(at);
     return at.y - field.side / 2 + field.side <= field.lanes[static_cast<std::size_t>(lane)].top;
 }
 
+// The longest crossing of a lane a plan may take.
 constexpr int maxCrossFrames = 90;
 
 } // namespace
@@ -207,10 +198,20 @@ Outcome tryPlan(const Field& field, const Forecast& forecast, int from, int lane
     return out;
 }
 
+namespace {
+// Room for a step: a tower or soldier fires the moment the player is in reach.
+constexpr int reachSlack = 12;
+// Room for a soldier's last step towards the player.
+constexpr int walkSlack = 4;
+// Planning scores: the time a plan takes, the distance from the field's middle and the towers
+// it ends in reach of.
+constexpr double offCentreScore = 0.02;
+constexpr double towerReachScore = 100;
+} // namespace
+
 bool towerReaches(const Field& field, Point at) {
-    // With room for a step: a tower fires the moment the player is in reach.
     for (const EnemyView& e : field.enemies)
-        if (e.tower && distance(e.centre, at) < e.range + 12)
+        if (e.tower && distance(e.centre, at) < e.range + reachSlack)
             return true;
     return false;
 }
@@ -233,9 +234,9 @@ std::optional<Plan> bestPlan(const Field& field, const Forecast& forecast, int f
                 if (!o.safe)
                     continue;
                 // Quick first; then out of the towers' reach and away from the field's sides.
-                double score = o.frames + 0.02 * std::abs(o.end.x - centreX);
+                double score = o.frames + offCentreScore * std::abs(o.end.x - centreX);
                 if (towerReaches(field, o.end))
-                    score += 100;
+                    score += towerReachScore;
                 if (score < bestScore) {
                     bestScore = score;
                     best = plan;
@@ -257,6 +258,9 @@ float spriteRotation(double degrees) {
 
 } // namespace
 
+// A shot that flies longer than this is taken to hit nothing.
+constexpr int maxShotFrames = 60;
+
 double turnedRotation(const Field& field, Point aim) {
     return spriteRotation(turnTowards(field.rotation, field.turnRate, field.player, aim));
 }
@@ -264,21 +268,21 @@ double turnedRotation(const Field& field, Point aim) {
 ShotResult predictShot(const Field& field, const Forecast& forecast, double rotation) {
     ShotResult result;
     Point p = field.player;
-    const int d = static_cast<int>(field.dt * 1000);
-    for (int k = 1; k < 60; ++k) {
+    const int d = rules::shotFlight(field.dt);
+    for (int k = 1; k < maxShotFrames; ++k) {
         stepAlong(p, d, -rotation);
-        const Box& a = field.area;
-        if (p.x < a.left || p.x > a.left + a.width || p.y < a.top || p.y > a.top + a.height)
+        if (rules::shotOutside(field.area, p))
             return result;
         result.frames = k;
         const std::vector<LaneView>& lanes = forecast.at(k);
         for (std::size_t l = 0; l < lanes.size(); ++l)
             for (std::size_t t = 0; t < lanes[l].tanks.size(); ++t) {
                 const TankView& tank = lanes[l].tanks[t];
-                if (tank.kind == 3)
+                if (!rules::harmful(tank.kind))
                     continue;
                 const Box b = sizedBox(field, lanes[l], tank);
-                if (distance(Point(b.left + b.width / 2, b.top + b.height / 2), p) < 67) {
+                if (distance(Point(b.left + b.width / 2, b.top + b.height / 2), p) <
+                    rules::tankHitReach) {
                     result.what = ShotResult::Tank;
                     result.index = static_cast<int>(l);
                     result.tank = static_cast<int>(t);
@@ -289,14 +293,15 @@ ShotResult predictShot(const Field& field, const Forecast& forecast, double rota
         for (int pass = 0; pass < 2; ++pass)
             for (std::size_t e = 0; e < field.enemies.size(); ++e)
                 if (field.enemies[e].tower == (pass == 0) &&
-                    distance(field.enemies[e].centre, p) < 50) {
+                    distance(field.enemies[e].centre, p) < rules::hitReach) {
                     result.what = ShotResult::Enemy;
                     result.index = static_cast<int>(e);
                     return result;
                 }
         for (std::size_t b = 0; b < field.blocks.size(); ++b) {
             const Box& box = field.blocks[b];
-            if (distance(Point(box.left + box.width / 2, box.top + box.height / 2), p) < 50) {
+            if (distance(Point(box.left + box.width / 2, box.top + box.height / 2), p) <
+                rules::hitReach) {
                 result.what = ShotResult::Block;
                 result.index = static_cast<int>(b);
                 return result;
@@ -324,11 +329,14 @@ bool blocksClear(const Field& field, Point from, Point to, double clearance) {
     return true;
 }
 
+// Lanes further than this beyond a shot's ends are not in its way.
+constexpr int laneSlack = 70;
+
 bool lineClear(const Field& field, const Forecast& forecast, int from, Point a, Point b,
                int margin) {
     // A shot is first tested one step away from its shooter, and it covers 33 px a frame
     // measured along both axes together.
-    const int speed = static_cast<int>(field.dt * 1000);
+    const int speed = rules::shotFlight(field.dt);
     const double length = std::max(1.0, distance(a, b));
     const double step = std::min(1.0, speed / length);
     const Point start(a.x + static_cast<int>((b.x - a.x) * step),
@@ -338,17 +346,17 @@ bool lineClear(const Field& field, const Forecast& forecast, int from, Point a, 
     for (std::size_t l = 0; l < now.size(); ++l) {
         const LaneView& lane = now[l];
         const double laneY = lane.top + laneHeight(field) / 2.0;
-        if ((laneY < std::min(a.y, b.y) - 70) || (laneY > std::max(a.y, b.y) + 70))
+        if ((laneY < std::min(a.y, b.y) - laneSlack) || (laneY > std::max(a.y, b.y) + laneSlack))
             continue;
         const double across = std::abs(b.y - a.y) / axes * speed;
         const int frames = across > 0 ? static_cast<int>(std::abs(laneY - a.y) / across) + 1 : 1;
         const LaneView& then = forecast.at(from + frames)[l];
         for (const TankView& tank : then.tanks) {
-            if (tank.kind == 3)
+            if (!rules::harmful(tank.kind))
                 continue;
             const Box box = sizedBox(field, then, tank);
             if (segmentDistance(start, b, box.left + box.width / 2, box.top + box.height / 2) <
-                67 + margin)
+                rules::tankHitReach + margin)
                 return false;
         }
     }
@@ -358,12 +366,13 @@ bool lineClear(const Field& field, const Forecast& forecast, int from, Point a, 
 bool canReach(const Field& field, const EnemyView& e, Point at) {
     if (!e.armed)
         return false;
-    if (distance(e.centre, at) < e.range + 12)
+    if (distance(e.centre, at) < e.range + reachSlack)
         return true;
     // Enemy soldiers walk up to the player as far as the field's middle line, unless they are held
     // fast, and near the top line they fire from anywhere.
-    const int lowest = field.area.top + field.area.height / 2;
-    return !e.tower && (at.y < 300 || (e.walking && at.y - lowest < e.range + 4));
+    return !e.tower &&
+           (rules::nearTop(at) ||
+            (e.walking && at.y - rules::soldiersLowest(field.area) < e.range + walkSlack));
 }
 
 bool threatened(const Field& field, Point at) {

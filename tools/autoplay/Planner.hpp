@@ -1,11 +1,12 @@
 #pragma once
 
-// The autoplayer's decisions, on plain copies of the field. Everything here mirrors the game's
-// own motion rules step for step (whole pixels, the fraction dropped), so that a plan made on a
-// copy plays out the same in the game.
+// The autoplayer's decisions, on plain copies of the field. The motion, blocking, tank and shot
+// rules are the game's own (rules/Rulebook.hpp), so that a plan made on a copy plays out the same
+// in the game.
 
-#include "game/Random.hpp"
-#include "game/Types.hpp"
+#include "platform/Random.hpp"
+#include "platform/ScreenLayout.hpp"
+#include "world/Types.hpp"
 
 #include <array>
 #include <optional>
@@ -44,7 +45,7 @@ struct ItemView {
 
 // What the autoplayer sees of one frame: the whole field, after the frame's update.
 struct Field {
-    Box area{25, 0, 720, 900};
+    Box area{layout::fieldLeft, layout::fieldTop, layout::fieldWidth, layout::fieldHeight};
     float dt = 1.f / 30.f;
     std::array<Point, 3> tankSize{}; // width, height of kinds 1..3
     Point player;
@@ -62,9 +63,7 @@ struct Field {
     std::vector<ItemView> items;
 };
 
-// --- Motion, exactly as the game moves things ---
-int stepPlayer(int pos, int factor, double moveRate, float dt);
-int stepTank(int left, bool movesRight, double speed, float dt);
+// --- Motion, with the game's own rules ---
 Box playerBox(Point centre, int side);
 Box tankBox(const Field& field, const LaneView& lane, const TankView& tank);
 bool playerBlocked(const Field& field, Point centre);

@@ -1,9 +1,12 @@
 #include "tools/autoplay/Run.hpp"
 
-#include "game/Game.hpp"
+#include "platform/ContentPaths.hpp"
 #include "platform/GameWindow.hpp"
+#include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"
 #include "rules/Geometry.hpp"
+#include "rules/Rulebook.hpp"
+#include "screens/Game.hpp"
 #include "tools/autoplay/Bot.hpp"
 
 #include <cstdio>
@@ -56,8 +59,8 @@ Field look(const Game& game) {
     }
     for (const auto& s : game.soldiers) {
         // A soldier that stands still far from the player had its steps undone.
-        const bool walking =
-            !(s->centre() == s->position) || distance(s->centre(), f.player) <= 100;
+        const bool walking = !(s->centre() == s->position) ||
+                             distance(s->centre(), f.player) <= rules::soldiersApart;
         f.enemies.push_back({s->centre(), s->range, false, s->ammo > 0, walking, s->life});
     }
     for (const Item& item : game.items)
@@ -72,13 +75,13 @@ RunStats playRun(GameWindow& window, const RunOptions& options) {
     game.assets->loadAll();
     loadDefaultFont(game.builtinFont);
     if (!options.shotFile.empty()) {
-        game.font.loadOrDefault("sources/Fonts/TSalvacion.ttf");
+        game.font.loadOrDefault(content::displayFont);
         game.text.setFont(game.font);
         game.text.setCharacterSize(30);
         game.text2.setFont(game.builtinFont);
         game.text2.setCharacterSize(30);
-        game.curtainX = game.screenWidth / 2 + 50;
-        game.curtainY = game.screenHeight / 2 + 50;
+        game.curtainX = layout::curtainOpenX;
+        game.curtainY = layout::curtainOpenY;
     }
     const int shotFrame =
         options.shotFile.empty() ? -1 : static_cast<int>(options.shotSecond / frameTime);

@@ -7,6 +7,7 @@ add_library(velmarch_autoplay STATIC
 )
 target_compile_options(velmarch_autoplay PRIVATE -Wall -Wextra)
 target_link_libraries(velmarch_autoplay PUBLIC velmarch_core)
+target_include_directories(velmarch_autoplay PUBLIC ${VELMARCH_TOOLS_ROOT})
 
 add_executable(velmarch-autoplay tools/autoplay/main.cpp)
 target_compile_options(velmarch-autoplay PRIVATE -Wall -Wextra)

@@ -1,8 +1,9 @@
 #include "tools/bench/GameBench.hpp"
 
-#include "game/Game.hpp"
 #include "platform/GameWindow.hpp"
+#include "platform/ScreenLayout.hpp"
 #include "render/Layout.hpp"
+#include "screens/Game.hpp"
 
 #include <SFML/OpenGL.hpp>
 #include <algorithm>
@@ -79,8 +80,8 @@ void benchGame(GameWindow& window, int frames, const char* lastFramePath) {
     Game game(window, 1234u);
     game.loadResources();
     game.fade = 0.f;
-    game.curtainX = game.screenWidth / 2 + 50;
-    game.curtainY = game.screenHeight / 2 + 50;
+    game.curtainX = layout::curtainOpenX;
+    game.curtainY = layout::curtainOpenY;
     playLevelFive(game);
     game.prepareDrawing();
     game.clock.restart();
@@ -97,7 +98,7 @@ void benchGame(GameWindow& window, int frames, const char* lastFramePath) {
         game.update();
         const double updated = millisSince(start);
 
-        window.setView(worldView(game.screenWidth, game.screenHeight));
+        window.setView(worldView());
         game.drawWorld();
         window.setScreenView();
         game.drawHud();

@@ -1,5 +1,5 @@
-#include "app/LoadingWindow.hpp"
 #include "platform/GameWindow.hpp"
+#include "screens/LoadingWindow.hpp"
 #include "tools/bench/Bench.hpp"
 
 #include <SFML/System/Clock.hpp>

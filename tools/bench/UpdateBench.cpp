@@ -1,8 +1,10 @@
 #include "tools/bench/UpdateBench.hpp"
 
-#include "game/Game.hpp"
+#include "platform/ContentPaths.hpp"
 #include "platform/GameWindow.hpp"
+#include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"
+#include "screens/Game.hpp"
 
 #include <algorithm>
 #include <chrono>
@@ -63,7 +65,7 @@ struct StandInContent {
             if (fs::exists(previous / "sources" / shared))
                 fs::create_directory_symlink(previous / "sources" / shared,
                                              root / "sources" / shared);
-        std::ofstream(root / "sources/Levels/Level_5.txt") << denseLevel();
+        std::ofstream(root / content::levelFile("5")) << denseLevel();
         fs::current_path(root);
     }
     ~StandInContent() {
@@ -97,7 +99,8 @@ void prepare(Game& game) {
     game.assets->loadAll();
     game.sounds = std::make_unique<SoundBoard>(game.random);
     loadDefaultFont(game.builtinFont);
-    game.mapArea = Box(25, 0, game.screenWidth / 2, game.screenHeight);
+    game.mapArea =
+        Box(layout::fieldLeft, layout::fieldTop, layout::fieldWidth, layout::fieldHeight);
     game.level = 5;
     game.running = true;
 }
@@ -113,7 +116,7 @@ int benchUpdate(int frames) {
     std::unique_ptr<StandInContent> standIn;
     const auto quiet = std::cout.rdbuf(nullptr); // the loader's echo
     game.loadLevel();
-    const char* levelName = "sources/Levels/Level_5.txt";
+    std::string levelName = content::levelFile("5");
     if (objectCount(game) < minimumObjects) {
         standIn = std::make_unique<StandInContent>();
         game.loadLevel();
@@ -156,7 +159,7 @@ int benchUpdate(int frames) {
 
     const double n = static_cast<double>(frames);
     const double median = percentile(millis, 0.5);
-    std::printf("update: %s\n", levelName);
+    std::printf("update: %s\n", levelName.c_str());
     std::printf("update: %d frames; on average %.1f shots, %.1f explosions, %.1f tanks, %zu "
                 "soldiers, %zu towers\n",
                 frames, shots / n, explosions / n, tanks / n, game.soldiers.size(),

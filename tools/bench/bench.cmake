@@ -13,5 +13,6 @@ add_executable(velmarch-bench
     tools/bench/UpdateBench.cpp
 )
 target_compile_options(velmarch-bench PRIVATE -Wall -Wextra)
-target_link_libraries(velmarch-bench PRIVATE velmarch_core OpenGL::GL)
+target_link_libraries(velmarch-bench PRIVATE velmarch_app OpenGL::GL)
+target_include_directories(velmarch-bench PRIVATE ${VELMARCH_TOOLS_ROOT})
 set_target_properties(velmarch-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VELMARCH_GAME_DIR})

@@ -1,10 +1,12 @@
-#include "game/Game.hpp"
+#include "screens/Game.hpp"
 
-#include "app/LoadingWindow.hpp"
+#include "platform/ContentPaths.hpp"
 #include "platform/GameWindow.hpp"
+#include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"
 #include "render/DrawingCache.hpp"
 #include "screens/HighscoreTable.hpp"
+#include "screens/LoadingWindow.hpp"
 #include "screens/PlayerName.hpp"
 
 namespace {
@@ -74,7 +76,7 @@ void Game::loadResources() {
     assets = std::make_unique<AssetStore>();
     assets->loadAll();
     sounds = std::make_unique<SoundBoard>(random);
-    font.loadOrDefault("sources/Fonts/TSalvacion.ttf");
+    font.loadOrDefault(content::displayFont);
     text.setFont(font);
     text.setCharacterSize(30);
     loadDefaultFont(builtinFont);
@@ -85,7 +87,7 @@ void Game::loadResources() {
 }
 
 void Game::startLevelOne() {
-    mapArea = Box(25, 0, screenWidth / 2, screenHeight);
+    mapArea = Box(layout::fieldLeft, layout::fieldTop, layout::fieldWidth, layout::fieldHeight);
     level = 1;
     levelProgress.fill(0);
     loadLevel();
@@ -97,16 +99,16 @@ void Game::playOpening() {
         fade -= 100.f * frameTime();
     }
     fade = 0.f;
-    while (curtainX <= screenWidth / 2 + 49) {
+    while (curtainX < layout::curtainOpenX) {
         showFrame(*this);
         curtainX = stepped(curtainX, 300.f, frameTime());
     }
-    curtainX = screenWidth / 2 + 50;
-    while (curtainY <= screenHeight / 2 + 49) {
+    curtainX = layout::curtainOpenX;
+    while (curtainY < layout::curtainOpenY) {
         showFrame(*this);
         curtainY = stepped(curtainY, 300.f, frameTime());
     }
-    curtainY = screenHeight / 2 + 50;
+    curtainY = layout::curtainOpenY;
 }
 
 void Game::playLoop() {
@@ -143,9 +145,16 @@ void Game::playClosing() {
 }
 
 void Game::teardown() {
+    // Everything that shows a picture, a font or plays a sound goes before what it points at.
     player.reset();
     soldiers.clear();
     popups.clear();
+    shots.clear();
+    towers.clear();
+    explosions.clear();
+    tracks.clear();
+    blocks.clear();
+    items.clear();
     sounds.reset();
     drawing.reset();
     drawingSource = nullptr;

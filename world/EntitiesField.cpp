@@ -1,6 +1,6 @@
 #include "assets/AssetStore.hpp"
-#include "game/Entities.hpp"
-#include "game/LevelTables.hpp"
+#include "world/Entities.hpp"
+#include "world/LevelTables.hpp"
 
 namespace {
 

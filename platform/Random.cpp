@@ -1,4 +1,4 @@
-#include "game/Random.hpp"
+#include "platform/Random.hpp"
 
 #include <chrono>
 

@@ -17,6 +17,7 @@ struct Box {
     int height = 0;
 
     Box() = default;
-    Box(int left, int top, int width, int height) : left(left), top(top), width(width), height(height) {}
+    Box(int left, int top, int width, int height)
+        : left(left), top(top), width(width), height(height) {}
     bool operator==(const Box&) const = default;
 };

@@ -2,11 +2,11 @@
 
 #include "assets/AssetStore.hpp"
 #include "assets/SoundBoard.hpp"
-#include "game/Entities.hpp"
-#include "game/GameClock.hpp"
-#include "game/Random.hpp"
-#include "game/Types.hpp"
+#include "platform/GameClock.hpp"
+#include "platform/Random.hpp"
 #include "platform/Text.hpp"
+#include "world/Entities.hpp"
+#include "world/Types.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <array>
@@ -111,12 +111,10 @@ class Game {
     RandomEngine random;
     std::unique_ptr<AssetStore> assets;
     std::unique_ptr<SoundBoard> sounds;
-    FontFile font; // "sources/Fonts/TSalvacion.ttf"
+    FontFile font; // the display font
     sf::Text text;
     sf::Font builtinFont; // the library's built-in font
     sf::Text text2;
-    int screenWidth = 1440;
-    int screenHeight = 900;
     int curtainX = 0;
     int curtainY = 0;
     float fade = 0.f;

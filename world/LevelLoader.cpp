@@ -1,33 +1,14 @@
-#include "game/Game.hpp"
-#include "game/ParseNumber.hpp"
 #include "platform/BoundedLineReader.hpp"
+#include "platform/ContentPaths.hpp"
+#include "platform/ParseNumber.hpp"
 #include "platform/ReadFile.hpp"
+#include "screens/Game.hpp"
 
 #include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <iostream>
 #include <string>
-
-int parseNumber(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            break; // clamped below; the remaining digits change nothing
-    }
-    if (negative)
-        value = -value;
-    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
 
 namespace {
 
@@ -54,7 +35,7 @@ class LevelLines {
         lines_.next();
         return lines_.line();
     }
-    int nextNumber() { return parseNumber(next()); }
+    int nextNumber() { return parseNumber<int>(next()); }
     int nextCoordinate() { return std::clamp(nextNumber(), -maxCoordinate, maxCoordinate); }
 
   private:
@@ -78,7 +59,7 @@ void Game::loadLevel(std::size_t byteBudget) {
     explosions.clear();
     shots.clear();
 
-    const std::string path = "sources/Levels/Level_" + levelText + ".txt";
+    const std::string path = content::levelFile(levelText);
     ReadFileStream file(path);
     LevelLines reader(file, path, byteBudget);
     while (reader.more()) {

@@ -1,4 +1,4 @@
-#include "screens/DataFile.hpp"
+#include "platform/DataFile.hpp"
 
 #include <cerrno>
 #include <climits>

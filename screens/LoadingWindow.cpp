@@ -1,14 +1,14 @@
-#include "app/LoadingWindow.hpp"
+#include "screens/LoadingWindow.hpp"
 
+#include "platform/ContentPaths.hpp"
 #include "platform/Draw.hpp"
 #include "platform/GameWindow.hpp"
+#include "platform/ScreenLayout.hpp"
 #include "platform/Text.hpp"
 
 #include <cmath>
 
 namespace {
-constexpr int screenWidth = GameWindow::width;
-constexpr int screenHeight = GameWindow::height;
 constexpr int boxCount = 10;
 const sf::Color boxGrey(150, 150, 150);
 
@@ -16,7 +16,7 @@ void placeSymbol(sf::Sprite& sprite, const sf::Texture& texture, float x) {
     sprite.setTexture(texture, true);
     const sf::Vector2u size = texture.getSize();
     sprite.setOrigin(static_cast<float>(size.x / 2), static_cast<float>(size.y / 2));
-    sprite.setPosition(x, screenHeight / 2);
+    sprite.setPosition(x, layout::height / 2);
     sprite.setScale(4.f, 4.f);
 }
 
@@ -48,27 +48,27 @@ float loadingSpin(float seconds) {
 }
 
 LoadingWindow::LoadingWindow(GameWindow& window) : window_(window) {
-    loadPicture(unionImage_, "sources/Images/Symbols/The Union.png");
-    loadPicture(collectiveImage_, "sources/Images/Symbols/The Collective.png");
-    placeSymbol(unionSprite_, unionImage_, screenWidth / 2 - 200);
-    placeSymbol(collectiveSprite_, collectiveImage_, screenWidth / 2 + 200);
+    loadPicture(unionImage_, content::unionSymbol);
+    loadPicture(collectiveImage_, content::collectiveSymbol);
+    placeSymbol(unionSprite_, unionImage_, layout::width / 2 - 200);
+    placeSymbol(collectiveSprite_, collectiveImage_, layout::width / 2 + 200);
 
-    font_.loadOrDefault("sources/Fonts/TSalvacion.ttf");
+    font_.loadOrDefault(content::displayFont);
     label_.setFont(font_);
     label_.setCharacterSize(50);
     label_.setString("Laden...");
-    label_.setPosition(static_cast<float>(screenWidth / 2) - textWidth(label_) / 2.f, 100.f);
+    label_.setPosition(static_cast<float>(layout::width / 2) - textWidth(label_) / 2.f, 100.f);
 
-    const float w = screenWidth, h = screenHeight;
+    const float w = layout::width, h = layout::height;
     Batch backdrop;
     backdrop.quad({{0.f, 0.f}, {w, 0.f}, {w, h}, {0.f, h}},
                   {sf::Color::Black, sf::Color::Black, sf::Color::Blue, sf::Color::Cyan});
-    for (int x = -screenHeight; x < screenWidth; x += 20) {
-        backdrop.line({static_cast<float>(x), 0.f}, {static_cast<float>(x + screenHeight), h}, 5.f,
-                      sf::Color(255, 255, 255, 100));
+    for (int x = -layout::height; x < layout::width; x += 20) {
+        backdrop.line({static_cast<float>(x), 0.f}, {static_cast<float>(x + layout::height), h},
+                      5.f, sf::Color(255, 255, 255, 100));
     }
     backdrop.rect({100.f, 100.f}, {w - 100.f, h - 100.f}, sf::Color(0, 0, 0, 100));
-    backdrop_.create(screenWidth, screenHeight);
+    backdrop_.create(layout::width, layout::height);
     backdrop_.clear(sf::Color::Black);
     backdrop_.draw(backdrop.vertices());
     backdrop_.display();
@@ -137,8 +137,8 @@ void LoadingWindow::compose() {
     }
 
     for (int i = 0; i < boxCount; ++i) {
-        const float x = screenWidth / 4 + (screenWidth / 20) * i;
-        const float y = screenHeight - 200;
+        const float x = layout::width / 4 + (layout::width / 20) * i;
+        const float y = layout::height - 200;
         boxes_.rect({x, y}, {x + 20.f, y + 20.f},
                     i < progress_.progress ? boxGrey : sf::Color::Cyan);
     }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "game/GameClock.hpp"
-#include "game/Random.hpp"
-#include "game/Types.hpp"
+#include "platform/GameClock.hpp"
+#include "platform/Random.hpp"
+#include "world/Types.hpp"
 
 #include <SFML/Graphics.hpp>
-
 #include <string>
 #include <vector>
 
@@ -21,8 +20,8 @@ class AssetStore;
 // soldiers by pointer.
 class Soldier : public sf::Sprite {
   public:
-    // Built from the level number as text: picture "sources/Images/Soldiers/Soldier_0" + text +
-    // ".png", kind = the text's number, statistics from the per-kind table.
+    // Built from the level number as text: the soldier picture of that text, kind = the text's
+    // number, statistics from the per-kind table.
     Soldier(const std::string& levelText, const GameClock& clock);
     Soldier(const Soldier&) = delete;
     Soldier& operator=(const Soldier&) = delete;
@@ -101,12 +100,11 @@ class Track {
     Track(int level, int width, bool movesRight, const AssetStore& assets, RandomEngine& random);
 
     void place(int x, int y);
-    void makeTank(int x, int y, RandomEngine& random);
+    void makeTank(int x, int y, const AssetStore& assets, RandomEngine& random);
     // One frame: drive, drop the tanks that left the lane, replace them.
-    void update(float dt, RandomEngine& random);
+    void update(float dt, const AssetStore& assets, RandomEngine& random);
 
     std::vector<Tank> tanks;
-    const AssetStore* assets = nullptr;
     Point origin;
     int level = 0;
     int width = 0;

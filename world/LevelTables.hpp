@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Random.hpp"
+
 #include <algorithm>
 #include <array>
 
@@ -83,9 +85,20 @@ constexpr int replacementOffset(int level) {
     return 100 / nearest(level);
 }
 
+// Kind 3 is the harmless ambulance, at most one per lane; the other kinds are drawn evenly.
+constexpr int harmlessTankKind = 3;
+inline int drawTankKind(RandomEngine& random, bool laneHasHarmless) {
+    return laneHasHarmless ? randomInt(random, 1, 2) : randomInt(random, 1, 3);
+}
+
 // Crossings that win a level.
 constexpr int crossingsToWin(int level) {
     return level == 1 ? 5 : 10;
 }
+
+// The field's marker lines (window y; the field starts at the window's top): reaching the top line
+// is a crossing; above the near-top line enemy soldiers fire from anywhere.
+constexpr int topLine = 20;
+constexpr int nearTopLine = 300;
 
 } // namespace levels

@@ -1,12 +1,13 @@
-#include "game/Entities.hpp"
-#include "game/LevelTables.hpp"
-#include "game/ParseNumber.hpp"
+#include "platform/ContentPaths.hpp"
 #include "platform/Draw.hpp"
+#include "platform/ParseNumber.hpp"
+#include "world/Entities.hpp"
+#include "world/LevelTables.hpp"
 
 Soldier::Soldier(const std::string& levelText, const GameClock& clock) : fireClock(clock) {
     // Each soldier reads its own picture; a missing one leaves an empty, zero-sized soldier.
-    loadPicture(image, "sources/Images/Soldiers/Soldier_0" + levelText + ".png");
-    kind = parseNumber(levelText);
+    loadPicture(image, content::soldierPicture(levelText));
+    kind = parseNumber<int>(levelText);
     const levels::SoldierStats stats = levels::soldierStats(kind);
     range = stats.range;
     damage = stats.damage;
