@@ -401,7 +401,7 @@ TEST(DataFile, AKilledOrFailedSaveLeavesAWholeList) {
     // not the new file) for a system out of them (not under the sanitizers, which then fail to
     // report): the old bytes stay, told once.
     std::vector<std::pair<decltype(RLIMIT_FSIZE), rlim_t>> limits = {{RLIMIT_FSIZE, 4096}};
-#ifndef __SANITIZE_ADDRESS__
+#ifndef VELMARCH_SANITIZED
     limits.emplace_back(RLIMIT_NOFILE, 1);
 #endif
     for (const auto& [resource, limit] : limits) {
