@@ -5,6 +5,7 @@ set(VELMARCH_PLATFORM_SOURCES
     platform/Draw.cpp
     platform/Gamepad.cpp
     platform/GameWindow.cpp
+    platform/HeldInput.cpp
     platform/Random.cpp
     platform/ReadFile.cpp
     platform/SoundFiles.cpp

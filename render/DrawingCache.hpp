@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+class AssetStore;
 class GameWindow;
 
 // A picture that stays the same from frame to frame (as long as its key does), drawn once into
@@ -32,6 +33,8 @@ class LayerCache {
 // What drawing keeps between frames. It is not game state: dropping it changes nothing on the
 // screen, the next frame simply makes it again.
 struct DrawingCache {
+    // The asset store whose pictures the atlas holds: another store needs a new cache.
+    const AssetStore* madeFor = nullptr;
     // Off: every layer is drawn afresh each frame (the pictures are the same).
     bool layerCaches = true;
     Atlas atlas;

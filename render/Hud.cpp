@@ -4,8 +4,9 @@
 #include "render/DrawingCache.hpp"
 #include "render/Layout.hpp"
 #include "render/Painter.hpp"
-#include "screens/Game.hpp"
+#include "render/PlayDrawing.hpp"
 #include "world/LevelTables.hpp"
+#include "world/PlayState.hpp"
 
 #include <algorithm>
 
@@ -41,7 +42,7 @@ void drawPanelScreens(Batch& shapes) {
     shapes.rect(at(layout::rightPanelLeft, 0), at(W, H), panelScreen, 5.f, sf::Color::Green);
 }
 
-void drawScanLines(const Game& game, Batch& shapes) {
+void drawScanLines(const PlayState& game, Batch& shapes) {
     const int W = layout::width, H = layout::height;
     const int rightLeft = layout::rightPanelLeft;
     const sf::Color green = sf::Color::Green;
@@ -90,7 +91,7 @@ struct HudPass {
 // Shapes that must not reach under a frame border already in place are drawn clipped to the
 // inside; where the border lies they would have been covered anyway.
 template <typename Draw>
-void insideBorder(Game& game, Painter& painter, const HudPass& pass, Draw draw) {
+void insideBorder(PlayState& game, Painter& painter, const HudPass& pass, Draw draw) {
     if (!pass.borderDone) {
         draw();
         return;
@@ -101,7 +102,7 @@ void insideBorder(Game& game, Painter& painter, const HudPass& pass, Draw draw) 
     painter.flush();
 }
 
-void drawPanels(Game& game, Painter& painter, const HudPass& pass) {
+void drawPanels(PlayState& game, Painter& painter, const HudPass& pass) {
     if (pass.still) {
         // The rest is in the still picture the world's drawing laid down. The scan lines go
         // over the grid there rather than under it, which gives the same colours, both being
@@ -130,7 +131,7 @@ void drawHudText(Painter& painter, HudPass& pass, const sf::Text& text) {
     keepClearOfBorder(pass, text.getGlobalBounds());
 }
 
-void drawHudTexts(Game& game, Painter& painter, HudPass& pass) {
+void drawHudTexts(PlayState& game, Painter& painter, HudPass& pass) {
     const int W = layout::width, H = layout::height;
     const float p = game.pulse;
     sf::Text& text = game.text;
@@ -174,7 +175,7 @@ void drawHudTexts(Game& game, Painter& painter, HudPass& pass) {
     });
 }
 
-void drawDoor(const Game& game, Painter& painter) {
+void drawDoor(const PlayState& game, Painter& painter) {
     const float W = static_cast<float>(layout::width);
     const float half = static_cast<float>(layout::height / 2);
     const float open = static_cast<float>(game.curtainY);
@@ -183,7 +184,7 @@ void drawDoor(const Game& game, Painter& painter) {
     painter.tile(pictures(game).door, 0.f, 0.f, W, half, 0.f, half + open);
 }
 
-void drawCurtain(Game& game, Painter& painter) {
+void drawCurtain(PlayState& game, Painter& painter) {
     const int W = layout::width, H = layout::height;
     const int rightEdge = W / 2 + game.curtainX;
     const int leftEdge = W / 2 - game.curtainX;
@@ -214,7 +215,7 @@ void drawCurtain(Game& game, Painter& painter) {
     }
 }
 
-void drawFadeLayer(const Game& game, Painter& painter) {
+void drawFadeLayer(const PlayState& game, Painter& painter) {
     const auto alpha = static_cast<sf::Uint8>(static_cast<int>(game.fade) & 0xFF);
     painter.shapes().rect(at(0, 0), at(layout::width, layout::height), sf::Color(0, 0, 0, alpha));
 }
@@ -226,7 +227,7 @@ sf::IntRect insideFrameBorder() {
             layout::height - 2 * frameBorderWidth};
 }
 
-void drawFrameBorder(const Game& game, Painter& painter) {
+void drawFrameBorder(const PlayState& game, Painter& painter) {
     const int W = layout::width, H = layout::height;
     const sf::Texture& lines = pictures(game).frameLines;
     const int b = frameBorderWidth;
@@ -253,7 +254,7 @@ std::string levelCounterText(int level, int progress) {
     return formatNumber(progress) + "/" + formatNumber(levels::crossingsToWin(level));
 }
 
-std::vector<HudRow> hudRows(const Game& game) {
+std::vector<HudRow> hudRows(const PlayState& game) {
     const AssetStore& a = pictures(game);
     const float p = game.pulse;
     const int seconds = static_cast<int>(game.clock.elapsed());
@@ -302,40 +303,40 @@ std::vector<HudRow> hudRows(const Game& game) {
     return rows;
 }
 
-void Game::drawHud() {
-    if (!drawing || drawingSource != assets.get())
-        prepareDrawing();
-    Painter painter(window, &drawing->atlas);
+void render::drawHud(PlayState& game, std::unique_ptr<DrawingCache>& drawing) {
+    if (!drawing || drawing->madeFor != game.assets.get())
+        prepareDrawing(game, drawing);
+    Painter painter(game.window, &drawing->atlas);
     HudPass pass;
-    pass.still = drawing->layerCaches && drawsThroughCache(window);
+    pass.still = drawing->layerCaches && drawsThroughCache(game.window);
     pass.borderDone = pass.still && drawing->borderInStill;
     pass.inside = insideFrameBorder();
-    drawPanels(*this, painter, pass);
-    drawHudTexts(*this, painter, pass);
+    drawPanels(game, painter, pass);
+    drawHudTexts(game, painter, pass);
     if (!pass.borderDone)
-        drawFrameBorder(*this, painter);
-    drawDoor(*this, painter);
-    drawCurtain(*this, painter);
-    drawFadeLayer(*this, painter);
+        drawFrameBorder(game, painter);
+    drawDoor(game, painter);
+    drawCurtain(game, painter);
+    drawFadeLayer(game, painter);
 }
 
-void Game::drawPauseOverlay() {
+void render::drawPauseOverlay(PlayState& game) {
     const int W = layout::width, H = layout::height;
-    window.setScreenView();
-    window.target().clear(sf::Color::Black);
+    game.window.setScreenView();
+    game.window.target().clear(sf::Color::Black);
 
-    setText(text, "- Spiel Pausiert -", 50);
-    text.setFillColor(sf::Color::White);
-    text.setPosition(static_cast<float>(W / 2) - 0.5f * textWidth(text),
-                     static_cast<float>(H / 2 - 50));
-    window.draw(text);
+    setText(game.text, "- Spiel Pausiert -", 50);
+    game.text.setFillColor(sf::Color::White);
+    game.text.setPosition(static_cast<float>(W / 2) - 0.5f * textWidth(game.text),
+                          static_cast<float>(H / 2 - 50));
+    game.window.draw(game.text);
 
     // The second line keeps the scale the HUD last gave it, frozen while paused.
-    text2.setString(fromCp1252("Zum Fortsetzen 'P' dr\xFC"
-                               "cken"));
-    text2.setCharacterSize(40);
-    text2.setFillColor(sf::Color::White);
-    text2.setPosition(static_cast<float>(W / 2) - 0.5f * textWidth(text2),
-                      static_cast<float>(H / 2 + 50));
-    window.draw(text2);
+    game.text2.setString(fromCp1252("Zum Fortsetzen 'P' dr\xFC"
+                                    "cken"));
+    game.text2.setCharacterSize(40);
+    game.text2.setFillColor(sf::Color::White);
+    game.text2.setPosition(static_cast<float>(W / 2) - 0.5f * textWidth(game.text2),
+                           static_cast<float>(H / 2 + 50));
+    game.window.draw(game.text2);
 }

@@ -8,12 +8,12 @@
 
 class AssetStore;
 class Batch;
-class Game;
+struct PlayState;
 class GameWindow;
 class Painter;
 
 // The game's pictures, or an empty set once they are gone (empty pictures draw nothing).
-const AssetStore& pictures(const Game& game);
+const AssetStore& pictures(const PlayState& game);
 
 // The view the world is drawn through: the field with a margin, scaled non-uniformly to fill the
 // window (1540 x 1000 world units on 1440 x 900 pixels).
@@ -26,7 +26,7 @@ bool drawsThroughCache(GameWindow& window);
 // The HUD panels' screens, outlines and grids: all of the panels but the moving scan lines.
 void drawPanelBase(Batch& shapes);
 // The metal frame along the window's edges, 25 pixels wide.
-void drawFrameBorder(const Game& game, Painter& painter);
+void drawFrameBorder(const PlayState& game, Painter& painter);
 constexpr int frameBorderWidth = layout::frameBorder;
 // Window pixels inside the frame border.
 sf::IntRect insideFrameBorder();
@@ -43,7 +43,7 @@ struct HudRow {
 
 // The rows for the game's present state, top to bottom. Without a player only the time and the
 // points are shown.
-std::vector<HudRow> hudRows(const Game& game);
+std::vector<HudRow> hudRows(const PlayState& game);
 
 // A level's counter in the right panel: crossings done and needed ("3/5", "0/10").
 std::string levelCounterText(int level, int progress);

@@ -2,8 +2,9 @@
 #include "render/DrawingCache.hpp"
 #include "render/Layout.hpp"
 #include "render/Painter.hpp"
-#include "screens/Game.hpp"
+#include "render/PlayDrawing.hpp"
 #include "world/LevelTables.hpp"
+#include "world/PlayState.hpp"
 
 #include <optional>
 
@@ -29,7 +30,7 @@ void rangeRing(Painter& painter, Point centre, int radius) {
     painter.ring(at(centre.x, centre.y), static_cast<float>(radius), 2.f, ringColour, ringCorners);
 }
 
-void drawBackground(const Game& game, Painter& painter) {
+void drawBackground(const PlayState& game, Painter& painter) {
     const Box& m = game.mapArea;
     // The black underlay that covers all the world view shows is the cleared window.
     painter.clear(sf::Color::Black);
@@ -45,7 +46,7 @@ void drawBackground(const Game& game, Painter& painter) {
                        sf::Color::Cyan);
 }
 
-void drawGrid(const Game& game, Painter& painter) {
+void drawGrid(const PlayState& game, Painter& painter) {
     const Box& m = game.mapArea;
     const sf::Color colour(0, 255, 255, 50);
     Batch& shapes = painter.shapes();
@@ -55,14 +56,14 @@ void drawGrid(const Game& game, Painter& painter) {
         shapes.line(at(m.left, y), at(m.left + m.width, y), 2.f, colour);
 }
 
-void drawRoads(const Game& game, Painter& painter) {
+void drawRoads(const PlayState& game, Painter& painter) {
     for (const Track& track : game.tracks) {
         painter.image(pictures(game).street, at(-50, track.origin.y),
                       at(game.mapArea.width + 100, 82));
     }
 }
 
-void drawMarkerLines(const Game& game, Painter& painter) {
+void drawMarkerLines(const PlayState& game, Painter& painter) {
     const Box& m = game.mapArea;
     Batch& shapes = painter.shapes();
     const std::pair<int, sf::Color> markers[] = {{m.top + levels::topLine, sf::Color::Yellow},
@@ -73,12 +74,12 @@ void drawMarkerLines(const Game& game, Painter& painter) {
         shapes.line(at(m.left, y), at(m.left + m.width, y), 10.f, colour);
 }
 
-void drawBlocks(const Game& game, Painter& painter) {
+void drawBlocks(const PlayState& game, Painter& painter) {
     for (const Block& block : game.blocks)
         painter.sprite(block);
 }
 
-void drawShots(const Game& game, Painter& painter) {
+void drawShots(const PlayState& game, Painter& painter) {
     static const sf::Color colours[6] = {{255, 0, 0, 100},   {125, 125, 0, 100}, {0, 255, 0, 100},
                                          {0, 125, 125, 100}, {0, 0, 255, 100},   {255, 0, 0, 100}};
     for (const Shot& shot : game.shots) {
@@ -92,7 +93,7 @@ void drawShots(const Game& game, Painter& painter) {
     }
 }
 
-void drawPlayer(const Game& game, Painter& painter) {
+void drawPlayer(const PlayState& game, Painter& painter) {
     if (!game.player)
         return;
     const Soldier& player = *game.player;
@@ -101,7 +102,7 @@ void drawPlayer(const Game& game, Painter& painter) {
     healthBar(painter.shapes(), player.box, player.life);
 }
 
-void drawTanks(const Game& game, Painter& painter) {
+void drawTanks(const PlayState& game, Painter& painter) {
     for (const Track& track : game.tracks) {
         for (const Tank& tank : track.tanks) {
             painter.sprite(tank);
@@ -111,7 +112,7 @@ void drawTanks(const Game& game, Painter& painter) {
     }
 }
 
-void drawTowers(const Game& game, Painter& painter) {
+void drawTowers(const PlayState& game, Painter& painter) {
     for (const Tower& tower : game.towers) {
         painter.sprite(tower);
         rangeRing(painter, tower.centre(), tower.range);
@@ -119,7 +120,7 @@ void drawTowers(const Game& game, Painter& painter) {
     }
 }
 
-void drawSoldiers(const Game& game, Painter& painter) {
+void drawSoldiers(const PlayState& game, Painter& painter) {
     for (const auto& soldier : game.soldiers) {
         painter.sprite(*soldier);
         rangeRing(painter, soldier->centre(), soldier->range / 2);
@@ -127,12 +128,12 @@ void drawSoldiers(const Game& game, Painter& painter) {
     }
 }
 
-void drawItems(const Game& game, Painter& painter) {
+void drawItems(const PlayState& game, Painter& painter) {
     for (const Item& item : game.items)
         painter.sprite(item);
 }
 
-void drawExplosions(const Game& game, Painter& painter) {
+void drawExplosions(const PlayState& game, Painter& painter) {
     for (const Explosion& explosion : game.explosions) {
         if (explosion.frame < 0 ||
             explosion.frame >= static_cast<int>(pictures(game).effectFrames.size()))
@@ -148,12 +149,12 @@ void drawExplosions(const Game& game, Painter& painter) {
     }
 }
 
-void drawPopups(const Game& game, Painter& painter) {
+void drawPopups(const PlayState& game, Painter& painter) {
     for (const auto& popup : game.popups)
         painter.draw(*popup);
 }
 
-void drawCrosshair(const Game& game, Painter& painter) {
+void drawCrosshair(const PlayState& game, Painter& painter) {
     painter.image(pictures(game).visier, at(game.mouse.x - 100, game.mouse.y - 100),
                   {200.f, 200.f});
 }
@@ -165,14 +166,14 @@ sf::IntRect openMiddle() {
 }
 
 // The layers that stay the same until the level or the field changes.
-void drawWorldBase(const Game& game, Painter& painter) {
+void drawWorldBase(const PlayState& game, Painter& painter) {
     drawBackground(game, painter);
     drawGrid(game, painter);
     drawRoads(game, painter);
     drawMarkerLines(game, painter);
 }
 
-std::vector<int> worldBaseKey(const Game& game) {
+std::vector<int> worldBaseKey(const PlayState& game) {
     const Box& m = game.mapArea;
     std::vector<int> key = {m.left, m.top, m.width, m.height};
     for (const Track& track : game.tracks)
@@ -181,7 +182,7 @@ std::vector<int> worldBaseKey(const Game& game) {
 }
 
 // Draws the still picture when the field or the level changed since it was drawn.
-void prepareStillPicture(Game& game, const sf::View& view);
+void prepareStillPicture(const PlayState& game, DrawingCache& drawing, const sf::View& view);
 
 } // namespace
 
@@ -199,12 +200,12 @@ sf::View worldView() {
     return sf::View(sf::FloatRect(left, -50.f, right - left, bottom + 50.f));
 }
 
-void Game::prepareDrawing() {
-    drawingSource = assets.get();
+void render::prepareDrawing(const PlayState& game, std::unique_ptr<DrawingCache>& drawing) {
     drawing = std::make_unique<DrawingCache>();
-    if (!assets)
+    drawing->madeFor = game.assets.get();
+    if (!game.assets)
         return;
-    const AssetStore& a = *assets;
+    const AssetStore& a = *game.assets;
     std::vector<const sf::Texture*> small = {
         &a.block,        &a.visier,     &a.towerImage,      &a.timeSymbol,
         &a.pointsSymbol, &a.lifeSymbol, &a.munnitionSymbol, &a.frameCorners,
@@ -216,32 +217,32 @@ void Game::prepareDrawing() {
     drawing->atlas.build(small);
 }
 
-void Game::drawFrame() {
-    if (paused) {
-        drawPauseOverlay();
-        window.display();
+void render::drawFrame(PlayState& game, std::unique_ptr<DrawingCache>& drawing) {
+    if (game.paused) {
+        drawPauseOverlay(game);
+        game.window.display();
         return;
     }
-    window.setView(worldView());
-    drawWorld();
-    window.setScreenView();
-    drawHud();
-    window.display();
+    game.window.setView(worldView());
+    drawWorld(game, drawing);
+    game.window.setScreenView();
+    drawHud(game, drawing);
+    game.window.display();
 }
 
-void Game::drawWorld() {
-    if (!drawing || drawingSource != assets.get())
-        prepareDrawing();
+void render::drawWorld(const PlayState& game, std::unique_ptr<DrawingCache>& drawing) {
+    if (!drawing || drawing->madeFor != game.assets.get())
+        prepareDrawing(game, drawing);
     const sf::View view = worldView();
     const Atlas* atlas = &drawing->atlas;
-    const bool still = drawing->layerCaches && drawsThroughCache(window);
+    const bool still = drawing->layerCaches && drawsThroughCache(game.window);
     sf::IntRect middle = openMiddle();
     std::optional<WindowClip> clip;
     if (still) {
-        prepareStillPicture(*this, view);
+        prepareStillPicture(game, *drawing, view);
         // The still picture covers the whole window; the world's moving parts then show only
         // between the panels, as they would under panels drawn over them.
-        drawing->still.copyTo(window, {0, 0, layout::width, layout::height});
+        drawing->still.copyTo(game.window, {0, 0, layout::width, layout::height});
         middle = {drawing->leftPanelEnd + 1, 0,
                   drawing->rightPanelStart - drawing->leftPanelEnd - 1, layout::height};
         sf::IntRect shown = middle;
@@ -250,28 +251,28 @@ void Game::drawWorld() {
             shown.top = inside.top;
             shown.height = inside.height;
         }
-        clip.emplace(window, shown);
+        clip.emplace(game.window, shown);
     } else {
-        Painter painter(window, atlas);
-        drawWorldBase(*this, painter);
+        Painter painter(game.window, atlas);
+        drawWorldBase(game, painter);
     }
 
-    Painter painter(window, atlas);
+    Painter painter(game.window, atlas);
     // Whatever lies wholly under the HUD's side panels is covered by them: skip it.
     const sf::FloatRect world(view.getCenter() - view.getSize() / 2.f, view.getSize());
     const float unitsPerPixel = world.width / static_cast<float>(layout::width);
     painter.setVisibleArea({world.left + static_cast<float>(middle.left) * unitsPerPixel, world.top,
                             static_cast<float>(middle.width) * unitsPerPixel, world.height});
-    drawBlocks(*this, painter);
-    drawShots(*this, painter);
-    drawPlayer(*this, painter);
-    drawTanks(*this, painter);
-    drawTowers(*this, painter);
-    drawSoldiers(*this, painter);
-    drawItems(*this, painter);
-    drawExplosions(*this, painter);
-    drawPopups(*this, painter);
-    drawCrosshair(*this, painter);
+    drawBlocks(game, painter);
+    drawShots(game, painter);
+    drawPlayer(game, painter);
+    drawTanks(game, painter);
+    drawTowers(game, painter);
+    drawSoldiers(game, painter);
+    drawItems(game, painter);
+    drawExplosions(game, painter);
+    drawPopups(game, painter);
+    drawCrosshair(game, painter);
     painter.flush(); // before the clip ends
 }
 
@@ -287,8 +288,7 @@ bool opaque(const sf::Texture& picture) {
     return true;
 }
 
-void prepareStillPicture(Game& game, const sf::View& view) {
-    DrawingCache& drawing = *game.drawing;
+void prepareStillPicture(const PlayState& game, DrawingCache& drawing, const sf::View& view) {
     LayerCache& still = drawing.still;
     const std::vector<int> key = worldBaseKey(game);
     if (still.holds(key))
@@ -333,7 +333,7 @@ void prepareStillPicture(Game& game, const sf::View& view) {
 }
 } // namespace
 
-const AssetStore& pictures(const Game& game) {
+const AssetStore& pictures(const PlayState& game) {
     static const AssetStore none;
     return game.assets ? *game.assets : none;
 }

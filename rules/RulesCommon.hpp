@@ -3,14 +3,15 @@
 // Patterns the gameplay steps share: the hit pass and the destruction pass.
 
 #include "rules/Geometry.hpp"
-#include "screens/Game.hpp"
+#include "rules/Steps.hpp"
+#include "world/PlayState.hpp"
 
 #include <algorithm>
 #include <memory>
 
 namespace rules {
 
-inline void play(Game& game, const char* sound) {
+inline void play(PlayState& game, const char* sound) {
     if (game.sounds)
         game.sounds->play(sound);
 }
@@ -25,7 +26,7 @@ template <class T> T& deref(std::unique_ptr<T>& t) {
 // The first shot that qualifies and lies closer than `reach` to the target's centre hits it:
 // an impact at the centre, one takeHit per damage point, the shot gone. True on a hit.
 template <class Target, class Qualifies>
-bool hitOnce(Game& game, Target& target, int reach, Qualifies qualifies) {
+bool hitOnce(PlayState& game, Target& target, int reach, Qualifies qualifies) {
     const Point centre = target.centre();
     for (auto shot = game.shots.begin(); shot != game.shots.end(); ++shot) {
         if (!qualifies(*shot) || !(distance(centre, Point(shot->x, shot->y)) < reach))
@@ -47,22 +48,22 @@ inline bool enemyShot(const Shot& shot) {
 }
 
 // Every target of a container in order, each hit by at most one of the player's shots.
-template <class Container> void hitPass(Game& game, Container& targets, int reach) {
+template <class Container> void hitPass(PlayState& game, Container& targets, int reach) {
     for (auto& target : targets)
         hitOnce(game, deref(target), reach, playerShot);
 }
 
 // The first target with no life left gives its bonus and goes; at most one per frame.
-template <class Container> void destroyFirst(Game& game, Container& targets) {
+template <class Container> void destroyFirst(PlayState& game, Container& targets) {
     const auto dead =
         std::find_if(targets.begin(), targets.end(), [](auto& t) { return deref(t).life <= 0; });
     if (dead == targets.end())
         return;
-    game.destroyBonus(deref(*dead).centre());
+    destroyBonus(game, deref(*dead).centre());
     targets.erase(dead);
 }
 
 // Tanks of kind 1 and 2 touching the player: 10 life each and back to the start point.
-void tankContact(Game& game);
+void tankContact(PlayState& game);
 
 } // namespace rules

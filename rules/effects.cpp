@@ -1,18 +1,19 @@
 #include "rules/RulesCommon.hpp"
+#include "rules/Steps.hpp"
 
-void Game::updateExplosions() {
-    for (Explosion& explosion : explosions)
+void rules::updateExplosions(PlayState& game) {
+    for (Explosion& explosion : game.explosions)
         explosion.advance();
     // All explosions past their last picture go at once.
-    std::erase_if(explosions, [](const Explosion& e) { return e.frame >= 20; });
+    std::erase_if(game.explosions, [](const Explosion& e) { return e.frame >= 20; });
 }
 
-void Game::updatePopups() {
-    const float dt = frameTime();
-    for (auto& popup : popups)
+void rules::updatePopups(PlayState& game) {
+    const float dt = game.frameTime();
+    for (auto& popup : game.popups)
         popup->ageStep(dt);
-    const auto done = std::find_if(popups.begin(), popups.end(),
+    const auto done = std::find_if(game.popups.begin(), game.popups.end(),
                                    [](const auto& popup) { return popup->finished(); });
-    if (done != popups.end())
-        popups.erase(done);
+    if (done != game.popups.end())
+        game.popups.erase(done);
 }

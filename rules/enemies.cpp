@@ -1,19 +1,20 @@
 #include "rules/Rulebook.hpp"
 #include "rules/RulesCommon.hpp"
+#include "rules/Steps.hpp"
 
 #include <cstdlib>
 
-void Game::updateTowers() {
-    for (Tower& tower : towers) {
-        const Point target = player->centre();
+void rules::updateTowers(PlayState& game) {
+    for (Tower& tower : game.towers) {
+        const Point target = game.player->centre();
         if (!(distance(tower.centre(), target) < tower.range))
             continue;
         tower.aimAt(target);
         if (tower.canFire())
-            fire(tower);
+            fire(game, tower);
     }
-    rules::hitPass(*this, towers, rules::hitReach);
-    rules::destroyFirst(*this, towers);
+    rules::hitPass(game, game.towers, rules::hitReach);
+    rules::destroyFirst(game, game.towers);
 }
 
 namespace {
@@ -27,32 +28,32 @@ int approachFactor(int from, int to) {
 
 } // namespace
 
-void Game::updateSoldiers() {
-    rules::hitPass(*this, soldiers, rules::hitReach);
+void rules::updateSoldiers(PlayState& game) {
+    rules::hitPass(game, game.soldiers, rules::hitReach);
 
-    const Point target = player->centre();
+    const Point target = game.player->centre();
     // Near the top line every soldier fires at any distance.
     const bool playerNearTop = rules::nearTop(target);
-    for (auto& soldier : soldiers) {
+    for (auto& soldier : game.soldiers) {
         soldier->aimAt(target);
         if (!soldier->canFire())
             continue;
         if (playerNearTop || distance(soldier->centre(), target) < soldier->range)
-            fire(*soldier);
+            fire(game, *soldier);
     }
 
-    const float dt = frameTime();
-    for (auto& soldier : soldiers) {
+    const float dt = game.frameTime();
+    for (auto& soldier : game.soldiers) {
         const Point c = soldier->centre();
         if (distance(c, target) <= rules::soldiersApart)
             continue;
         soldier->move(dt, approachFactor(c.x, target.x), 0);
-        if (isBlocked(*soldier))
+        if (isBlocked(game, *soldier))
             soldier->reapplyPosition();
         soldier->move(dt, 0, approachFactor(c.y, target.y));
-        if (isBlocked(*soldier))
+        if (isBlocked(game, *soldier))
             soldier->reapplyPosition();
     }
 
-    rules::destroyFirst(*this, soldiers);
+    rules::destroyFirst(game, game.soldiers);
 }

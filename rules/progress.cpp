@@ -1,12 +1,10 @@
 #include "rules/Rulebook.hpp"
 #include "rules/RulesCommon.hpp"
+#include "rules/Steps.hpp"
+#include "world/LevelLoader.hpp"
 #include "world/LevelTables.hpp"
 
 #include <string>
-
-Point Game::startPoint() const {
-    return Point(mapArea.left + mapArea.width / 2, mapArea.top + mapArea.height);
-}
 
 namespace {
 
@@ -35,49 +33,49 @@ PickUp pickUpOf(int kind) {
 
 } // namespace
 
-void Game::updatePlayer() {
+void rules::updatePlayer(PlayState& game) {
     // At most one enemy shot hits the player per frame.
-    rules::hitOnce(*this, *player, rules::hitReach, rules::enemyShot);
+    rules::hitOnce(game, *game.player, rules::hitReach, rules::enemyShot);
 
-    rules::tankContact(*this);
+    rules::tankContact(game);
 
-    const Point c = player->centre();
-    const auto item = std::find_if(items.begin(), items.end(), [c](const Item& i) {
+    const Point c = game.player->centre();
+    const auto item = std::find_if(game.items.begin(), game.items.end(), [c](const Item& i) {
         return distance(i.centre(), c) < rules::pickUpReach;
     });
-    if (item != items.end()) {
+    if (item != game.items.end()) {
         const PickUp gain = pickUpOf(item->kind);
-        if (item->kind == ItemKind::Life && player->life < 100)
-            player->life += 10;
+        if (item->kind == ItemKind::Life && game.player->life < 100)
+            game.player->life += 10;
         if (item->kind == ItemKind::Ammunition)
-            player->ammo += 50;
-        points += gain.points;
-        popups.push_back(
-            std::make_unique<ScorePopup>(gain.popup, c.x, c.y, builtinFont, gameClock));
+            game.player->ammo += 50;
+        game.points += gain.points;
+        game.popups.push_back(
+            std::make_unique<ScorePopup>(gain.popup, c.x, c.y, game.builtinFont, game.gameClock));
         if (gain.sound)
-            rules::play(*this, gain.sound);
-        items.erase(item);
+            rules::play(game, gain.sound);
+        game.items.erase(item);
     }
 
     // Crossing: the level starts afresh with a new player, which also saves one hit to death in
     // this very update.
-    if (rules::crossed(player->centre())) {
-        if (isPlayableLevel(level))
-            ++levelProgress[static_cast<std::size_t>(level)];
-        loadLevel();
-        points += 100;
-        rules::play(*this, "nextlevel");
-        const Point start = startPoint();
-        player->setPosition(start.x, start.y);
+    if (rules::crossed(game.player->centre())) {
+        if (isPlayableLevel(game.level))
+            ++game.levelProgress[static_cast<std::size_t>(game.level)];
+        world::loadLevel(game);
+        game.points += 100;
+        rules::play(game, "nextlevel");
+        const Point start = game.startPoint();
+        game.player->setPosition(start.x, start.y);
     }
 
-    if (player->life < 1)
-        running = false;
+    if (game.player->life < 1)
+        game.running = false;
 }
 
-void Game::pulseItems() {
-    const float s = pulse * 4;
-    for (Item& item : items) {
+void rules::pulseItems(PlayState& game) {
+    const float s = game.pulse * 4;
+    for (Item& item : game.items) {
         const sf::Texture* picture = item.getTexture();
         if (!picture || picture->getSize().x == 0 || picture->getSize().y == 0)
             continue; // nothing to show, nothing to size
@@ -86,18 +84,18 @@ void Game::pulseItems() {
     }
 }
 
-void Game::checkLevelDone() {
-    if (level == levels::last + 1) {
-        running = false;
+void rules::checkLevelDone(PlayState& game) {
+    if (game.level == levels::last + 1) {
+        game.running = false;
         return;
     }
-    if (!isPlayableLevel(level) ||
-        levelProgress[static_cast<std::size_t>(level)] != levels::crossingsToWin(level))
+    if (!isPlayableLevel(game.level) || game.levelProgress[static_cast<std::size_t>(game.level)] !=
+                                            levels::crossingsToWin(game.level))
         return;
-    player->life = 100;
-    player->ammo = 100;
-    points += 1000;
-    ++level;
-    rules::play(*this, "nextlevel");
-    loadLevel();
+    game.player->life = 100;
+    game.player->ammo = 100;
+    game.points += 1000;
+    ++game.level;
+    rules::play(game, "nextlevel");
+    world::loadLevel(game);
 }

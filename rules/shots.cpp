@@ -1,50 +1,53 @@
 #include "rules/Rulebook.hpp"
 #include "rules/RulesCommon.hpp"
+#include "rules/Steps.hpp"
 
-void Game::fire(Soldier& shooter) {
+void rules::fire(PlayState& game, Soldier& shooter) {
     const Point c = shooter.centre();
-    shots.emplace_back(c.x, c.y, shooter.getRotation(), shooter.damage, shooter.kind,
-                       &shooter == player.get());
+    game.shots.emplace_back(c.x, c.y, shooter.getRotation(), shooter.damage, shooter.kind,
+                            &shooter == game.player.get());
     shooter.consumeShot();
-    rules::play(*this, "shoot");
+    rules::play(game, "shoot");
 }
 
-void Game::fire(Tower& shooter) {
+void rules::fire(PlayState& game, Tower& shooter) {
     const Point c = shooter.centre();
-    shots.emplace_back(c.x, c.y, shooter.getRotation(), shooter.damage, shooter.shotKind, false);
+    game.shots.emplace_back(c.x, c.y, shooter.getRotation(), shooter.damage, shooter.shotKind,
+                            false);
     shooter.restartFireClock();
-    rules::play(*this, "shoot");
+    rules::play(game, "shoot");
 }
 
-void Game::updateShots() {
+void rules::updateShots(PlayState& game) {
     // A shot flies along the direction its shooter's picture points.
-    const int d = rules::shotFlight(frameTime());
-    for (Shot& shot : shots) {
+    const int d = rules::shotFlight(game.frameTime());
+    for (Shot& shot : game.shots) {
         Point p(shot.x, shot.y);
         stepAlong(p, d, -shot.angle);
         shot.x = p.x;
         shot.y = p.y;
     }
 
-    const Box& field = mapArea;
-    const auto outside = std::find_if(shots.begin(), shots.end(), [&field](const Shot& s) {
-        return rules::shotOutside(field, Point(s.x, s.y));
-    });
-    if (outside != shots.end()) {
-        explosions.emplace_back(Point(outside->x, outside->y), false, gameClock);
-        shots.erase(outside);
+    const Box& field = game.mapArea;
+    const auto outside =
+        std::find_if(game.shots.begin(), game.shots.end(), [&field](const Shot& s) {
+            return rules::shotOutside(field, Point(s.x, s.y));
+        });
+    if (outside != game.shots.end()) {
+        game.explosions.emplace_back(Point(outside->x, outside->y), false, game.gameClock);
+        game.shots.erase(outside);
     }
 }
 
-void Game::updateBlocks() {
-    rules::hitPass(*this, blocks, rules::hitReach);
-    rules::destroyFirst(*this, blocks);
+void rules::updateBlocks(PlayState& game) {
+    rules::hitPass(game, game.blocks, rules::hitReach);
+    rules::destroyFirst(game, game.blocks);
 }
 
-void Game::destroyBonus(Point centre) {
-    points += 100;
-    popups.push_back(
-        std::make_unique<ScorePopup>("100", centre.x, centre.y, builtinFont, gameClock));
-    explosions.emplace_back(centre, true, gameClock);
-    rules::play(*this, "damage");
+void rules::destroyBonus(PlayState& game, Point centre) {
+    game.points += 100;
+    game.popups.push_back(
+        std::make_unique<ScorePopup>("100", centre.x, centre.y, game.builtinFont, game.gameClock));
+    game.explosions.emplace_back(centre, true, game.gameClock);
+    rules::play(game, "damage");
 }

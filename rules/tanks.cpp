@@ -1,5 +1,6 @@
 #include "rules/Rulebook.hpp"
 #include "rules/RulesCommon.hpp"
+#include "rules/Steps.hpp"
 
 void Tank::move(float dt) {
     setPosition(rules::stepTank(box.left, movesRight, speed, dt), box.top);
@@ -15,30 +16,30 @@ void Track::update(float dt, const AssetStore& assets, RandomEngine& random) {
         makeTank(rules::replacementLeft(movesRight, width, level, j), origin.y, assets, random);
 }
 
-void Game::updateTracks() {
-    const float dt = frameTime();
-    for (Track& track : tracks)
-        track.update(dt, *assets, random);
+void rules::updateTracks(PlayState& game) {
+    const float dt = game.frameTime();
+    for (Track& track : game.tracks)
+        track.update(dt, *game.assets, game.random);
 
     // The harmless tanks cannot be hit: the shot flies on.
-    for (Track& track : tracks)
+    for (Track& track : game.tracks)
         for (Tank& tank : track.tanks)
             if (rules::harmful(tank.kind))
-                rules::hitOnce(*this, tank, rules::tankHitReach, rules::playerShot);
+                rules::hitOnce(game, tank, rules::tankHitReach, rules::playerShot);
 
     // A destroyed tank is not replaced and gives no points.
-    for (Track& track : tracks) {
+    for (Track& track : game.tracks) {
         const auto dead = std::find_if(track.tanks.begin(), track.tanks.end(),
                                        [](const Tank& t) { return t.life < 1; });
         if (dead == track.tanks.end())
             continue;
-        explosions.emplace_back(dead->centre(), true, gameClock);
-        rules::play(*this, "damage");
+        game.explosions.emplace_back(dead->centre(), true, game.gameClock);
+        rules::play(game, "damage");
         track.tanks.erase(dead);
     }
 }
 
-void rules::tankContact(Game& game) {
+void rules::tankContact(PlayState& game) {
     const Point start = game.startPoint();
     for (Track& track : game.tracks) {
         for (const Tank& tank : track.tanks) {

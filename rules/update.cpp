@@ -1,47 +1,49 @@
+#include "platform/HeldInput.hpp"
 #include "platform/ScreenLayout.hpp"
 #include "rules/Rulebook.hpp"
 #include "rules/RulesCommon.hpp"
+#include "rules/Steps.hpp"
 
 #include <cmath>
 
-void Game::update() {
-    advanceCounters();
-    updatePlayer();
-    updateExplosions();
-    updateShots();
-    updateTracks();
-    updateTowers();
-    updateSoldiers();
-    updateBlocks();
-    pulseItems();
-    updatePopups();
-    checkLevelDone();
-    if (sounds)
-        sounds->update();
+void rules::update(PlayState& game) {
+    advanceCounters(game);
+    updatePlayer(game);
+    updateExplosions(game);
+    updateShots(game);
+    updateTracks(game);
+    updateTowers(game);
+    updateSoldiers(game);
+    updateBlocks(game);
+    pulseItems(game);
+    updatePopups(game);
+    checkLevelDone(game);
+    if (game.sounds)
+        game.sounds->update();
 }
 
-void Game::advanceCounters() {
-    const float dt = frameTime();
-    scanX = static_cast<int>(scanX + dt * 100);
-    if (scanX > layout::leftPanelRight)
-        scanX = 0;
-    scanY = static_cast<int>(scanY + dt * 200);
-    if (scanY > layout::height + 50)
-        scanY = 0;
-    pulse = std::sin(5 * clock.elapsed());
-    if (shownPoints < points)
-        ++shownPoints;
+void rules::advanceCounters(PlayState& game) {
+    const float dt = game.frameTime();
+    game.scanX = static_cast<int>(game.scanX + dt * 100);
+    if (game.scanX > layout::leftPanelRight)
+        game.scanX = 0;
+    game.scanY = static_cast<int>(game.scanY + dt * 200);
+    if (game.scanY > layout::height + 50)
+        game.scanY = 0;
+    game.pulse = std::sin(5 * game.clock.elapsed());
+    if (game.shownPoints < game.points)
+        ++game.shownPoints;
 }
 
-void Game::controlPlayer(const HeldInput& input) {
-    if (!player)
+void rules::controlPlayer(PlayState& game, const HeldInput& input) {
+    if (!game.player)
         return;
-    player->aimAt(mouse);
+    game.player->aimAt(game.mouse);
     // Firing restarts the fire clock, so both held together fire once.
-    if (input.space && player->canFire())
-        fire(*player);
-    if (input.leftButton && player->canFire())
-        fire(*player);
+    if (input.space && game.player->canFire())
+        fire(game, *game.player);
+    if (input.leftButton && game.player->canFire())
+        fire(game, *game.player);
 
     struct Step {
         bool held;
@@ -51,35 +53,35 @@ void Game::controlPlayer(const HeldInput& input) {
                           {input.right, rules::rightKey},
                           {input.up, rules::upKey},
                           {input.down, rules::downKey}};
-    const float dt = frameTime();
+    const float dt = game.frameTime();
     // Each axis is tested on its own, so the player slides along blocks and the field's edge.
     for (const Step& step : steps) {
         if (!step.held)
             continue;
-        player->move(dt, step.step.dx, step.step.dy);
-        if (isBlocked(*player))
-            player->reapplyPosition();
+        game.player->move(dt, step.step.dx, step.step.dy);
+        if (isBlocked(game, *game.player))
+            game.player->reapplyPosition();
     }
     // The stick's sight keeps its place around the soldier as it walks.
     if (input.stickAim)
-        mouse = sightAround(player->centre(), input.stickAim->x, input.stickAim->y);
+        game.mouse = sightAround(game.player->centre(), input.stickAim->x, input.stickAim->y);
 }
 
-bool Game::isBlocked(const Soldier& soldier) const {
+bool rules::isBlocked(const PlayState& game, const Soldier& soldier) {
     const Point c = soldier.centre();
-    if (rules::outsideField(mapArea, c))
+    if (rules::outsideField(game.mapArea, c))
         return true;
-    for (const Tower& tower : towers)
+    for (const Tower& tower : game.towers)
         if (rules::nearTower(tower.centre(), c))
             return true;
-    for (const Block& block : blocks)
+    for (const Block& block : game.blocks)
         if (boxesTouch(soldier.box, block.box))
             return true;
-    if (&soldier == player.get())
+    if (&soldier == game.player.get())
         return false;
     // Enemy soldiers keep apart and stay in the upper half of the field.
-    for (const auto& other : soldiers)
+    for (const auto& other : game.soldiers)
         if (other.get() != &soldier && distance(other->centre(), c) < rules::soldiersApart)
             return true;
-    return c.y > rules::soldiersLowest(mapArea);
+    return c.y > rules::soldiersLowest(game.mapArea);
 }

@@ -23,25 +23,9 @@ int stepped(int value, float perSecond, float dt) {
 }
 } // namespace
 
-HeldInput HeldInput::read(const GameWindow& window) {
-    const Gamepad& pad = window.pad();
-    const PadDirection walk = pad.walk();
-    HeldInput input;
-    input.space = window.isKeyHeld(sf::Keyboard::Space) || pad.firing();
-    input.leftButton = window.isButtonHeld(sf::Mouse::Left);
-    input.left = window.isKeyHeld(sf::Keyboard::Left) || walk.x < 0;
-    input.right = window.isKeyHeld(sf::Keyboard::Right) || walk.x > 0;
-    input.up = window.isKeyHeld(sf::Keyboard::Up) || walk.y < 0;
-    input.down = window.isKeyHeld(sf::Keyboard::Down) || walk.y > 0;
-    if (pad.stickOwnsSight())
-        input.stickAim = pad.aim();
-    return input;
-}
-
 Game::Game(GameWindow& window) : Game(window, seedFromClock()) {}
 
-Game::Game(GameWindow& window, std::uint32_t randomSeed)
-    : window(window), clock(gameClock), random(randomSeed) {}
+Game::Game(GameWindow& window, std::uint32_t randomSeed) : PlayState(window, randomSeed) {}
 
 Game::~Game() = default;
 
@@ -157,7 +141,6 @@ void Game::teardown() {
     items.clear();
     sounds.reset();
     drawing.reset();
-    drawingSource = nullptr;
     assets.reset();
 }
 
@@ -194,8 +177,4 @@ void Game::handleEvent(const sf::Event& received) {
     } else if (event.type == sf::Event::LostFocus) {
         paused = true; // the player looked away; only P goes on
     }
-}
-
-float Game::frameTime() const {
-    return window.frameTime();
 }

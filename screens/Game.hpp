@@ -1,51 +1,28 @@
 #pragma once
 
-#include "assets/AssetStore.hpp"
-#include "assets/SoundBoard.hpp"
-#include "platform/GameClock.hpp"
-#include "platform/Random.hpp"
-#include "platform/Text.hpp"
-#include "world/Entities.hpp"
-#include "world/Types.hpp"
+#include "platform/HeldInput.hpp"
+#include "render/PlayDrawing.hpp"
+#include "rules/Steps.hpp"
+#include "world/LevelLoader.hpp"
+#include "world/PlayState.hpp"
 
-#include <SFML/Graphics.hpp>
-#include <array>
+#include <SFML/Window/Event.hpp>
 #include <cstdint>
 #include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
 struct DrawingCache;
 class GameWindow;
 
-// The keys and buttons the player holds, read once per frame. The pad's A and right trigger count
-// as Space, its left stick and d-pad as the arrow keys.
-struct HeldInput {
-    bool space = false;
-    bool leftButton = false;
-    bool left = false;
-    bool right = false;
-    bool up = false;
-    bool down = false;
-    // Where the right stick points while it owns the sight (of length 1).
-    std::optional<sf::Vector2f> stickAim = std::nullopt;
-
-    static HeldInput read(const GameWindow& window);
-};
-
 // One played game, from the loading screen to the recorded score.
 //
-// The state is plain data that the gameplay steps (rules/) change and the drawing (render/) only
-// reads. run() plays the whole game; tests and the benchmark use the pieces on their own: load a
-// level, set the frame time on the window, update, draw.
-class Game {
+// The play state is plain data that the gameplay steps (rules/) change and the drawing (render/)
+// only reads; the Game runs them. run() plays the whole game; tests and the benchmark use the
+// pieces on their own: load a level, set the frame time on the window, update, draw.
+class Game : public PlayState {
   public:
     explicit Game(GameWindow& window);                  // chance seeded from the clock
     Game(GameWindow& window, std::uint32_t randomSeed); // replayable
     ~Game();
-    Game(const Game&) = delete;
-    Game& operator=(const Game&) = delete;
 
     // Loading, opening, frame loop, closing, teardown, score recording.
     void run();
@@ -66,81 +43,39 @@ class Game {
     // pad's Start and Back do as P and Escape; pulling out the pad in use or the window losing
     // the focus pauses.
     void handleEvent(const sf::Event& event);
-    // The frame time of the current frame, in seconds.
-    float frameTime() const;
 
-    // --- Level loader ---
-    // Of a level file at most this much is read; where the budget ends, the file ends.
-    static constexpr std::size_t maxLevelFileBytes = 2u << 20;
-    void loadLevel(std::size_t byteBudget = maxLevelFileBytes);
+    // --- The level loader, the update steps and the drawing, on this game's state ---
+    static constexpr std::size_t maxLevelFileBytes = world::maxLevelFileBytes;
+    void loadLevel(std::size_t byteBudget = maxLevelFileBytes) {
+        world::loadLevel(*this, byteBudget);
+    }
 
-    // --- Gameplay update, one step per function, in the order update() runs them ---
-    void update();
-    void advanceCounters();
-    void controlPlayer(const HeldInput& input);
-    void updatePlayer();
-    void updateExplosions();
-    void updateShots();
-    void updateTracks();
-    void updateTowers();
-    void updateSoldiers();
-    void updateBlocks();
-    void pulseItems();
-    void updatePopups();
-    void checkLevelDone();
+    void update() { rules::update(*this); }
+    void advanceCounters() { rules::advanceCounters(*this); }
+    void controlPlayer(const HeldInput& input) { rules::controlPlayer(*this, input); }
+    void updatePlayer() { rules::updatePlayer(*this); }
+    void updateExplosions() { rules::updateExplosions(*this); }
+    void updateShots() { rules::updateShots(*this); }
+    void updateTracks() { rules::updateTracks(*this); }
+    void updateTowers() { rules::updateTowers(*this); }
+    void updateSoldiers() { rules::updateSoldiers(*this); }
+    void updateBlocks() { rules::updateBlocks(*this); }
+    void pulseItems() { rules::pulseItems(*this); }
+    void updatePopups() { rules::updatePopups(*this); }
+    void checkLevelDone() { rules::checkLevelDone(*this); }
+    bool isBlocked(const Soldier& soldier) const { return rules::isBlocked(*this, soldier); }
+    void fire(Soldier& shooter) { rules::fire(*this, shooter); }
+    void fire(Tower& shooter) { rules::fire(*this, shooter); }
+    void destroyBonus(Point centre) { rules::destroyBonus(*this, centre); }
 
-    bool isBlocked(const Soldier& soldier) const;
-    void fire(Soldier& shooter);
-    void fire(Tower& shooter);
-    void destroyBonus(Point centre);
-    Point startPoint() const;
-
-    // --- Drawing (never changes the game state) ---
-    void drawFrame();
-    void drawWorld();
-    void drawHud();
-    void drawPauseOverlay();
+    void drawFrame() { render::drawFrame(*this, drawing); }
+    void drawWorld() { render::drawWorld(*this, drawing); }
+    void drawHud() { render::drawHud(*this, drawing); }
+    void drawPauseOverlay() { render::drawPauseOverlay(*this); }
     // Gets drawing ready for the asset store's pictures (drawFrame does it on first use); call
     // it again after changing a picture of the store.
-    void prepareDrawing();
+    void prepareDrawing() { render::prepareDrawing(*this, drawing); }
 
-    // --- State ---
-    GameWindow& window;
-    GameClock gameClock; // advanced by every frame's time
-    Stopwatch clock;     // played time, restarted when the frame loop starts
-    RandomEngine random;
-    std::unique_ptr<AssetStore> assets;
-    std::unique_ptr<SoundBoard> sounds;
-    FontFile font; // the display font
-    sf::Text text;
-    sf::Font builtinFont; // the library's built-in font
-    sf::Text text2;
-    int curtainX = 0;
-    int curtainY = 0;
-    float fade = 0.f;
-    float pulse = 0.f;
-    int shownPoints = 0;
-    int points = 0;
-    bool running = false;
-    bool paused = false;
-    bool aborted = false;
-    int level = 0;
-    std::array<int, 6> levelProgress{}; // index = level number 1..5
-    int scanX = 0;
-    int scanY = 0;
-    Point mouse;
-    Box mapArea;
-    std::unique_ptr<Soldier> player;
-    std::vector<std::unique_ptr<ScorePopup>> popups;
-    std::vector<Shot> shots;
-    std::vector<Tower> towers;
-    std::vector<Explosion> explosions;
-    std::vector<Track> tracks;
-    std::vector<Block> blocks;
-    std::vector<Item> items;
-    std::vector<std::unique_ptr<Soldier>> soldiers;
-
-    // What drawing keeps between frames (not game state) and the store it was made from.
+    // What drawing keeps between frames (not game state).
     std::unique_ptr<DrawingCache> drawing;
-    const AssetStore* drawingSource = nullptr;
 };

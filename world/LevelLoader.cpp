@@ -1,8 +1,10 @@
+#include "world/LevelLoader.hpp"
+
 #include "platform/BoundedLineReader.hpp"
 #include "platform/ContentPaths.hpp"
 #include "platform/ParseNumber.hpp"
 #include "platform/ReadFile.hpp"
-#include "screens/Game.hpp"
+#include "world/PlayState.hpp"
 
 #include <algorithm>
 #include <climits>
@@ -44,20 +46,20 @@ class LevelLines {
 
 } // namespace
 
-void Game::loadLevel(std::size_t byteBudget) {
-    const std::string levelText = std::to_string(level);
-    const Point start = startPoint();
-    player.reset();
-    player = std::make_unique<Soldier>(levelText, gameClock);
-    player->setPosition(start.x, start.y);
+void world::loadLevel(PlayState& game, std::size_t byteBudget) {
+    const std::string levelText = std::to_string(game.level);
+    const Point start = game.startPoint();
+    game.player.reset();
+    game.player = std::make_unique<Soldier>(levelText, game.gameClock);
+    game.player->setPosition(start.x, start.y);
 
-    soldiers.clear();
-    items.clear();
-    blocks.clear();
-    tracks.clear();
-    towers.clear();
-    explosions.clear();
-    shots.clear();
+    game.soldiers.clear();
+    game.items.clear();
+    game.blocks.clear();
+    game.tracks.clear();
+    game.towers.clear();
+    game.explosions.clear();
+    game.shots.clear();
 
     const std::string path = content::levelFile(levelText);
     ReadFileStream file(path);
@@ -71,49 +73,49 @@ void Game::loadLevel(std::size_t byteBudget) {
         if (keyword == "tower") {
             const int x = reader.nextCoordinate();
             const int y = reader.nextCoordinate();
-            if (towers.size() < maxObjects) {
-                Tower tower(*assets, level, gameClock);
-                tower.setPosition(x + mapArea.left, y + mapArea.top);
-                towers.push_back(tower);
+            if (game.towers.size() < maxObjects) {
+                Tower tower(*game.assets, game.level, game.gameClock);
+                tower.setPosition(x + game.mapArea.left, y + game.mapArea.top);
+                game.towers.push_back(tower);
             }
         } else if (keyword == "track") {
             const bool movesRight = reader.next() == "true";
             const int y = reader.nextCoordinate();
-            if (tracks.size() < maxObjects) {
-                Track track(level, mapArea.width, movesRight, *assets, random);
-                track.place(0, y + mapArea.top);
-                tracks.push_back(std::move(track));
+            if (game.tracks.size() < maxObjects) {
+                Track track(game.level, game.mapArea.width, movesRight, *game.assets, game.random);
+                track.place(0, y + game.mapArea.top);
+                game.tracks.push_back(std::move(track));
             }
         } else if (keyword == "block") {
             const int x = reader.nextCoordinate();
             const int y = reader.nextCoordinate();
-            if (blocks.size() < maxObjects) {
-                Block block(assets->block);
-                block.setPosition(x + mapArea.left, y + mapArea.top);
-                blocks.push_back(block);
+            if (game.blocks.size() < maxObjects) {
+                Block block(game.assets->block);
+                block.setPosition(x + game.mapArea.left, y + game.mapArea.top);
+                game.blocks.push_back(block);
             }
         } else if (keyword == "item") {
             const int kind = reader.nextNumber();
             const int x = reader.nextCoordinate();
             const int y = reader.nextCoordinate();
-            if (items.size() < maxObjects) {
+            if (game.items.size() < maxObjects) {
                 // An unknown kind has no picture but is kept: picking it up removes it.
-                const sf::Texture* picture = kind == ItemKind::Life     ? &assets->lifeSymbol
-                                             : kind == ItemKind::Points ? &assets->pointsSymbol
+                const sf::Texture* picture = kind == ItemKind::Life     ? &game.assets->lifeSymbol
+                                             : kind == ItemKind::Points ? &game.assets->pointsSymbol
                                              : kind == ItemKind::Ammunition
-                                                 ? &assets->munnitionSymbol
+                                                 ? &game.assets->munnitionSymbol
                                                  : nullptr;
                 Item item(kind, picture);
-                item.setPosition(x + mapArea.left, y + mapArea.top);
-                items.push_back(item);
+                item.setPosition(x + game.mapArea.left, y + game.mapArea.top);
+                game.items.push_back(item);
             }
         } else if (keyword == "soldier") {
             const int x = reader.nextCoordinate();
             const int y = reader.nextCoordinate();
-            if (soldiers.size() < maxSoldiers) {
-                auto soldier = std::make_unique<Soldier>(levelText, gameClock);
-                soldier->setPosition(x + mapArea.left, y + mapArea.top);
-                soldiers.push_back(std::move(soldier));
+            if (game.soldiers.size() < maxSoldiers) {
+                auto soldier = std::make_unique<Soldier>(levelText, game.gameClock);
+                soldier->setPosition(x + game.mapArea.left, y + game.mapArea.top);
+                game.soldiers.push_back(std::move(soldier));
             }
         }
     }

@@ -1,4 +1,5 @@
 #include "platform/GameWindow.hpp"
+#include "render/DrawingCache.hpp"
 #include "rules/Geometry.hpp"
 #include "screens/Game.hpp"
 #include "tests/game/TestWorld.hpp"
@@ -85,10 +86,10 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     // The teardown lets go of everything the game loaded or drew.
     game.soldiers.push_back(std::make_unique<Soldier>("1", game.gameClock));
     game.popups.push_back(std::make_unique<ScorePopup>("1", 0, 0, game.font, game.gameClock));
-    ASSERT_TRUE(game.drawing && game.drawingSource);
+    ASSERT_TRUE(game.drawing && game.drawing->madeFor);
     game.teardown();
     EXPECT_TRUE(!game.player && game.soldiers.empty() && game.popups.empty() && !game.sounds &&
-                !game.drawing && !game.drawingSource && !game.assets);
+                !game.drawing && !game.assets);
 }
 
 TEST(GameLifecycle, LookingAwayPausesUntilPAndTheWindowsCloseButtonGivesUp) {
@@ -168,7 +169,7 @@ TEST(GameLifecycle, TheTeardownLeavesNothingPointingAtThePicturesAndTheGameLoads
     EXPECT_TRUE(!game.player && game.soldiers.empty() && game.popups.empty() &&
                 game.shots.empty() && game.towers.empty() && game.explosions.empty() &&
                 game.tracks.empty() && game.blocks.empty() && game.items.empty() && !game.sounds &&
-                !game.drawing && !game.drawingSource && !game.assets);
+                !game.drawing && !game.assets);
     game.drawFrame();
 
     testworld::ContentDir::writeLevel(1, level);

@@ -6,7 +6,7 @@ add_library(velmarch_autoplay STATIC
     tools/autoplay/Run.cpp
 )
 target_compile_options(velmarch_autoplay PRIVATE -Wall -Wextra)
-target_link_libraries(velmarch_autoplay PUBLIC velmarch_core)
+target_link_libraries(velmarch_autoplay PUBLIC velmarch_screens)
 target_include_directories(velmarch_autoplay PUBLIC ${VELMARCH_TOOLS_ROOT})
 
 add_executable(velmarch-autoplay tools/autoplay/main.cpp)
