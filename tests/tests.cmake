@@ -40,5 +40,6 @@ gtest_discover_tests(velmarch-tests
     DISCOVERY_TIMEOUT 60
     PROPERTIES LABELS unit ENVIRONMENT "ALSOFT_DRIVERS=null")
 
+include(tests/layers/tests.cmake)
 include(tests/e2e/tests.cmake)
 include(tests/package/tests.cmake)
