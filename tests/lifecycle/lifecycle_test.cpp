@@ -50,10 +50,9 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     EXPECT_EQ(std::pair(game.scanX, game.scanY), std::pair(3, 6));
     // P pauses: paused frames are drawn as the pause screen, but nothing moves. The mouse is
     // followed all the same; the window's close and Q are no way out.
-    sf::Event move{sf::Event::MouseMoved, {}}, closed{sf::Event::Closed, {}};
-    move.mouseMove = {412, 77};
     for (const sf::Event& event :
-         {keyEvent(sf::Keyboard::P), move, closed, keyEvent(sf::Keyboard::Q)})
+         {keyEvent(sf::Keyboard::P), mouseMoveEvent(412, 77),
+          keyEvent(sf::Keyboard::Unknown, sf::Event::Closed), keyEvent(sf::Keyboard::Q)})
         game.handleEvent(event);
     EXPECT_EQ(std::pair(game.paused, game.mouse), std::pair(true, Point(412, 77)));
     const float facing = game.player->getRotation();
@@ -119,9 +118,8 @@ TEST(GameLifecycle, TheNameIsTheFirstLineOfInfoDataAWholeLostGameIsRecordedAGive
     // A lane over the start: while a tank stands there, every frame costs 10 life.
     writeBytes("sources/Levels/Level_1.txt", "track\ntrue\n860\n");
     for (const char* tank : {"Tank_01", "Tank_02", "Tank_03"})
-        testworld::ContentDir::writePicture(std::string("sources/Images/Tanks/") + tank + ".png",
-                                            124, 72);
-    testworld::ContentDir::writePicture("sources/Images/Soldiers/Soldier_01.png", 40, 40);
+        writePicture(std::string("sources/Images/Tanks/") + tank + ".png", 124, 72);
+    writePicture("sources/Images/Soldiers/Soldier_01.png", 40, 40);
     GameWindow window(GameWindow::Mode::Offscreen);
     window.setFixedFrameTime(0.5f); // long frames keep the game short
     Game game(window, 11u);
@@ -239,10 +237,7 @@ TEST(GameLifecycle, APadWalksAimsFiresPausesAndGivesUpThroughTheWindowsEvents) {
     EXPECT_NE(centre, before);
     EXPECT_EQ(game.mouse,
               Point(centre.x + stickSightDistance * 3 / 5, centre.y + stickSightDistance * 4 / 5));
-    sf::Event mouse{};
-    mouse.type = sf::Event::MouseMoved;
-    mouse.mouseMove = {412, 77};
-    frames({mouse, padMoveEvent(sf::Joystick::Y, 0.f)});
+    frames({mouseMoveEvent(412, 77), padMoveEvent(sf::Joystick::Y, 0.f)});
     EXPECT_EQ(game.mouse, Point(412, 77)) << "the mouse owns the sight again";
 
     frames({padButtonEvent(PadButton::A)});
