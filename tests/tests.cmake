@@ -1,30 +1,12 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-include(tests/platform/tests.cmake)
-include(tests/app/tests.cmake)
-include(tests/content/tests.cmake)
-include(tests/screens/tests.cmake)
-include(tests/game/tests.cmake)
-include(tests/rules/tests.cmake)
-include(tests/render/tests.cmake)
-include(tests/lifecycle/tests.cmake)
-include(tests/fuzz/tests.cmake)
-include(tests/autoplay/tests.cmake)
-
-add_executable(velmarch-tests
-    tests/main.cpp
-    ${VELMARCH_PLATFORM_TESTS}
-    ${VELMARCH_APP_TESTS}
-    ${VELMARCH_CONTENT_TESTS}
-    ${VELMARCH_SCREENS_TESTS}
-    ${VELMARCH_GAME_TESTS}
-    ${VELMARCH_RULES_TESTS}
-    ${VELMARCH_RENDER_TESTS}
-    ${VELMARCH_LIFECYCLE_TESTS}
-    ${VELMARCH_FUZZ_TESTS}
-    ${VELMARCH_AUTOPLAY_TESTS}
-)
+# Each area lists its files.
+set(VELMARCH_UNIT_TESTS tests/main.cpp)
+foreach(area platform app content screens game rules render lifecycle fuzz autoplay)
+    include(tests/${area}/tests.cmake)
+endforeach()
+add_executable(velmarch-tests ${VELMARCH_UNIT_TESTS})
 target_compile_options(velmarch-tests PRIVATE -Wall -Wextra)
 if(VELMARCH_SANITIZE)
     # The sanitizers watch the game's code, which the libraries bring; the test files themselves

@@ -26,14 +26,22 @@ void press(GameWindow& window, sf::Keyboard::Key key, sf::Uint32 text = 0, bool 
 }
 
 // The events a screen gets of those queued, by type and key code.
-std::vector<std::pair<sf::Event::EventType, int>> delivered(GameWindow& window) {
-    std::vector<std::pair<sf::Event::EventType, int>> events;
+using Delivered = std::vector<std::pair<sf::Event::EventType, int>>;
+Delivered delivered(GameWindow& window) {
+    Delivered events;
     sf::Event event;
     while (window.pollEvent(event))
         events.emplace_back(event.type, event.type == sf::Event::TextEntered
                                             ? static_cast<int>(event.text.unicode)
                                             : static_cast<int>(event.key.code));
     return events;
+}
+// A key pressed `times` times, and what of it reached the screen.
+Delivered pressed(GameWindow& window, sf::Keyboard::Key key, sf::Uint32 text = 0, bool alt = false,
+                  int times = 1) {
+    for (int i = 0; i < times; ++i)
+        press(window, key, text, alt);
+    return delivered(window);
 }
 
 } // namespace
@@ -90,39 +98,32 @@ TEST(DesktopControls, KeysOfEveryScreenTakeEffectAreSavedAndLeaveTheNameEntryIts
         {K::Add, '+', false, 5},
     };
     for (const auto& step : steps) {
-        press(window, step.key, step.text);
-        EXPECT_TRUE(delivered(window).empty()) << "the keys and their texts are taken";
+        EXPECT_TRUE(pressed(window, step.key, step.text).empty())
+            << "the keys and their texts are taken";
         EXPECT_EQ(controls.settings(), (Settings{step.muted, step.volume, true})) << step.text;
         EXPECT_FLOAT_EQ(sf::Listener::getGlobalVolume(), step.muted ? 0.f : 10.f * step.volume);
         EXPECT_EQ(readSettings(), controls.settings()) << "saved";
     }
-    for (int i = 0; i < 12; ++i)
-        press(window, K::Add, '+');
-    delivered(window);
+    pressed(window, K::Add, '+', false, 12);
     EXPECT_EQ(controls.settings().volume, 10);
-    for (int i = 0; i < 12; ++i)
-        press(window, K::Subtract, '-');
-    delivered(window);
+    pressed(window, K::Subtract, '-', false, 12);
     EXPECT_EQ(std::pair(controls.settings().volume, sf::Listener::getGlobalVolume()),
               std::pair(0, 0.f));
 
     // F11 and Alt+Enter switch; the choice is saved when it differs from the saved one.
-    press(window, K::F11);
-    delivered(window);
+    pressed(window, K::F11);
     EXPECT_EQ(std::pair(window.isFullscreen(), controls.settings().fullscreen),
               std::pair(true, true));
-    press(window, K::Return, '\r', true);
-    EXPECT_TRUE(delivered(window).empty());
+    EXPECT_TRUE(pressed(window, K::Return, '\r', true).empty());
     EXPECT_EQ(std::pair(window.isFullscreen(), readSettings().fullscreen), std::pair(false, false));
     // Other keys and texts pass, Enter too.
     press(window, K::Return, '\r');
     press(window, K::P, 'p');
     using E = sf::Event;
-    EXPECT_EQ(delivered(window),
-              (std::vector<std::pair<E::EventType, int>>{{E::KeyPressed, K::Return},
-                                                         {E::TextEntered, '\r'},
-                                                         {E::KeyPressed, K::P},
-                                                         {E::TextEntered, 'p'}}));
+    EXPECT_EQ(delivered(window), (Delivered{{E::KeyPressed, K::Return},
+                                            {E::TextEntered, '\r'},
+                                            {E::KeyPressed, K::P},
+                                            {E::TextEntered, 'p'}}));
 
     // The name entry types M; the volume keys still work there, their texts never refused.
     window.setFixedFrameTime(1.25f);
@@ -138,8 +139,7 @@ TEST(DesktopControls, KeysOfEveryScreenTakeEffectAreSavedAndLeaveTheNameEntryIts
     }
     EXPECT_TRUE(accepted);
     EXPECT_EQ(controls.settings(), (Settings{false, 1, false}));
-    press(window, K::M, 'm');
-    EXPECT_TRUE(delivered(window).empty()) << "letters are the controls' again";
+    EXPECT_TRUE(pressed(window, K::M, 'm').empty()) << "letters are the controls' again";
 }
 
 TEST(DesktopControls, TheOverlayShowsTheSoundForAMomentOverEveryFrameButNeverInACapture) {
@@ -162,8 +162,7 @@ TEST(DesktopControls, TheOverlayShowsTheSoundForAMomentOverEveryFrameButNeverInA
     };
     EXPECT_EQ(frame(), 0u) << "nothing to show, nothing drawn";
 
-    press(window, sf::Keyboard::Hyphen);
-    delivered(window);
+    pressed(window, sf::Keyboard::Hyphen);
     // 1.5 s are three frames of 0.5 s.
     for (int i = 0; i < 3; ++i) {
         sf::Texture capture;
@@ -179,8 +178,7 @@ TEST(DesktopControls, TheOverlayShowsTheSoundForAMomentOverEveryFrameButNeverInA
     EXPECT_EQ(frame(), 0u);
     EXPECT_EQ(window.screenshot().getPixel(720, 100), sf::Color::Red);
 
-    press(window, sf::Keyboard::M);
-    delivered(window);
+    pressed(window, sf::Keyboard::M);
     frame();
     EXPECT_EQ(cyan(window.screenshot()), 0) << "muted";
     EXPECT_GT(countPixels(window.screenshot(), {580, 74, 280, 34}, isWhite), 100);

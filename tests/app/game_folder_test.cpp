@@ -123,7 +123,7 @@ TEST(GameFolder, IsMadeOnlyUnderTheUsersOwnFolders) {
     // The private folder goes when the game ends, also when it ends after a fresh start there
     // (the first process leaves without cleaning up, as it does when it starts anew).
     const ScopedEnvironment user("HOME", (scratch.path() / "open").c_str());
-    const auto played = [&](const std::function<void()>& start, bool cleanExit) {
+    const auto played = [&](bool cleanExit, const std::function<void()>& start) {
         if (const pid_t child = ::fork(); child == 0) {
             // The exit ends right after the game's own exit handlers, before the parent's
             // windows would be torn down from here over the X connection they share.
@@ -136,17 +136,15 @@ TEST(GameFolder, IsMadeOnlyUnderTheUsersOwnFolders) {
         }
         return readBytes(scratch.path() / "played");
     };
-    const std::string first = played([&] { enterGameFolder(program); }, true);
+    const std::string first = played(true, [&] { enterGameFolder(program); });
     EXPECT_TRUE(first.starts_with((scratch.path() / "velmarch-play-").string())) << first;
     EXPECT_FALSE(fs::exists(first));
-    const std::string left = played([&] { enterGameFolder(program); }, false);
+    const std::string left = played(false, [&] { enterGameFolder(program); });
     ASSERT_TRUE(fs::exists(left));
-    const std::string again = played(
-        [&] {
-            fs::current_path(left);
-            enterGameFolder(program);
-        },
-        true);
+    const std::string again = played(true, [&] {
+        fs::current_path(left);
+        enterGameFolder(program);
+    });
     EXPECT_EQ(again, left);
     EXPECT_FALSE(fs::exists(left));
 

@@ -21,13 +21,9 @@ int redPixels(const sf::Image& shot, int top, int bottom) {
 // fades to three frames, the last one at alpha 5.
 struct MenuTest : ::testing::Test {
     MenuTest() {
-        std::filesystem::create_directories("sources/Images/Images");
-        sf::Image picture;
-        picture.create(64, 32, sf::Color(128, 128, 128));
-        picture.saveToFile("sources/Images/Images/Metall.jpg");
+        writePicture("sources/Images/Images/Metall.jpg", 64, 32, sf::Color(128, 128, 128));
         // Scaled by 2.88 and raised to centre it, it covers the screen.
-        picture.create(500, 360, titleColour);
-        picture.saveToFile("sources/Images/Images/Title Image.jpg");
+        writePicture("sources/Images/Images/Title Image.jpg", 500, 360, titleColour);
         window.setFixedFrameTime(1.25f);
     }
 
@@ -63,8 +59,7 @@ struct MenuTest : ::testing::Test {
         if (!digits.empty())
             events.clear();
         for (char digit : digits)
-            events.push_back(
-                keyEvent(static_cast<sf::Keyboard::Key>(sf::Keyboard::Num0 + digit - '0')));
+            events.push_back(digitEvent(digit));
         menu.handleEvents([&events](sf::Event& e) {
             if (events.empty())
                 return false;
@@ -274,8 +269,7 @@ TEST_F(MenuTest, TheWindowsCloseButtonQuitsFromTheMenuAndFromEveryScreenNeverToR
         if (c.closing)
             closing.queueEvent(keyEvent(sf::Keyboard::Unknown, sf::Event::Closed));
         for (const char* key = c.keys; *key; ++key)
-            closing.queueEvent(
-                keyEvent(static_cast<sf::Keyboard::Key>(sf::Keyboard::Num0 + *key - '0')));
+            closing.queueEvent(digitEvent(*key));
         menu.handleEvents([&](sf::Event& event) { return closing.pollEvent(event); });
         EXPECT_EQ(std::pair(menu.running(), menu.restart()), std::pair(false, false));
         EXPECT_EQ(escapes, c.closing ? "" : c.where);

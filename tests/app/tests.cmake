@@ -1,4 +1,4 @@
-set(VELMARCH_APP_TESTS
+list(APPEND VELMARCH_UNIT_TESTS
     tests/app/application_test.cpp
     tests/app/desktop_test.cpp
     tests/app/game_folder_test.cpp

@@ -1,4 +1,4 @@
-#include "tests/rules/RulesTestSupport.hpp"
+#include "tests/game/TestWorld.hpp"
 #include "tools/autoplay/Run.hpp"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
 # The autoplayer's foresight against the game itself.
-set(VELMARCH_AUTOPLAY_TESTS
+list(APPEND VELMARCH_UNIT_TESTS
     tests/autoplay/planner_test.cpp
 )

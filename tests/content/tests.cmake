@@ -1,5 +1,5 @@
 # Content: the generated pictures and sounds, the font, the levels and the text pages.
-set(VELMARCH_CONTENT_TESTS
+list(APPEND VELMARCH_UNIT_TESTS
     tests/content/generator_test.cpp
     tests/content/levels_test.cpp
     tests/content/pages_test.cpp

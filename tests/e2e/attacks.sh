@@ -91,10 +91,7 @@ refused 3 "saving through the player's own link"
 # list is written, nothing is made, and the game starts all the same.
 chown $attacker:$attacker "$data"
 as $attacker ln -sfn "$home/made/by/link/Highscores.data" "$data/Highscores.data"
-e2e_key 1
-e2e_wait_screen 20 "the name entry" name_entry_shown
-e2e_type "Player"
-e2e_key Return
+e2e_play 20 "Player"
 e2e_wait_screen 60 "the game's field" field_open
 untouched "the name entry"
 [ ! -e "$home/made" ] || e2e_fail "a dangling link made $(find "$home/made")"
@@ -115,10 +112,7 @@ sleep 1
 E2E_GAME_DIR=$mine
 e2e_start env HOME="$E2E_WORK/root" ./velmarch
 e2e_wait_screen 60 "the title" title_ready
-e2e_key 1
-e2e_wait_screen 20 "the name entry" name_entry_shown
-e2e_type "Root"
-e2e_key Return
+e2e_play 20 "Root"
 for _ in $(seq $((100 * E2E_PATIENCE))); do
     [ "$(saves)" -ge 2 ] && break
     sleep 0.1

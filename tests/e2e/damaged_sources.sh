@@ -42,10 +42,7 @@ for page in 2 3 4; do
     e2e_wait_screen 5 "page $page" page_shown
     e2e_escape_to 10 "the menu after page $page" menu_shown
 done
-e2e_key 1
-e2e_wait_screen 5 "the name entry" name_entry_shown
-e2e_type "Rohr"
-e2e_key Return
+e2e_play 5 "Rohr"
 e2e_wait_screen 20 "the empty field" field_shown
 e2e_escape_to 30 "a fresh title screen" title_ready
 peak=$(awk '/^VmHWM/ {print $2}' "/proc/$E2E_GAME_PID/status")

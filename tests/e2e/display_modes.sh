@@ -37,10 +37,7 @@ e2e_key m
 e2e_wait_screen 10 "the muted sound's box" in_window muted_shown
 [ "$(settings)" = "mute=yes volume=100 fullscreen=no " ] || e2e_fail "settings: $(settings)"
 
-e2e_key 1
-e2e_wait_screen 20 "the name entry" in_window name_entry_shown
-e2e_type "Max"
-e2e_key Return
+e2e_play 20 "Max" in_window name_entry_shown
 e2e_wait_screen 40 "the game's field in a window" in_window field_shown
 [ "$(tr -d '\r\n' <"$data/Info.data")" = Max ] || e2e_fail "the name entry took $(cat "$data/Info.data")"
 e2e_key F11

@@ -25,10 +25,7 @@ e2e_escape_to 30 "the menu after the highscores" menu_shown
 [ "$(cat "$data/Highscores.data")" = "$stored" ] || e2e_fail "a read-only list changed"
 [ "$(saves)" -eq 1 ] || e2e_fail "not one report for the list"
 
-e2e_key 1
-e2e_wait_screen 20 "the name entry" name_entry_shown
-e2e_type "Stille"
-e2e_key Return
+e2e_play 20 "Stille"
 e2e_wait_screen 60 "the field with its HUD" field_shown
 [ ! -e "$data/Info.data" ] || e2e_fail "a name was stored"
 [ "$(saves)" -eq 2 ] || e2e_fail "not one report for the name"

@@ -30,10 +30,7 @@ e2e_start "$root/usr/games/velmarch" --windowed
 e2e_wait_screen 60 "the menu" menu_shown
 first=$(e2e_window)
 window_home "the game"
-e2e_key 1
-e2e_wait_screen 20 "the name entry" name_entry_shown
-e2e_type "Tester"
-e2e_key Return
+e2e_play 20 "Tester"
 e2e_wait_screen 30 "the game's field" field_open
 e2e_key Escape
 

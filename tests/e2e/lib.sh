@@ -125,6 +125,18 @@ e2e_focus() {
 e2e_key() { e2e_focus; e2e_log "keys: $*"; xdotool key --delay 80 "$@"; }
 e2e_type() { e2e_focus; xdotool type --delay 80 "$1"; }
 
+# e2e_play SECONDS NAME [CHECK...]: from the menu, the name entry (seen by CHECK, by default
+# name_entry_shown) within SECONDS, NAME typed and taken: a game starts.
+e2e_play() {
+    local seconds=$1 name=$2
+    shift 2
+    [ $# -gt 0 ] || set -- name_entry_shown
+    e2e_key 1
+    e2e_wait_screen "$seconds" "the name entry" "$@"
+    e2e_type "$name"
+    e2e_key Return
+}
+
 # --- Reading the screen ---
 
 # Layout pixels -> screen pixels: a letterboxed test sets the scale and the bar above the layout.
@@ -198,13 +210,11 @@ name_entry_shown() {
         e2e_area "$1" 300 200 840 40 "rgb(255,0,0)" 8% 200
 }
 
-# places_shown N SHOT: the highscores' white place numbers in the first N rows (y 130, 160, ...).
-places_shown() {
+# highscore_rows_shown N SHOT: white place numbers in exactly the first N rows (y 130, 160, ...);
+# for 0 the empty message.
+highscore_rows_shown() {
     local i
     for ((i = 0; i < $1; i++)); do e2e_area "$2" 100 $((130 + 30 * i)) 40 22 "rgb(255,255,255)" 8% 15 || return 1; done
-}
-# highscore_rows_shown N SHOT: place numbers in exactly the first N rows; for 0 the empty message.
-highscore_rows_shown() {
-    places_shown "$@" && e2e_area "$2" 100 $((130 + 30 * $1)) 1000 22 "rgb(255,255,255)" 8% 0 0 &&
+    e2e_area "$2" 100 $((130 + 30 * $1)) 1000 22 "rgb(255,255,255)" 8% 0 0 &&
         { [ "$1" -gt 0 ] || e2e_area "$2" 300 425 840 50 "rgb(255,255,255)" 8% 200; }
 }

@@ -13,10 +13,7 @@ e2e_start
 started=$SECONDS
 e2e_wait_screen 90 "the title" title_ready
 for ((game = 1; game <= games; game++)); do
-    e2e_key 1
-    e2e_wait_screen 60 "the name entry" name_entry_shown
-    e2e_type "Runde $game"
-    e2e_key Return
+    e2e_play 60 "Runde $game"
     e2e_wait_screen 90 "the field of game $game" field_open
     e2e_escape_to 90 "the title after game $game" title_ready
     rss[game]=$(resident_kb)

@@ -18,13 +18,11 @@ namespace fs = std::filesystem;
 
 // How many notes that a read ignored a rest appear on standard error while `read` runs.
 std::size_t notesWhile(const std::function<void()>& read) {
-    std::ostringstream text;
-    std::streambuf* const old = std::cerr.rdbuf(text.rdbuf());
+    testworld::OutputCapture errors(std::cerr);
     read();
-    std::cerr.rdbuf(old);
     std::size_t count = 0;
-    for (auto at = text.str().find("Velmarch: "); at != std::string::npos;
-         at = text.str().find("Velmarch: ", at + 1))
+    for (auto at = errors.text().find("Velmarch: "); at != std::string::npos;
+         at = errors.text().find("Velmarch: ", at + 1))
         ++count;
     return count;
 }

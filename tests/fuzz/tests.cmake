@@ -1,5 +1,5 @@
 # The unit tests replay the fuzz targets' kept inputs with the same checks.
-set(VELMARCH_FUZZ_TESTS
+list(APPEND VELMARCH_UNIT_TESTS
     tests/fuzz/LevelCheck.cpp
     tests/fuzz/ReaderChecks.cpp
     tests/fuzz/readers_test.cpp

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "tests/render/RenderTestSupport.hpp"
-#include "tests/support/ScratchFolder.hpp"
+#include "tests/screens/ScreenTestSupport.hpp"
 
 // A game in a private content folder with known pictures, an offscreen window at 30 frames per
 // second and a seeded engine, for loader, entity and rules tests.
@@ -14,7 +14,6 @@
 
 #include <SFML/Audio.hpp>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -45,12 +44,6 @@ inline std::vector<int> tankLefts(const Track& track) {
 // A scratch folder with helpers that write content into it.
 class ContentDir : public ScratchFolder {
   public:
-    static void writePicture(const fs::path& file, unsigned w, unsigned h) {
-        fs::create_directories(file.parent_path());
-        sf::Image image;
-        image.create(w, h, sf::Color::Green);
-        image.saveToFile(file.string());
-    }
     static void writeSounds() {
         std::vector<sf::Int16> samples(161, 1000); // 0.02 s
         fs::create_directories("sources/Sounds");
@@ -62,9 +55,7 @@ class ContentDir : public ScratchFolder {
         }
     }
     static void writeLevel(int level, const std::string& text) {
-        fs::create_directories("sources/Levels");
-        std::ofstream("sources/Levels/Level_" + std::to_string(level) + ".txt", std::ios::binary)
-            << text;
+        writeBytes("sources/Levels/Level_" + std::to_string(level) + ".txt", text);
     }
     static void writeSoldiers() {
         for (int n = 0; n < 5; ++n)
@@ -87,16 +78,13 @@ struct OutputCapture {
 };
 
 inline void fillAssets(AssetStore& assets) {
-    const auto makeTexture = [](sf::Texture& texture, unsigned w, unsigned h) {
-        rendertest::solid(texture, w, h, sf::Color::White);
-    };
+    using rendertest::solid;
     for (sf::Texture& tank : assets.tankImages)
-        makeTexture(tank, tankWidth, tankHeight);
-    makeTexture(assets.towerImage, 42, 100);
-    makeTexture(assets.block, blockSide, blockSide);
-    makeTexture(assets.lifeSymbol, itemSide, itemSide);
-    makeTexture(assets.pointsSymbol, itemSide, itemSide);
-    makeTexture(assets.munnitionSymbol, itemSide, itemSide);
+        solid(tank, tankWidth, tankHeight, sf::Color::White);
+    solid(assets.towerImage, 42, 100, sf::Color::White);
+    solid(assets.block, blockSide, blockSide, sf::Color::White);
+    for (sf::Texture* item : {&assets.lifeSymbol, &assets.pointsSymbol, &assets.munnitionSymbol})
+        solid(*item, itemSide, itemSide, sf::Color::White);
 }
 
 // Indexes of the sound board's buffers: the shot sounds are 0..3.

@@ -20,12 +20,11 @@ TEST(AssetStore, LoadsExplosionFramesWithoutLeadingZeros) {
     ContentDir dir;
     for (int n = 0; n < 20; ++n)
         if (n != 7)
-            ContentDir::writePicture("sources/Images/Effects/Pic_" + std::to_string(n) + ".png",
-                                     10 + n, 5);
-    ContentDir::writePicture("sources/Images/Effects/Pic_07.png", 3, 3);
-    ContentDir::writePicture("sources/Images/Texture/Block.jpg", 33, 34);
-    ContentDir::writePicture("sources/Images/Tanks/Tank_03.png", 90, 45);
-    ContentDir::writePicture("sources/Images/Symbols/Munnition.png", 21, 22);
+            writePicture("sources/Images/Effects/Pic_" + std::to_string(n) + ".png", 10 + n, 5);
+    writePicture("sources/Images/Effects/Pic_07.png", 3, 3);
+    writePicture("sources/Images/Texture/Block.jpg", 33, 34);
+    writePicture("sources/Images/Tanks/Tank_03.png", 90, 45);
+    writePicture("sources/Images/Symbols/Munnition.png", 21, 22);
 
     AssetStore assets;
     assets.loadAll();

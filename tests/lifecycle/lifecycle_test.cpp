@@ -10,6 +10,7 @@
 
 using rendertest::columnsWith;
 using rendertest::dt;
+using J = sf::Joystick;
 
 namespace {
 
@@ -50,10 +51,9 @@ TEST(GameLifecycle, ABareGameRunsPausesAndEndsWithTheFrameThatTakesTheLastLife) 
     EXPECT_EQ(std::pair(game.scanX, game.scanY), std::pair(3, 6));
     // P pauses: paused frames are drawn as the pause screen, but nothing moves. The mouse is
     // followed all the same; the window's close and Q are no way out.
-    sf::Event move{sf::Event::MouseMoved, {}}, closed{sf::Event::Closed, {}};
-    move.mouseMove = {412, 77};
     for (const sf::Event& event :
-         {keyEvent(sf::Keyboard::P), move, closed, keyEvent(sf::Keyboard::Q)})
+         {keyEvent(sf::Keyboard::P), mouseMoveEvent(412, 77),
+          keyEvent(sf::Keyboard::Unknown, sf::Event::Closed), keyEvent(sf::Keyboard::Q)})
         game.handleEvent(event);
     EXPECT_EQ(std::pair(game.paused, game.mouse), std::pair(true, Point(412, 77)));
     const float facing = game.player->getRotation();
@@ -119,9 +119,8 @@ TEST(GameLifecycle, TheNameIsTheFirstLineOfInfoDataAWholeLostGameIsRecordedAGive
     // A lane over the start: while a tank stands there, every frame costs 10 life.
     writeBytes("sources/Levels/Level_1.txt", "track\ntrue\n860\n");
     for (const char* tank : {"Tank_01", "Tank_02", "Tank_03"})
-        testworld::ContentDir::writePicture(std::string("sources/Images/Tanks/") + tank + ".png",
-                                            124, 72);
-    testworld::ContentDir::writePicture("sources/Images/Soldiers/Soldier_01.png", 40, 40);
+        writePicture(std::string("sources/Images/Tanks/") + tank + ".png", 124, 72);
+    writePicture("sources/Images/Soldiers/Soldier_01.png", 40, 40);
     GameWindow window(GameWindow::Mode::Offscreen);
     window.setFixedFrameTime(0.5f); // long frames keep the game short
     Game game(window, 11u);
@@ -212,24 +211,19 @@ TEST(GameLifecycle, APadWalksAimsFiresPausesAndGivesUpThroughTheWindowsEvents) {
         frames({}, 2);
         return std::pair(game.player->centre().x - from.x, game.player->centre().y - from.y);
     };
-    const auto upLeft =
-        walked({padMoveEvent(sf::Joystick::X, -80.f), padMoveEvent(sf::Joystick::Y, -80.f)});
+    const auto upLeft = walked({padMoveEvent(J::X, -80.f), padMoveEvent(J::Y, -80.f)});
     EXPECT_TRUE(upLeft.first < 0 && upLeft.second < 0);
     const auto right =
-        walked({padMoveEvent(sf::Joystick::X, 0.f), padMoveEvent(sf::Joystick::Y, 0.f),
-                padMoveEvent(sf::Joystick::PovX, 100.f)});
+        walked({padMoveEvent(J::X, 0.f), padMoveEvent(J::Y, 0.f), padMoveEvent(J::PovX, 100.f)});
     EXPECT_TRUE(right.first > 0 && right.second == 0);
-    const auto down =
-        walked({padMoveEvent(sf::Joystick::PovX, 0.f), padMoveEvent(sf::Joystick::PovY, 100.f)});
+    const auto down = walked({padMoveEvent(J::PovX, 0.f), padMoveEvent(J::PovY, 100.f)});
     EXPECT_TRUE(down.first == 0 && down.second > 0);
-    EXPECT_EQ(walked({padMoveEvent(sf::Joystick::PovY, 0.f)}), std::pair(0, 0));
+    EXPECT_EQ(walked({padMoveEvent(J::PovY, 0.f)}), std::pair(0, 0));
 
     // The right stick puts the sight to the soldier's right and below, where it stays while the
     // soldier walks and the stick is let go; the soldier turns towards it.
-    frames({padMoveEvent(sf::Joystick::U, 60.f), padMoveEvent(sf::Joystick::V, 80.f),
-            padMoveEvent(sf::Joystick::Y, -80.f)},
-           1);
-    frames({padMoveEvent(sf::Joystick::U, 6.f), padMoveEvent(sf::Joystick::V, 8.f)}, 4);
+    frames({padMoveEvent(J::U, 60.f), padMoveEvent(J::V, 80.f), padMoveEvent(J::Y, -80.f)}, 1);
+    frames({padMoveEvent(J::U, 6.f), padMoveEvent(J::V, 8.f)}, 4);
     const float rotation = game.player->getRotation();
     const Point before = game.player->centre();
     frames({}, 1);
@@ -239,10 +233,7 @@ TEST(GameLifecycle, APadWalksAimsFiresPausesAndGivesUpThroughTheWindowsEvents) {
     EXPECT_NE(centre, before);
     EXPECT_EQ(game.mouse,
               Point(centre.x + stickSightDistance * 3 / 5, centre.y + stickSightDistance * 4 / 5));
-    sf::Event mouse{};
-    mouse.type = sf::Event::MouseMoved;
-    mouse.mouseMove = {412, 77};
-    frames({mouse, padMoveEvent(sf::Joystick::Y, 0.f)});
+    frames({mouseMoveEvent(412, 77), padMoveEvent(J::Y, 0.f)});
     EXPECT_EQ(game.mouse, Point(412, 77)) << "the mouse owns the sight again";
 
     frames({padButtonEvent(PadButton::A)});

@@ -1,3 +1,3 @@
-set(VELMARCH_LIFECYCLE_TESTS
+list(APPEND VELMARCH_UNIT_TESTS
     tests/lifecycle/lifecycle_test.cpp
 )

@@ -48,9 +48,7 @@ TEST(Gamepad, WalksFiresAndAimsWithThePadInUse) {
     pad.handle(padMoveEvent(J::V, 8.f));
     pad.settle();
     EXPECT_EQ(pad.aim(), sf::Vector2f(0.6f, 0.8f));
-    sf::Event mouse{};
-    mouse.type = sf::Event::MouseMoved;
-    pad.handle(mouse);
+    pad.handle(mouseMoveEvent(0, 0));
     EXPECT_FALSE(pad.stickOwnsSight());
 
     // A second pad at rest or drifting leaves the first alone; pushed, it takes over afresh.
@@ -60,8 +58,8 @@ TEST(Gamepad, WalksFiresAndAimsWithThePadInUse) {
     pad.handle(padButtonEvent(PadButton::B, true, 1));
     EXPECT_EQ(pad.walk(), PadDirection{});
     EXPECT_TRUE(pad.isHeld(PadButton::B));
-    pad.handle(
-        padButtonEvent(PadButton::B, false, 0)); // the first pad's release is not the second's
+    // The first pad's release is not the second's.
+    pad.handle(padButtonEvent(PadButton::B, false, 0));
     EXPECT_TRUE(pad.isHeld(PadButton::B));
     pad.handle(padMoveEvent(J::X, -90.f, 1));
 
@@ -72,7 +70,7 @@ TEST(Gamepad, WalksFiresAndAimsWithThePadInUse) {
     EXPECT_TRUE(pad.lastChange().lost);
     EXPECT_FALSE(pad.isHeld(PadButton::B) || pad.firing());
     EXPECT_EQ(pad.walk(), PadDirection{});
-    EXPECT_FALSE(pad.handle(mouse).lost);
+    EXPECT_FALSE(pad.handle(mouseMoveEvent(0, 0)).lost);
 }
 
 TEST(Gamepad, NudgesOnAPushAndButtonsStandingForKeys) {

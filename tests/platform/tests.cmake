@@ -1,4 +1,4 @@
-set(VELMARCH_PLATFORM_TESTS
+list(APPEND VELMARCH_UNIT_TESTS
     tests/platform/gamepad_test.cpp
     tests/platform/read_file_test.cpp
     tests/platform/text_test.cpp

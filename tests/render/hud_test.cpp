@@ -86,15 +86,12 @@ TEST(Hud, RowsPanelsLevelListAndMarker) {
         EXPECT_NE(shot.getPixel(x ? x - 50 : 50, y ? y - 50 : 50), sf::Color::Magenta);
     }
     // Level list: title k at y 150 k, its counter 30 below, centred on x 1260, nothing between.
-    for (unsigned k = 1; k <= 5; ++k) {
-        const auto title = columnsWith(shot, 150 * k, 150 * k + 30, sf::Color::White, 40, 1135);
-        const auto counter =
-            columnsWith(shot, 150 * k + 31, 150 * k + 55, sf::Color::White, 40, 1135);
-        EXPECT_NEAR((title.first + title.second) / 2.0, 1260.0, 3.0) << k;
-        EXPECT_NEAR((counter.first + counter.second) / 2.0, 1260.0, 3.0) << k;
-        EXPECT_EQ(columnsWith(shot, 150 * k + 60, 150 * k + 140, sf::Color::White, 40, 1135).first,
-                  -1)
-            << k;
+    for (unsigned y = 150; y <= 750; y += 150) {
+        const auto title = columnsWith(shot, y, y + 30, sf::Color::White, 40, 1135);
+        const auto counter = columnsWith(shot, y + 31, y + 55, sf::Color::White, 40, 1135);
+        EXPECT_NEAR((title.first + title.second) / 2.0, 1260.0, 3.0) << y;
+        EXPECT_NEAR((counter.first + counter.second) / 2.0, 1260.0, 3.0) << y;
+        EXPECT_EQ(columnsWith(shot, y + 60, y + 140, sf::Color::White, 40, 1135).first, -1) << y;
     }
     // The left panel's outline in full green.
     EXPECT_EQ(shot.getPixel(359, 500), sf::Color::Green);

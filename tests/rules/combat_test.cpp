@@ -27,15 +27,11 @@ TEST(Shots, FiringCopiesTheShooterAndShotsLeaveTheFieldOneAFrame) {
                                                 {{740, 450}, 270.0}, {{385, 20}, 0.0}};
     for (const auto& [from, angle] : flights)
         game.shots.emplace_back(from.x, from.y, angle, 1.0, 1, true);
-    const auto positions = [&game] {
-        std::vector<Point> at;
-        for (const Shot& shot : game.shots)
-            at.emplace_back(shot.x, shot.y);
-        return at;
-    };
     game.updateShots();
-    EXPECT_EQ(positions(),
-              (std::vector<Point>{{25, 450}, {745, 300}, {300, 0}, {385, 900}, {385, -13}}));
+    std::vector<Point> at;
+    for (const Shot& shot : game.shots)
+        at.emplace_back(shot.x, shot.y);
+    EXPECT_EQ(at, (std::vector<Point>{{25, 450}, {745, 300}, {300, 0}, {385, 900}, {385, -13}}));
     ASSERT_EQ(game.explosions.size(), 1u);
     EXPECT_EQ(fieldsOf(game.explosions[0]), std::pair(Point(773, 450), false));
     game.updateShots(); // all outside now
@@ -184,9 +180,7 @@ TEST(Effects, CountersWrapExplosionsEndTogetherPopupsGoOneAFrame) {
 
     // All explosions past their last picture go at once.
     for (int i = 0; i < 4; ++i)
-        game.explosions.emplace_back(Point(i, i), i == 3, game.gameClock);
-    for (int i = 0; i < 3; ++i)
-        game.explosions[static_cast<std::size_t>(i)].frame = 19;
+        game.explosions.emplace_back(Point(i, i), i == 3, game.gameClock).frame = i < 3 ? 19 : 0;
     world.advanceTime(0.06);
     game.updateExplosions();
     ASSERT_EQ(game.explosions.size(), 1u);

@@ -200,8 +200,7 @@ TEST(Lanes, TouchingOrShootingTanksButNotTheHarmlessOnesAndWrecksAreNotReplaced)
     EXPECT_EQ(std::pair(game.shots[0].fromPlayer, game.shots[1].fromPlayer),
               std::pair(true, false));
     EXPECT_EQ(track.tanks.size(), 4u);
-    EXPECT_TRUE(std::none_of(track.tanks.begin(), track.tanks.end(),
-                             [](const Tank& t) { return t.life < 1; }));
+    EXPECT_TRUE(std::ranges::none_of(track.tanks, [](const Tank& t) { return t.life < 1; }));
     ASSERT_EQ(game.explosions.size(), 2u); // the hit, then the wreck
     EXPECT_EQ(fieldsOf(game.explosions[1]), std::pair(wreck, true));
     EXPECT_TRUE(game.points == 0 && game.popups.empty());

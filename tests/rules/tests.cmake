@@ -1,4 +1,4 @@
-set(VELMARCH_RULES_TESTS
+list(APPEND VELMARCH_UNIT_TESTS
     tests/rules/combat_test.cpp
     tests/rules/enemies_test.cpp
     tests/rules/geometry_test.cpp

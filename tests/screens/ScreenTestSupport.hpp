@@ -41,12 +41,30 @@ inline sf::Event textEvent(sf::Uint32 c) {
     event.text.unicode = c;
     return event;
 }
+inline sf::Event mouseMoveEvent(int x, int y) {
+    sf::Event event{};
+    event.type = sf::Event::MouseMoved;
+    event.mouseMove = {x, y};
+    return event;
+}
+// The number key of a digit character.
+inline sf::Event digitEvent(char digit) {
+    return keyEvent(static_cast<sf::Keyboard::Key>(sf::Keyboard::Num0 + digit - '0'));
+}
 
 inline void writeBytes(const std::filesystem::path& file, std::string_view bytes) {
     if (file.has_parent_path())
         std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary | std::ios::trunc)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+// A picture of one colour, its folder made.
+inline void writePicture(const std::filesystem::path& file, unsigned w, unsigned h,
+                         sf::Color colour = sf::Color::Green) {
+    std::filesystem::create_directories(file.parent_path());
+    sf::Image image;
+    image.create(w, h, colour);
+    image.saveToFile(file.string());
 }
 inline std::string readBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

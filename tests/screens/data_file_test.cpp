@@ -176,86 +176,76 @@ TEST(DataFile, OnlyThePlayersOwnFoldersLinksAndFilesAreWritten) {
     const fs::path synced = "../../" / syncedFile;
     struct Case {
         const char* what;
-        std::function<void()> plant;
         const char* written; // where "0\n" goes, or nothing: the save is refused
-        bool needsRoot = false;
+        bool needsRoot;
+        std::function<void()> plant;
     };
     const Case cases[] = {
-        {"the player's own link", [&] { link(synced, dataFile, me); }, syncedFile.c_str()},
-        {"a chain of the player's links",
+        {"the player's own link", syncedFile.c_str(), false, [&] { link(synced, dataFile, me); }},
+        {"a chain of the player's links", syncedFile.c_str(), false,
          [&] {
              link("sync/Highscores.data", "home/Highscores.data", me);
              link("../../home/Highscores.data", dataFile, me);
-         },
-         syncedFile.c_str()},
-        {"a leftover temporary file of the player's",
+         }},
+        {"a leftover temporary file of the player's", dataFile.c_str(), false,
          [&] {
              writeBytes(temporaryFile, "half");
              own(temporaryFile, me);
-         },
-         dataFile.c_str()},
-        {"Data/ a link to the player's folder",
+         }},
+        {"Data/ a link to the player's folder", nullptr, false,
          [&] {
              fs::rename("sources/Data", "home/Data");
              link("../home/Data", "sources/Data", me);
-         },
-         nullptr},
-        {"a missing Data/ in a sources/ link",
+         }},
+        {"a missing Data/ in a sources/ link", nullptr, false,
          [&] {
              fs::remove("sources/Data");
              fs::rename("sources", "home/sources");
              link("home/sources", "sources", me);
-         },
-         nullptr},
-        {"a Data/ folder anyone may write",
-         [] { fs::permissions("sources/Data", fs::perms(01777)); }, nullptr},
-        {"a link into a folder anyone may write",
+         }},
+        {"a Data/ folder anyone may write", nullptr, false,
+         [] { fs::permissions("sources/Data", fs::perms(01777)); }},
+        {"a link into a folder anyone may write", nullptr, false,
          [&] {
              fs::permissions("home/sync", fs::perms(0777));
              link(synced, dataFile, me);
-         },
-         nullptr},
-        {"a dangling link", [&] { link("../../home/made/Highscores.data", dataFile, me); },
-         nullptr},
-        {"a link to a folder", [&] { link("../../home/sync", dataFile, me); }, nullptr},
-        {"a link to itself", [&] { link("Highscores.data", dataFile, me); }, nullptr},
-        {"a link to a file of another name", [&] { link("../../home/thesis.tex", dataFile, me); },
-         nullptr},
-        {"a link to a pipe",
+         }},
+        {"a dangling link", nullptr, false,
+         [&] { link("../../home/made/Highscores.data", dataFile, me); }},
+        {"a link to a folder", nullptr, false, [&] { link("../../home/sync", dataFile, me); }},
+        {"a link to itself", nullptr, false, [&] { link("Highscores.data", dataFile, me); }},
+        {"a link to a file of another name", nullptr, false,
+         [&] { link("../../home/thesis.tex", dataFile, me); }},
+        {"a link to a pipe", nullptr, false,
          [&] {
              fs::create_directory("home/pipe");
              ::mkfifo("home/pipe/Highscores.data", 0666);
              link("../../home/pipe/Highscores.data", dataFile, me);
-         },
-         nullptr},
-        {"a link planted as the temporary file",
-         [&] { link("../../home/thesis.tex", temporaryFile, me); }, nullptr},
-        {"another user's Data/ folder", [] { own("sources/Data", attacker); }, nullptr, true},
-        {"a missing Data/ in another user's sources/",
+         }},
+        {"a link planted as the temporary file", nullptr, false,
+         [&] { link("../../home/thesis.tex", temporaryFile, me); }},
+        {"another user's Data/ folder", nullptr, true, [] { own("sources/Data", attacker); }},
+        {"a missing Data/ in another user's sources/", nullptr, true,
          [] {
              fs::remove("sources/Data");
              own("sources", attacker);
-         },
-         nullptr, true},
-        {"another user's link", [&] { link(synced, dataFile, attacker); }, nullptr, true},
-        {"a link to another user's file",
+         }},
+        {"another user's link", nullptr, true, [&] { link(synced, dataFile, attacker); }},
+        {"a link to another user's file", nullptr, true,
          [&] {
              own(syncedFile, attacker);
              link(synced, dataFile, me);
-         },
-         nullptr, true},
-        {"a link into another user's folder",
+         }},
+        {"a link into another user's folder", nullptr, true,
          [&] {
              own("home/sync", attacker);
              link(synced, dataFile, me);
-         },
-         nullptr, true},
-        {"another user's file as the temporary file",
+         }},
+        {"another user's file as the temporary file", nullptr, true,
          [] {
              writeBytes(temporaryFile, "theirs");
              own(temporaryFile, attacker);
-         },
-         nullptr, true},
+         }},
     };
     for (const Case& c : cases) {
         if (c.needsRoot && !asRoot())

@@ -103,10 +103,7 @@ TEST(NameEntryScreen, LettersDigitsAndBlanksEachKeySoundsEnterStoresEscapeLeaves
     } cases[] = {
         {"a letter", 0, {textEvent('a')}, {S::Accept}},
         {"a hyphen", 0, {textEvent('-')}, {S::Error}},
-        {"anything once the name is full",
-         20,
-         {textEvent('-'), textEvent('y')},
-         {S::Accept, S::Accept}},
+        {"anything to a full name", 20, {textEvent('-'), textEvent('y')}, {S::Accept, S::Accept}},
         {"Backspace on an empty name", 0, {backspace[0], backspace[1]}, {S::Error, S::Error}},
         {"Backspace on a name", 3, {backspace[0], backspace[1]}, {S::Accept, S::Error}},
         {"Enter on an empty name", 0, {enter[0], enter[1]}, {S::Error, S::Error}},

@@ -1,4 +1,4 @@
-set(VELMARCH_SCREENS_TESTS
+list(APPEND VELMARCH_UNIT_TESTS
     tests/screens/data_file_test.cpp
     tests/screens/highscore_table_test.cpp
     tests/screens/highscores_screen_test.cpp

@@ -135,10 +135,8 @@ struct RecordedCredits : CreditsScreen {
 TEST(TextPages, TypedLinesThePrintedStoryPictureAndTheSlidingCredits) {
     ScratchFolder folder;
     // A grey metal background and a mission picture of changing colours.
-    std::filesystem::create_directories("sources/Images/Images");
+    writePicture("sources/Images/Images/Metall.jpg", 48, 30, sf::Color(120, 120, 128));
     sf::Image picture;
-    picture.create(48, 30, sf::Color(120, 120, 128));
-    picture.saveToFile("sources/Images/Images/Metall.jpg");
     picture.create(200, 100);
     for (unsigned y = 0; y < 100; ++y)
         for (unsigned x = 0; x < 200; ++x)
