@@ -51,6 +51,14 @@ TEST(LevelLoader, EveryKindOfObjectAtItsPlace) {
         EXPECT_EQ(track.tanks.front().getPosition(), sf::Vector2f(right ? -268.f : 988.f, 300.f))
             << direction;
     }
+
+    // Places are the field's: a field lower down takes everything down with it.
+    game.mapArea.top = 40;
+    world.load("block\n100\n200\nsoldier\n360\n450\ntower\n100\n50\nitem\n2\n10\n20\n"
+               "track\ntrue\n300\n");
+    EXPECT_EQ(std::tuple(game.blocks[0].box.top, game.soldiers[0]->position.y,
+                         game.towers[0].centre().y, game.items[0].box.top, game.tracks[0].origin.y),
+              std::tuple(240, 490, 90, 60, 340));
 }
 
 TEST(LevelLoader, KeywordsAreEchoedMisspeltOnesSkippedAndRecordsCutShortRepeatTheLastLine) {

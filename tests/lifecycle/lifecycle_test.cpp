@@ -163,6 +163,9 @@ TEST(GameLifecycle, TheTeardownLeavesNothingPointingAtThePicturesAndTheGameLoads
     for (int f = 0; f < 10; ++f)
         world.step(testworld::holding(true));
     game.drawFrame();
+    game.level = 2;
+    game.levelProgress[1] = 5;
+    game.curtainY = game.curtainX = 40;
 
     game.teardown();
     EXPECT_TRUE(!game.player && game.soldiers.empty() && game.popups.empty() &&
@@ -175,6 +178,9 @@ TEST(GameLifecycle, TheTeardownLeavesNothingPointingAtThePicturesAndTheGameLoads
     game.loadResources();
     ASSERT_EQ(std::tuple(game.tracks.size(), game.towers.size(), game.soldiers.size()),
               std::tuple(1u, 1u, 1u));
+    // Loaded again, the game starts afresh: level 1, no crossings, the curtain shut.
+    EXPECT_EQ(std::tuple(game.level, game.levelProgress[1], game.curtainX, game.curtainY),
+              std::tuple(1, 0, 0, 0));
     for (int f = 0; f < 10; ++f)
         world.step(testworld::holding(true));
     game.drawFrame();

@@ -118,7 +118,10 @@ TEST(Hud, TheLeftPanelsFourTextsEndClearOfTheirSymbolsAtTheirLongest) {
     game.shownPoints = 99999;
     game.clock.restart();
     game.gameClock.advance(99999.5);
+    solid(scene.pictures().lifeSymbol, 40, 60, sf::Color::Magenta);
+    game.prepareDrawing();
     const sf::Image shot = scene.frame();
+    EXPECT_EQ(columnsWith(shot, 210, 250, sf::Color::Magenta, 10).first, 310) << "the life symbol";
     // The symbols stand from x 310 (W/4 - 50); the texts end 10 pixels before them at least.
     for (const unsigned y : {100u, 150u, 200u, 250u}) {
         int last = -1;
@@ -168,7 +171,9 @@ TEST(HudDrawing, ClosedCurtainWithTheLogoThenDoorLeavesFadeAndPause) {
     EXPECT_EQ(shot.getPixel(720, 660), door);
 
     scene.game.fade = 255.f;
-    EXPECT_EQ(scene.frame().getPixel(10, 450), sf::Color::Black);
+    shot = scene.frame();
+    for (const unsigned x : {0u, 10u, 1439u})
+        EXPECT_EQ(shot.getPixel(x, 450), sf::Color::Black) << x;
     // The fade's alpha is its low 8 bits: 300 darkens like 44 (over the panel's (0, 100, 0)).
     for (const auto& [fade, green] : {std::pair{128.9f, 50}, std::pair{300.f, 83}}) {
         scene.game.fade = fade;
@@ -193,6 +198,9 @@ TEST(HudDrawing, ClosedCurtainWithTheLogoThenDoorLeavesFadeAndPause) {
     shot = scene.frame();
     const auto title = columnsWith(shot, 400, 460, sf::Color::White);
     EXPECT_NEAR((title.first + title.second) / 2.0, 720.0, 3.0);
+    sf::Text expected(fromCp1252("- Spiel Pausiert -"), *scene.game.text.getFont(), 50);
+    expected.setScale(scene.game.text.getScale());
+    EXPECT_NEAR(title.second - title.first, expected.getGlobalBounds().width, 4.0);
     EXPECT_NEAR((smaller.first + smaller.second) / 2.0, 720.0, 3.0);
     // Nothing above the title, between the lines or of the world and HUD.
     EXPECT_EQ(columnsWith(shot, 0, 398, sf::Color::White, 200).first, -1);

@@ -2,6 +2,7 @@
 #include "render/Atlas.hpp"
 #include "render/Painter.hpp"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -54,6 +55,16 @@ struct PainterTest : ::testing::Test {
     sf::Image shot() {
         window.display();
         return window.screenshot();
+    }
+    // The draw calls a painter makes for what it is given to draw within the visible area.
+    unsigned callsInside(const sf::FloatRect& visible, const std::function<void(Painter&)>& draw) {
+        window.resetDrawCalls();
+        {
+            Painter painter(window, &atlas);
+            painter.setVisibleArea(visible);
+            draw(painter);
+        }
+        return window.drawCalls();
     }
 
     GameWindow window{GameWindow::Mode::Offscreen};
@@ -162,23 +173,28 @@ TEST_F(PainterTest, JoinsRunsOfOneTextureLeavesOutWhatDoesNotFitAndSkipsWhatIsNo
                                       {500.f, 65.f, true},
                                       {500.f, 799.f, true},
                                       {500.f, 800.f, false}}) {
-        window.resetDrawCalls();
-        {
-            Painter painter(window, &atlas);
-            painter.setVisibleArea(visible);
-            sf::Sprite sprite(block);
-            sprite.setPosition(x, y);
-            painter.sprite(sprite);
-        }
-        EXPECT_EQ(window.drawCalls(), shown ? 1u : 0u) << x << ", " << y;
+        sf::Sprite sprite(block);
+        sprite.setPosition(x, y);
+        EXPECT_EQ(callsInside(visible, [&](Painter& p) { p.sprite(sprite); }), shown ? 1u : 0u)
+            << x << ", " << y;
     }
-    window.resetDrawCalls();
-    {
-        Painter painter(window, &atlas);
-        painter.setVisibleArea(visible);
-        painter.disc({1200.f, 300.f}, 4.f, sf::Color::White, 10);
-        painter.ring({100.f, 300.f}, 50.f, 2.f, sf::Color::White, 40);
-        painter.image(block, {1130.f, 10.f}, {36.f, 36.f});
+    EXPECT_EQ(callsInside(visible,
+                          [&](Painter& painter) {
+                              painter.disc({1200.f, 300.f}, 4.f, sf::Color::White, 10);
+                              painter.ring({100.f, 300.f}, 50.f, 2.f, sf::Color::White, 40);
+                              painter.image(block, {1130.f, 10.f}, {36.f, 36.f});
+                          }),
+              0u);
+    // A disc reaching in from above is drawn; a sprite is left out only when wholly transparent.
+    EXPECT_EQ(callsInside(visible,
+                          [](Painter& p) {
+                              p.disc({500.f, 95.f}, 10.f, sf::Color::Red, 8);
+                          }),
+              1u);
+    for (const auto& [alpha, calls] : {std::pair{0, 0u}, {1, 1u}}) {
+        sf::Sprite faint(block);
+        faint.setPosition(500.f, 300.f);
+        faint.setColor(sf::Color(255, 255, 255, static_cast<sf::Uint8>(alpha)));
+        EXPECT_EQ(callsInside(visible, [&](Painter& p) { p.sprite(faint); }), calls) << alpha;
     }
-    EXPECT_EQ(window.drawCalls(), 0u);
 }

@@ -184,7 +184,12 @@ TEST(WorldDrawing, LayersCoverEachOtherInTheirOrderExplosionsShowTheirFrameAndCa
     for (Explosion& explosion : game.explosions)
         explosion.frame = 3;
     game.mouse = Point(400, 180);
+    // A popup's text, black while new, on the bare ground.
+    game.popups.push_back(
+        std::make_unique<ScorePopup>("100", 600, 450, game.builtinFont, game.gameClock));
     const sf::Image shot = scene.frame();
+    const sf::Vector2u popup = windowPixel(600.f, 450.f);
+    EXPECT_NE(columnsWith(shot, popup.y, popup.y + 40, sf::Color::Black, 30, popup.x).first, -1);
     EXPECT_EQ(worldPixel(shot, 300.f, 300.f), sf::Color::Red);
     for (const float x : {313.f, 700.f})
         EXPECT_EQ(worldPixel(shot, x, 330.f), sf::Color(90, 90, 90)) << "road at " << x;

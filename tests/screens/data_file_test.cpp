@@ -152,8 +152,11 @@ TEST(DataFile, ReadOnlyPlacesAreLeftAloneWithOneMessageAndPermissionsKept) {
     EXPECT_FALSE(fs::exists("sources/Data"));
     EXPECT_EQ(errors.lines(), 2);
     fs::permissions("sources", fs::perms(0755));
+    const mode_t mask = ::umask(022);
     EXPECT_TRUE(replaceFile(dataFile, stored));
+    ::umask(mask);
     EXPECT_EQ(readBytes(dataFile), stored);
+    EXPECT_EQ(modeOf(dataFile), 0644u) << "a new file: the player's to write, anyone's to read";
     EXPECT_EQ(modeOf("sources/Data") & 0022, 0u);
 
     // The permissions stay but for setuid and setgid; where the system allows it, the owner too,
