@@ -87,4 +87,12 @@ TEST(HighscoresScreen, RevealsRowsOneByOneAndCEmptiesTheListAndTheFileOnClose) {
     EXPECT_GT(rowInk(window.screenshot(), 25, 100, 40), 20) << "the last row, faded in";
     screen.handleEvent(padButtonEvent(PadButton::B)); // a pad's B as Escape
     EXPECT_FALSE(screen.isRunning());
+
+    // Run whole and left with Escape, the screen ends faded to black.
+    writeBytes(dataFile, "0\n");
+    window.queueEvent(keyEvent(sf::Keyboard::Escape));
+    HighscoresScreen(window).run();
+    EXPECT_EQ(countPixels(window.screenshot(), {0, 0, 1440, 900},
+                          [](sf::Color c) { return c.r > 8 || c.g > 8 || c.b > 8; }),
+              0);
 }

@@ -83,11 +83,15 @@ TEST(TextFit, CutsWhereTheWindowEnds) {
         return textWidth(text);
     };
     // Kerned pairs measure as sf::Text lays them out. The cut lines still reach the edges.
-    std::string pairs;
-    for (int i = 0; i < 1250; ++i)
+    // A tab advances four spaces.
+    std::string pairs, tabs;
+    for (int i = 0; i < 1250; ++i) {
         pairs += "AVTo";
-    for (const auto& [line, over] : {std::pair{sf::String(std::string(5000, 'W')), 100.f},
-                                     std::pair{sf::String(pairs), 60.f}}) {
+        tabs += "W\t";
+    }
+    for (const auto& [line, over] :
+         {std::pair{sf::String(std::string(5000, 'W')), 100.f}, std::pair{sf::String(pairs), 60.f},
+          std::pair{sf::String(tabs), 100.f}}) {
         // The last character kept is the first to start past the edge.
         const std::size_t fits = fittingPrefixLength(font, 30, line, 1390.f);
         text.setString(line.substring(0, fits));
