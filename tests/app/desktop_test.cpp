@@ -173,6 +173,8 @@ TEST(DesktopControls, TheOverlayShowsTheSoundForAMomentOverEveryFrameButNeverInA
         EXPECT_EQ(rendertest::columnsWith(shot, 112, 130, sf::Color::Cyan), std::pair(583, 828));
         EXPECT_GT(countPixels(shot, {575, 74, 145, 34}, isWhite), 40) << "the text, centred";
         EXPECT_GT(countPixels(shot, {720, 74, 145, 34}, isWhite), 40) << "the text, centred";
+        EXPECT_NEAR(rendertest::columnsWith(shot, 80, 100, sf::Color::White, 60, 575).first, 634, 3)
+            << "the text's size: 24 pixels";
         EXPECT_EQ(capture.copyToImage().getPixel(720, 100), sf::Color::Red);
     }
     EXPECT_EQ(frame(), 0u);
