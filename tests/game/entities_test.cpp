@@ -23,6 +23,7 @@ TEST(SoldierAndTower, PicturesStatisticsPlacingAndFiringAfterTheirInterval) {
     Soldier soldier("4", world.game.gameClock); // 36 pixels wide
     soldier.setPosition(100, 200);
     EXPECT_EQ(soldier.box, Box(82, 182, 36, 36));
+    EXPECT_EQ(soldier.getGlobalBounds().width, 27.f) << "drawn at three quarters of its picture";
     Soldier odd("5", world.game.gameClock); // 37 wide: halves truncate
     odd.setPosition(-1, 0);
     EXPECT_EQ(odd.box, Box(-19, -18, 37, 37));
